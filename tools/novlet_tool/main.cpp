@@ -1,0 +1,6 @@
+#include <iostream>
+
+int main() {
+  std::cout << "novlet-tool\n";
+  return 0;
+}
