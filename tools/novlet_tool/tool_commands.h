@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Each command of novlet-tool takes the arguments after its name and returns
+// the exit status: 0 done, 2 bad usage or bad input.
+namespace novlet::tool {
+
+using TArguments = std::vector<std::string>;
+
+int RunGenerate(const TArguments& args);
+int RunSolve(const TArguments& args);
+int RunAlternatives(const TArguments& args);
+int RunReduce(const TArguments& args);
+
+}  // namespace novlet::tool
