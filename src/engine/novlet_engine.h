@@ -7,6 +7,7 @@
 #include "engine/engine_host.h"
 #include "engine/geometry.h"
 #include "engine/random_source.h"
+#include "engine/working_texts.h"
 
 namespace novlet {
 
@@ -28,10 +29,10 @@ class TNovletEngine {
   void SetSolutionCap(int cap) { solutionCap_ = cap; }
 
   // After a search: "Solutions=" count on line 0, then the solutions found as
-  // hex board texts, the most recent first.
-  const std::vector<std::string>& SolutionList() const { return solutionList_; }
-  // The number on the "Solutions" line (0 when there is none).
-  int SolutionCount() const;
+  // hex board texts, the most recent first. Empty before the first search.
+  const std::vector<std::string>& SolutionList() const;
+  // The number on the "Solutions" line (0 before the first search).
+  int SolutionCount() const { return static_cast<int>(solutions_.size()); }
 
   TRandomSource& Random() { return random_; }
   void SetHost(TEngineHost* host) { host_ = host; }
@@ -41,7 +42,10 @@ class TNovletEngine {
   bool ComputeAlternatives(TBoard& board, TCellTexts& texts);
 
   // Counts the solutions of the position (B, T) up to SolutionCap + 1, within
-  // 250 search nodes; true when exactly one was found, which B then holds.
+  // 250 search nodes; true when exactly one was found. B then holds the most
+  // recent solution, T the texts as the search left them.
+  // None of the operations is re-entrant: one called while another runs
+  // (from the host's message processing) does nothing and returns false.
   bool SolveAndCount(TBoard& board, TCellTexts& texts, bool display, bool guess);
 
   // Removes givens of the full valid board B at random while the puzzle stays
@@ -54,11 +58,37 @@ class TNovletEngine {
   bool PlaceInBoxAtRandom(TBoard& board, int bx, int value, int by);
 
  private:
+  using TWorkBoard = detail::TWorkBoard;
+  using TWorkTexts = detail::TWorkTexts;
+
+  // The outermost search on the working form; the list state is left as
+  // SolutionList describes it.
+  bool RunSearch(TWorkBoard& board, TWorkTexts& texts, bool guess);
+  bool ReduceBoard(TBoard& board, TCellTexts& texts, int level);
+  bool RemoveGivens(TBoard& board, TCellTexts& texts, int level);
+  bool SearchNode(TWorkBoard& board, TWorkTexts& texts, bool guess);
+  bool AlreadyVisited(const TWorkTexts& texts);
+  void RecordSolution(const TWorkBoard& board);
+  void ProcessPendingMessages();
+  void ShowSolutionChoices();
+
   TGeometry geometry_;
+  detail::TLayout layout_{geometry_};
   int solutionCap_ = kRestingSolutionCap;
-  std::vector<std::string> solutionList_;
   TRandomSource random_;
   TEngineHost* host_ = nullptr;
+
+  // Bookkeeping of the last search: solutions in the order found, visited
+  // positions as the values their texts read as, nodes entered.
+  std::vector<TWorkBoard> solutions_;
+  std::vector<std::uint64_t> visitedHashes_;
+  std::vector<std::uint8_t> visitedValues_;
+  int nodeCount_ = 0;
+  // Set while a search, reduction or generation runs, so that a call made
+  // from the host's message processing cannot start another one inside it.
+  bool busy_ = false;
+  mutable std::vector<std::string> solutionList_;
+  mutable bool solutionListStale_ = false;
 };
 
 }  // namespace novlet
