@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "store/language/row_store_writer.h"
+
+namespace novlet::testing {
+
+// A language file as the program ships it: English, German, and a Swiss
+// German that "Contents" lists but does not offer.
+inline row_store::TRowStoreContent SampleLanguages(bool scrambled = false) {
+  using row_store::TColumnSpec;
+  const std::vector<TColumnSpec> textColumns = {{"Tag", {3, 0}}, {"Caption", {13, 255}}, {"Hint", {13, 255}}};
+  row_store::TRowStoreContent content;
+  content.Scrambled = scrambled;
+  content.Tables = {
+      {"Contents",
+       {{"sLanguage", {13, 8}}, {"sCountry", {13, 32}}, {"iCountry", {3, 0}}},
+       {{"en", "English", "44"}, {"de", "Deutsch", "49"}, {"de_CH", "Schweizerdeutsch", "41"}}},
+      {"MainForm (English)", textColumns, {{"531", "Continue", "Continue solving"}, {"560", "Solution"}}},
+      {"MainForm (Deutsch)", textColumns,
+       {{"560", "Lösung", "Die Lösung zeigen"}, {"660", "Vervollständigen"}, {"861", ""}, {"862", "Normal"}}},
+      {"MainForm (Schweizerdeutsch)", textColumns, {{"560", "Lösig"}}},
+  };
+  return content;
+}
+
+// A scratch folder of its own for each test, removed afterwards.
+class TScratchFolder {
+ public:
+  TScratchFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = std::filesystem::temp_directory_path() /
+            ("novlet_language_" + std::string(info->test_suite_name()) + "_" + info->name());
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TScratchFolder() { std::filesystem::remove_all(path_); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::filesystem::path WriteSample(const TScratchFolder& folder, const row_store::TRowStoreContent& content) {
+  const std::filesystem::path file = folder.Path() / "Novlet.lng";
+  std::string problem;
+  EXPECT_TRUE(row_store::WriteRowStore(file, content, problem)) << problem;
+  return file;
+}
+
+}  // namespace novlet::testing

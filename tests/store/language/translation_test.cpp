@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "store/language/language_detection.h"
+#include "store/language/translation.h"
+#include "store/language/sample_language.h"
+
+namespace novlet {
+namespace {
+
+class Translation : public ::testing::Test {
+ protected:
+  testing::TScratchFolder folder_;
+  std::filesystem::path file_ = testing::WriteSample(folder_, testing::SampleLanguages());
+};
+
+TEST_F(Translation, TextsComeFromTheChosenLanguage) {
+  EXPECT_EQ(TranslateText(file_, 49, 560, "Solution"), "Lösung");
+  EXPECT_EQ(TranslateText(file_, 49, 660, "Complete"), "Vervollständigen");
+  EXPECT_EQ(TranslateText(file_, 44, 531, "Pause"), "Continue");
+  // A language that "Contents" does not offer is still used when chosen.
+  EXPECT_EQ(TranslateText(file_, 41, 560, "Solution"), "Lösig");
+}
+
+TEST_F(Translation, BuiltInTextsFillEveryGap) {
+  EXPECT_EQ(TranslateText(file_, 49, 579, "Puzzle Solved!"), "Puzzle Solved!");         // no such row
+  EXPECT_EQ(TranslateText(file_, 33, 560, "Solution"), "Solution");                     // no such language
+  EXPECT_EQ(TranslateText(file_, 49, 560, "Solution", "AboutBox"), "Solution");         // no such table
+  EXPECT_EQ(TranslateText(folder_.Path() / "none.lng", 49, 560, "Solution"), "Solution");  // no file
+  EXPECT_EQ(TranslateText(file_, 49, 861, "Rookie"), "");  // an empty caption is a translation too
+}
+
+TEST_F(Translation, TheTextTableServesAWholeWindow) {
+  const std::optional<TTextTable> table = TTextTable::Open(file_, 49);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->Name(), "MainForm (Deutsch)");
+  EXPECT_EQ(table->RowCount(), 4u);
+  const std::optional<std::uint32_t> row = table->FindTag(560);
+  ASSERT_EQ(row, 1u);
+  EXPECT_EQ(table->Hint(*row), "Die Lösung zeigen");
+  EXPECT_EQ(table->Caption(*row + 1), "Vervollständigen");  // list items follow their tag's row
+  EXPECT_EQ(table->Hint(*row + 1), "");
+  EXPECT_FALSE(table->Caption(5));
+  EXPECT_FALSE(table->FindTag(999));
+  EXPECT_FALSE(TTextTable::Open(file_, 33));
+}
+
+TEST_F(Translation, ATableWithoutHintsHasNoToolTips) {
+  row_store::TRowStoreContent content = testing::SampleLanguages();
+  content.Tables[2].Columns.pop_back();
+  for (auto& row : content.Tables[2].Rows) row.resize(std::min<std::size_t>(row.size(), 2));
+  file_ = testing::WriteSample(folder_, content);
+  const std::optional<TTextTable> table = TTextTable::Open(file_, 49);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->Caption(1), "Lösung");
+  EXPECT_FALSE(table->Hint(1));
+}
+
+TEST_F(Translation, ScrambledFilesTranslateAlike) {
+  file_ = testing::WriteSample(folder_, testing::SampleLanguages(true));
+  EXPECT_EQ(TranslateText(file_, 49, 560, "Solution"), "Lösung");
+  EXPECT_EQ(OfferedLanguages(file_), (std::vector<std::string>{"English", "Deutsch"}));
+}
+
+TEST_F(Translation, LanguageListsFollowContents) {
+  EXPECT_EQ(OfferedLanguages(file_), (std::vector<std::string>{"English", "Deutsch"}));
+  EXPECT_EQ(LanguageName(file_, 49), "Deutsch");
+  EXPECT_EQ(LanguageName(file_, 41), "Schweizerdeutsch");
+  EXPECT_FALSE(LanguageName(file_, 31));
+  EXPECT_EQ(LanguageNumber(file_, "Deutsch"), 49);
+  EXPECT_FALSE(LanguageNumber(file_, "deutsch"));
+  EXPECT_TRUE(OfferedLanguages(folder_.Path() / "none.lng").empty());
+}
+
+TEST_F(Translation, AnUnreadableLanguageNumberIsNoNumber) {
+  row_store::TRowStoreContent content = testing::SampleLanguages();
+  content.Tables[0].Columns[2].Format = {13, 8};
+  content.Tables[0].Rows[1][2] = "49x";
+  file_ = testing::WriteSample(folder_, content);
+  EXPECT_FALSE(LanguageNumber(file_, "Deutsch"));
+  EXPECT_EQ(LanguageNumber(file_, "English"), 44);
+}
+
+TEST_F(Translation, ADamagedFileActsAsAMissingOne) {
+  std::string bytes;
+  {
+    std::ifstream in(file_, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  bytes.resize(bytes.size() - 1);
+  std::ofstream(file_, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  EXPECT_EQ(TranslateText(file_, 49, 560, "Solution"), "Solution");
+  EXPECT_TRUE(OfferedLanguages(file_).empty());
+  EXPECT_FALSE(LanguageNumber(file_, "Deutsch"));
+}
+
+TEST(LanguageDetection, TheLocaleNamesTheLanguage) {
+  EXPECT_EQ(LanguageNumberForLocale("de_DE.UTF-8"), 49);
+  EXPECT_EQ(LanguageNumberForLocale("De"), 49);
+  EXPECT_EQ(LanguageNumberForLocale("NL_be"), 31);
+  EXPECT_EQ(LanguageNumberForLocale("fr_CA"), 33);
+  EXPECT_EQ(LanguageNumberForLocale("it"), 39);
+  EXPECT_EQ(LanguageNumberForLocale("en_GB.UTF-8"), 44);
+  EXPECT_EQ(LanguageNumberForLocale("es_ES"), 44);
+  EXPECT_EQ(LanguageNumberForLocale("C"), 44);
+  EXPECT_EQ(LanguageNumberForLocale(""), 44);
+}
+
+TEST(LanguageDetection, TheFirstSetVariableWins) {
+  ::setenv("LC_ALL", "", 1);
+  ::setenv("LC_MESSAGES", "fr_FR.UTF-8", 1);
+  ::setenv("LANG", "de_DE.UTF-8", 1);
+  EXPECT_EQ(DetectLanguage(), 33);
+  ::setenv("LC_ALL", "nl_NL", 1);
+  EXPECT_EQ(DetectLanguage(), 31);
+  ::unsetenv("LC_ALL");
+  ::unsetenv("LC_MESSAGES");
+  EXPECT_EQ(DetectLanguage(), 49);
+  ::unsetenv("LANG");
+  EXPECT_EQ(DetectLanguage(), kDefaultLngID);
+}
+
+}  // namespace
+}  // namespace novlet
