@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/data_paths.h"
+#include "store/store_result.h"
+
+// Moving puzzles between the collection and other files: the file side of
+// Export, Export All, Import, Backup All and Restore All. Sections travel key
+// by key as text; no record is interpreted. Each operation reads its source
+// once and replaces its target in one atomic write, so a refused write leaves
+// the target exactly as it was.
+namespace novlet {
+
+struct TTransferResult {
+  TStoreResult Result;
+  int SectionsCopied = 0;
+};
+
+// The bare names of the account's puzzles, in file order (the page sorts).
+std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
+                                            std::string_view userName);
+
+// Copies the source section's keys, in order, into the target section, which
+// is erased first. A missing source section copies nothing and leaves the
+// target alone.
+TTransferResult CopySection(const std::filesystem::path& sourceFile, std::string_view sourceSection,
+                            const std::filesystem::path& targetFile, std::string_view targetSection);
+
+// Writes the account's puzzle of that bare name (Export), or all its puzzles
+// in file order (Export All), into a new file replacing the target. With
+// nothing to export the target is not touched. A target that is the
+// collection, the options or the backup file is refused, as replacing it
+// would lose the user's data.
+TTransferResult ExportPuzzle(const TDataPaths& files, std::string_view userName, std::string_view bareName,
+                             const std::filesystem::path& target);
+TTransferResult ExportAllPuzzles(const TDataPaths& files, std::string_view userName,
+                                 const std::filesystem::path& target);
+
+// Adds every section of the source, whatever its account, to the collection
+// as UserName + "@Imports " + its bare name, with "Name" set to that and "I"
+// to "1"; a puzzle of that name is replaced.
+TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName,
+                              const std::filesystem::path& source);
+
+// Copies the account's sections from the collection into novlet.bak, and
+// back. Other sections of the target stay.
+TTransferResult BackupAllPuzzles(const TDataPaths& files, std::string_view userName);
+TTransferResult RestoreAllPuzzles(const TDataPaths& files, std::string_view userName);
+
+}  // namespace novlet

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "store/store_result.h"
+
+// Where the data files live. The program folder holds them when it is
+// writable (a build tree, a portable copy); an installed, read-only program
+// keeps them in the user's data folder; NOVLET_HOME overrides both.
+namespace novlet {
+
+struct TDataPathInputs {
+  std::filesystem::path ExecutableFolder;
+  bool ExecutableFolderWritable = false;
+  std::optional<std::string> NovletHome;    // $NOVLET_HOME
+  std::optional<std::string> XdgDataHome;   // $XDG_DATA_HOME
+  std::optional<std::string> Home;          // $HOME
+};
+
+struct TDataPaths {
+  std::filesystem::path DataFolder;
+  std::filesystem::path CollectionFile;  // novlet.dat
+  std::filesystem::path OptionsFile;     // novlet.ini
+  std::filesystem::path BackupFile;      // novlet.bak
+};
+
+// NOVLET_HOME when set and not empty; else the executable's folder when
+// writable; else $XDG_DATA_HOME/corvex-novlet when that is an absolute path;
+// else $HOME/.local/share/corvex-novlet; else, with no home at all, the
+// executable's folder after all.
+TDataPaths ResolveDataPaths(const TDataPathInputs& inputs);
+
+// Creates the data folder when it is missing; "Unable to write to %s" when it
+// cannot be made.
+TStoreResult EnsureDataFolder(const TDataPaths& paths);
+
+// The inputs of this process: the environment, and whether a file can be
+// created in the executable's folder.
+TDataPathInputs CurrentDataPathInputs(const std::filesystem::path& executableFolder);
+
+}  // namespace novlet

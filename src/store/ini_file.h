@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/ini_document.h"
+#include "store/store_result.h"
+
+// The profile operations on INI files by path. Each one reads the file, works
+// and, when it changes something, replaces the file atomically; no file stays
+// open between operations. A missing file reads as having no sections; a file
+// that exists but cannot be read is never replaced.
+namespace novlet {
+
+// The file's text for reading: empty when the file is missing or unreadable.
+std::string ReadIniText(const std::filesystem::path& path);
+
+std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& path);
+std::vector<std::string> ReadIniKeyNames(const std::filesystem::path& path, std::string_view section);
+std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
+                          std::string_view key, std::string_view defaultValue);
+// The section's keys and values in written order; nothing when it is missing.
+std::optional<std::vector<TIniEntry>> ReadIniSection(const std::filesystem::path& path,
+                                                     std::string_view section);
+bool IniSectionExists(const std::filesystem::path& path, std::string_view section);
+
+TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view section,
+                            std::string_view key, std::string_view value);
+TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section);
+
+// Reads the file (missing: empty), lets edit change the document, and writes
+// the result back in one atomic replacement, so that a batch of changes
+// either all reach the file or none does. An edit that returns a failure
+// cancels: nothing is written and its message is the result.
+TStoreResult EditIniFile(const std::filesystem::path& path,
+                         const std::function<TStoreResult(TIniDocument&)>& edit);
+
+}  // namespace novlet
