@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "engine/geometry.h"
+#include "engine/novlet_engine.h"
+#include "literal_model.h"
+#include "random_positions.h"
+#include "recording_host.h"
+
+// The fast engine must give exactly what the literal model gives: the same
+// texts, boards, solution lists, host calls and random draws.
+namespace novlet {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kPositionShare = 10;
+constexpr int kGenerationSeedsPerLevel = 1;
+#else
+constexpr int kPositionShare = 100;
+constexpr int kGenerationSeedsPerLevel = 3;
+#endif
+
+// About 10,000 positions in all, more of them on the small boards, where the
+// literal model is quick, than on the big ones.
+int PositionsFor(int gridSize) {
+  const int perHundred = gridSize <= 9 ? 900 : gridSize <= 10 ? 600 : gridSize <= 12 ? 400 : gridSize <= 15 ? 300 : 250;
+  return perHundred * kPositionShare / 100;
+}
+
+// NOVLET_DIFFERENTIAL_SEED=<number> explores other positions than the fixed ones.
+std::uint64_t BaseSeed() {
+  if (const char* text = std::getenv("NOVLET_DIFFERENTIAL_SEED")) return std::strtoull(text, nullptr, 0);
+  return 20261206;
+}
+
+std::string Hex(std::uint64_t value) {
+  std::ostringstream text;
+  text << "0x" << std::hex << value;
+  return text.str();
+}
+
+// The engine and the model side by side, each with its own recording host.
+struct TContenders {
+  explicit TContenders(const TBoxShape& shape) {
+    engine.SetBoxShape(shape.BoxWidth, shape.BoxHeight);
+    model.SetBoxShape(shape.BoxWidth, shape.BoxHeight);
+    engine.SetHost(&engineHost);
+    model.SetHost(&modelHost);
+  }
+  void Seed(std::uint64_t seed) {
+    engine.Random().Seed(seed);
+    model.Random().Seed(seed);
+  }
+  void ForgetHostCalls() {
+    engineHost = TRecordingHost();
+    modelHost = TRecordingHost();
+  }
+
+  TNovletEngine engine;
+  TLiteralModel model;
+  TRecordingHost engineHost;
+  TRecordingHost modelHost;
+};
+
+// Where two runs first part, or "" when they agree in every respect.
+std::string FirstDifference(int gridSize, bool engineResult, bool modelResult, const TBoard& engineBoard,
+                            const TBoard& modelBoard, const TCellTexts& engineTexts, const TCellTexts& modelTexts) {
+  if (engineResult != modelResult) {
+    return std::string("result: engine ") + (engineResult ? "true" : "false") + ", model " +
+           (modelResult ? "true" : "false");
+  }
+  if (engineBoard != modelBoard) {
+    return "board: engine" + DescribeBoard(gridSize, engineBoard) + "\nmodel" + DescribeBoard(gridSize, modelBoard);
+  }
+  if (engineTexts != modelTexts) {
+    return "texts: engine" + DescribeTexts(gridSize, engineTexts) + "\nmodel" + DescribeTexts(gridSize, modelTexts);
+  }
+  return "";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "\n  " + line;
+  return text;
+}
+
+std::string ListAndHostDifference(const TContenders& c) {
+  if (c.engine.SolutionList() != c.model.SolutionList()) {
+    return "solution list: engine" + JoinLines(c.engine.SolutionList()) + "\nmodel" + JoinLines(c.model.SolutionList());
+  }
+  if (c.engine.SolutionCount() != c.model.SolutionCount()) return "solution count";
+  if (c.engineHost.Log != c.modelHost.Log) {
+    return "host calls: engine" + JoinLines(c.engineHost.Log) + "\nmodel" + JoinLines(c.modelHost.Log);
+  }
+  return "";
+}
+
+class EngineAgainstModel : public ::testing::TestWithParam<int> {
+ protected:
+  const TBoxShape& Shape() const { return kBoxShapes[static_cast<std::size_t>(GetParam())]; }
+  TShapeSize Size() const { return {Shape().BoxWidth, Shape().BoxHeight}; }
+  int GridSize() const { return Shape().BoxWidth * Shape().BoxHeight; }
+  std::uint64_t PositionSeed(int kind, int index) const {
+    return BaseSeed() * 1000003 + static_cast<std::uint64_t>(GetParam()) * 100000 + kind * 10000 + index;
+  }
+};
+
+TEST_P(EngineAgainstModel, PropagationPassesAndSearchesAgree) {
+  TContenders c(Shape());
+  const int n = GridSize();
+  for (int i = 0; i < PositionsFor(n); ++i) {
+    const std::uint64_t seed = PositionSeed(1, i);
+    TRandomSource random(seed);
+    const TBoard solution = RandomFullBoard(Size(), random);
+    const TCellTexts position = RandomPosition(Size(), solution, random);
+    const std::string context = "seed " + Hex(seed) + " (base " + std::to_string(BaseSeed()) + "), shape " +
+                                std::string(Shape().Caption) + ", position" + DescribeTexts(n, position) + "\n";
+
+    TBoard engineBoard;
+    TBoard modelBoard;
+    TCellTexts engineTexts = position;
+    TCellTexts modelTexts = position;
+    const int passes = 1 + i % 4;
+    for (int pass = 1; pass <= passes; ++pass) {
+      const bool engineResult = c.engine.ComputeAlternatives(engineBoard, engineTexts);
+      const bool modelResult = c.model.ComputeAlternatives(modelBoard, modelTexts);
+      ASSERT_EQ(FirstDifference(n, engineResult, modelResult, engineBoard, modelBoard, engineTexts, modelTexts), "")
+          << context << "after alternatives pass " << pass;
+    }
+
+    const int cap = std::array{0, 1, 10}[static_cast<std::size_t>(i % 3)];
+    const bool guess = (i / 3) % 2 == 0;
+    const bool display = (i / 6) % 2 == 0;
+    c.engine.SetSolutionCap(cap);
+    c.model.SetSolutionCap(cap);
+    c.ForgetHostCalls();
+    engineTexts = position;
+    modelTexts = position;
+    engineBoard = TBoard();
+    if (i % 5 != 0) c.model.TextsToBoard(position, engineBoard);
+    modelBoard = engineBoard;
+    const bool engineResult = c.engine.SolveAndCount(engineBoard, engineTexts, display, guess);
+    const bool modelResult = c.model.SolveAndCount(modelBoard, modelTexts, display, guess);
+    const std::string search = "search with cap " + std::to_string(cap) + (guess ? ", guessing" : ", no guessing") +
+                               (display ? ", display" : ", no display") +
+                               (i % 5 == 0 ? ", empty board" : ", board read from the texts");
+    ASSERT_EQ(FirstDifference(n, engineResult, modelResult, engineBoard, modelBoard, engineTexts, modelTexts), "")
+        << context << search;
+    ASSERT_EQ(ListAndHostDifference(c), "") << context << search;
+  }
+}
+
+TEST_P(EngineAgainstModel, GenerationAndReductionAgree) {
+  TContenders c(Shape());
+  const int n = GridSize();
+  for (int level = 0; level <= 3; ++level) {
+    for (int s = 0; s < kGenerationSeedsPerLevel; ++s) {
+      const std::uint64_t seed = PositionSeed(2, level * 10 + s);
+      const std::string context = "seed " + Hex(seed) + " (base " + std::to_string(BaseSeed()) + "), shape " +
+                                  std::string(Shape().Caption) + ", level " + std::to_string(level) + "\n";
+      c.Seed(seed);
+      c.ForgetHostCalls();
+      TBoard engineBoard;
+      TBoard modelBoard;
+      TCellTexts engineTexts;
+      TCellTexts modelTexts;
+      // Retry as the game does, but on the same random stream so both stay in step.
+      bool engineResult = false;
+      bool modelResult = false;
+      for (int attempt = 0; attempt < 20 && !engineResult && engineResult == modelResult; ++attempt) {
+        engineResult = c.engine.GeneratePuzzle(engineBoard, engineTexts, true, level);
+        modelResult = c.model.GeneratePuzzle(modelBoard, modelTexts, true, level);
+      }
+      ASSERT_EQ(FirstDifference(n, engineResult, modelResult, engineBoard, modelBoard, engineTexts, modelTexts), "")
+          << context;
+      EXPECT_TRUE(modelResult) << context << "no puzzle in 20 attempts";
+      ASSERT_EQ(ListAndHostDifference(c), "") << context;
+      EXPECT_EQ(c.engine.SolutionCap(), c.model.SolutionCap()) << context;
+      EXPECT_EQ(c.engine.Random().Below(1u << 30), c.model.Random().Below(1u << 30))
+          << context << "the random sources are out of step afterwards";
+    }
+  }
+}
+
+// A reduction of a board the generator did not make, and of boards it must refuse.
+TEST_P(EngineAgainstModel, ReductionOfGivenBoardsAgrees) {
+  TContenders c(Shape());
+  const int n = GridSize();
+  const std::uint64_t seed = PositionSeed(3, 0);
+  TRandomSource random(seed);
+  const TBoard full = RandomFullBoard(Size(), random);
+  TBoard brokenRow = full;
+  std::swap(brokenRow.at(1, 1), brokenRow.at(1, 2));  // columns still sum right, rows do not
+  TBoard notFull = full;
+  notFull.at(n, n) = 0;
+  TCellTexts callerTexts;
+  callerTexts.at(1, 1) = "caller's";
+  const std::array boards{full, brokenRow, notFull};
+  const int level = n > 12 ? 3 : GetParam() % 4;
+  for (std::size_t b = 0; b < boards.size(); ++b) {
+    const std::string context = "seed " + Hex(seed) + ", shape " + std::string(Shape().Caption) + ", board #" +
+                                std::to_string(b) + DescribeBoard(n, boards[b]) + "\n";
+    c.Seed(seed);
+    c.ForgetHostCalls();
+    TBoard engineBoard = boards[b];
+    TBoard modelBoard = boards[b];
+    TCellTexts engineTexts = callerTexts;
+    TCellTexts modelTexts = callerTexts;
+    const bool engineResult = c.engine.ReduceToLevel(engineBoard, engineTexts, level);
+    const bool modelResult = c.model.ReduceToLevel(modelBoard, modelTexts, level);
+    ASSERT_EQ(FirstDifference(n, engineResult, modelResult, engineBoard, modelBoard, engineTexts, modelTexts), "")
+        << context;
+    ASSERT_EQ(ListAndHostDifference(c), "") << context;
+    EXPECT_EQ(c.engine.Random().Below(1u << 30), c.model.Random().Below(1u << 30)) << context;
+  }
+}
+
+std::string ShapeName(const ::testing::TestParamInfo<int>& info) {
+  const TBoxShape& shape = kBoxShapes[static_cast<std::size_t>(info.param)];
+  return "Boxes" + std::to_string(shape.BoxWidth) + "x" + std::to_string(shape.BoxHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, EngineAgainstModel, ::testing::Range(0, static_cast<int>(kBoxShapes.size())),
+                         ShapeName);
+
+}  // namespace
+}  // namespace novlet
