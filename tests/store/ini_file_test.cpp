@@ -1,0 +1,106 @@
+#include "store/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "store/atomic_file.h"
+#include "temp_folder.h"
+
+namespace novlet {
+namespace {
+
+TEST(IniFile, MissingFileHasNoSectionsAndIsCreatedByTheFirstWrite) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  EXPECT_TRUE(ReadIniSectionNames(path).empty());
+  EXPECT_EQ(ReadIniString(path, "S", "k", "default"), "default");
+  EXPECT_TRUE(EraseIniSection(path, "S"));
+  EXPECT_FALSE(std::filesystem::exists(path)) << "erasing nothing creates no file";
+  ASSERT_TRUE(WriteIniString(path, "S", "k", "v"));
+  EXPECT_EQ(FileText(path), "[S]\nk=v\n");
+}
+
+TEST(IniFile, WritesKeepEverySectionAndKeyAndLeaveNoTemporaryFiles) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.ini";
+  WriteFileText(path, "\xEF\xBB\xBF[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
+  EXPECT_EQ(ReadIniSectionNames(path), (std::vector<std::string>{"A", "B"}));
+  ASSERT_TRUE(WriteIniString(path, "b", "k", "3"));
+  ASSERT_TRUE(EraseIniSection(path, "a"));
+  EXPECT_EQ(FileText(path), "[B]\r\nk=3\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(IniFile, ReplacedFileKeepsItsPermissions) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[A]\nk=1\n");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  ASSERT_TRUE(WriteIniString(path, "A", "k", "2"));
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+}
+
+TEST(IniFile, AWriteInterruptedBeforeTheRenameLeavesTheOldFile) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[A]\nk=old\n");
+  std::filesystem::path temporary;
+  {
+    auto staged = TStagedFile::Stage(path, "[A]\nk=new\n");
+    ASSERT_TRUE(staged.Result());
+    temporary = staged.TemporaryPath();
+    EXPECT_EQ(FileText(temporary), "[A]\nk=new\n");
+  }  // dropped without Commit, as a process killed at this point would
+  EXPECT_EQ(FileText(path), "[A]\nk=old\n");
+  EXPECT_FALSE(std::filesystem::exists(temporary));
+}
+
+TEST(IniFile, RefusedWritesReportThePathAndLoseNothing) {
+  TTempFolder folder;
+  const auto missingFolder = folder / "no such folder" / "novlet.dat";
+  const auto result = WriteIniString(missingFolder, "A", "k", "v");
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.Message, "Unable to write to " + missingFolder.string());
+
+  // A folder in the file's place: the rename is refused after staging.
+  const auto folderInTheWay = folder / "novlet.ini";
+  std::filesystem::create_directory(folderInTheWay);
+  EXPECT_EQ(WriteIniString(folderInTheWay, "A", "k", "v").Message, "Unable to write to " + folderInTheWay.string());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary left";
+}
+
+TEST(IniFile, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes through permission bits";
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[A]\nk=old\n");
+  std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_EQ(WriteIniString(path, "A", "k", "new").Message, "Unable to write to " + path.string());
+  EXPECT_EQ(FileText(path), "[A]\nk=old\n");
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNeverReplaced) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  std::filesystem::create_directory(path);
+  EXPECT_FALSE(EditIniFile(path, [](TIniDocument&) { return TStoreResult::Success(); }));
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(IniFile, ACancelledEditWritesNothing) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[A]\nk=old\n");
+  const auto result = EditIniFile(path, [](TIniDocument& document) {
+    document.WriteString("A", "k", "new");
+    return TStoreResult::Failure("changed my mind");
+  });
+  EXPECT_EQ(result.Message, "changed my mind");
+  EXPECT_EQ(FileText(path), "[A]\nk=old\n");
+}
+
+}  // namespace
+}  // namespace novlet
