@@ -1,5 +1,6 @@
 #include "render/display_set_strip.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "render/screen_scale.h"
@@ -10,8 +11,9 @@ namespace {
 constexpr int kBaseStripCellWidth = 27;
 constexpr int kSlotTextIndent = 7;
 constexpr int kDigitIndent = 16;
-constexpr int kStripIconTop = 2;
+constexpr int kSmallestLabelPixels = 7;
 const QColor kStripFrameColor(0x80, 0x80, 0x80);
+const QColor kStripLabelColor(0x50, 0x50, 0x50);
 
 // Draws text with its top left corner at (x, y), as the strip's layout counts.
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
@@ -50,6 +52,8 @@ void PaintDisplaySetStrip(QPainter& painter, const QSize& size, const TDisplaySe
 
   QFont regular = windowFont;
   regular.setBold(false);
+  // Sizes in pixels, so that the label can shrink a pixel at a time.
+  regular.setPixelSize(QFontInfo(regular).pixelSize());
   QFont bold = windowFont;
   bold.setBold(true);
 
@@ -65,13 +69,25 @@ void PaintDisplaySetStrip(QPainter& painter, const QSize& size, const TDisplaySe
       continue;
     }
     const QString label = QString::number(value) + '=';
-    const int labelWidth = painter.fontMetrics().horizontalAdvance(label);
-    painter.setFont(regular);
-    DrawTextAt(painter, slotLeft + kSlotTextIndent, CentredTop(painter, height), label);
-    const int pictureLeft = slotLeft + kSlotTextIndent + labelWidth;
-    if (displaySet.UsesIcons()) {
-      if (const QImage* icon = displaySet.SmallIcon(value)) painter.drawImage(pictureLeft, kStripIconTop, *icon);
-    } else {
+    const QImage* icon = displaySet.UsesIcons() ? displaySet.SmallIcon(value) : nullptr;
+    const int pictureWidth = icon != nullptr ? icon->width() : painter.fontMetrics().horizontalAdvance(symbol);
+    // The label gives way to the picture: it shrinks until the pair fits the
+    // slot, then the pair is centred, so nothing runs into the next slot.
+    QFont labelFont = regular;
+    while (QFontMetrics(labelFont).horizontalAdvance(label) + pictureWidth > slotWidth - 2 &&
+           labelFont.pixelSize() > kSmallestLabelPixels) {
+      labelFont.setPixelSize(labelFont.pixelSize() - 1);
+    }
+    const int labelWidth = QFontMetrics(labelFont).horizontalAdvance(label);
+    const int groupLeft = slotLeft + qBound(1, (slotWidth - labelWidth - pictureWidth) / 2, kSlotTextIndent);
+    painter.setFont(labelFont);
+    painter.setPen(kStripLabelColor);
+    DrawTextAt(painter, groupLeft, CentredTop(painter, height), label);
+    painter.setPen(Qt::black);
+    const int pictureLeft = groupLeft + labelWidth;
+    if (icon != nullptr) {
+      painter.drawImage(pictureLeft, (height - icon->height()) / 2, *icon);
+    } else if (!displaySet.UsesIcons()) {
       painter.setFont(bold);
       DrawTextAt(painter, pictureLeft, CentredTop(painter, height), symbol);
     }

@@ -163,6 +163,7 @@ void TGridPainter::ComposeCell(QPainter& buffer, int column, int row, const QRec
 
   buffer.save();
   buffer.setClipRect(rect);
+  buffer.setRenderHint(QPainter::SmoothPixmapTransform);
 
   // Neighbouring cells share one frame line: the frame reaches one pixel back
   // over the previous cell's last column and row.
@@ -242,7 +243,8 @@ void TGridPainter::DrawBevel(QPainter& buffer, const QRect& rect, int leftEdge, 
 }
 
 void TGridPainter::DrawIconContent(QPainter& buffer, const QRect& rect, std::string_view text) const {
-  const int gridSize = scene_.Geometry.GridSize;
+  const TGeometry& g = scene_.Geometry;
+  const int gridSize = g.GridSize;
   if (Contains(text, '$') || !Contains(text, ',')) {
     const int value = TextToValue(text);
     if (value < 1 || value > gridSize) return;
@@ -256,7 +258,10 @@ void TGridPainter::DrawIconContent(QPainter& buffer, const QRect& rect, std::str
     if (value < 1 || value > gridSize) return;
     const QRect slot = NoteSlot(rect, value);
     if (const QImage* icon = scene_.DisplaySet.SmallIcon(value)) {
-      buffer.drawImage(slot.topLeft(), *icon);
+      // Small icons at full size would pile up in slots of half their width;
+      // each is shrunk to its slot so that every note stays visible.
+      const int side = qMin(icon->width(), qMin(rect.width() / g.BoxWidth, rect.height() / g.BoxHeight));
+      buffer.drawImage(QRect(slot.left(), slot.top(), side, side), *icon);
     } else {
       DrawSmallSymbol(buffer, slot.left(), slot.top(), scene_.DisplaySet.DisplaySetSymbol(value), kErrorColor);
     }
