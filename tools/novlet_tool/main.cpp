@@ -15,6 +15,8 @@ Commands:
   solve         --shape WxH [--cap K] [--no-guess]          (positions on stdin)
   alternatives  --shape WxH [--passes P]                    (record lines on stdin)
   reduce        --shape WxH --level L [--seed S]            (hex boards on stdin)
+  lng           build DIR -o FILE [--scramble] | dump FILE | languages FILE
+                | text FILE LNGID TEXTID BUILTIN              (language files)
 
 Run "novlet-tool COMMAND --help" for the details of one command.
 )";
@@ -29,6 +31,7 @@ constexpr TCommand kCommands[] = {
     {"solve", novlet::tool::RunSolve},
     {"alternatives", novlet::tool::RunAlternatives},
     {"reduce", novlet::tool::RunReduce},
+    {"lng", novlet::tool::RunLng},
 };
 
 }  // namespace

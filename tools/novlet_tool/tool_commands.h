@@ -13,5 +13,6 @@ int RunGenerate(const TArguments& args);
 int RunSolve(const TArguments& args);
 int RunAlternatives(const TArguments& args);
 int RunReduce(const TArguments& args);
+int RunLng(const TArguments& args);
 
 }  // namespace novlet::tool
