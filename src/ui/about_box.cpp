@@ -1,0 +1,167 @@
+#include "ui/about_box.h"
+
+#include "ui/base_btn.h"
+#include "ui/bk_control.h"
+#include "ui/kit_colors.h"
+#include "ui/skin_pictures.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <utility>
+
+namespace novlet {
+
+namespace {
+
+TAboutBox* aboutBox = nullptr;
+
+constexpr int AboutBoxTag = 4000;
+constexpr int CorvexSBtnTag = 4010;
+constexpr int CloseBtnTag = 4020;
+constexpr int HideBtnTag = 4030;
+
+QFont ArialFont(bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(8);
+  font.setBold(bold);
+  return font;
+}
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TAboutBox::TAboutBox(TAboutBoxSetup setup)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), setup_(std::move(setup)) {
+  setFixedSize(325, 325);
+  setFont(ArialFont(false));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ColorFromStoredColor(BoxCream));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  setWindowTitle(QStringLiteral("About Corvex Novlet"));
+
+  aboutboxImg_ = new TBkControl(this);
+  aboutboxImg_->Background().SetBrush(Qt::NoBrush);
+  // The outline is the box's one-pixel border, drawn over any picture.
+  aboutboxImg_->Background().SetPen(QPen(QColor(0x1c, 0x25, 0x33), 1));
+  aboutboxImg_->Background().SetImageDrawStyle(TImageDrawStyle::idsCenter);
+  aboutboxImg_->Background().SetImage(
+      LoadSkinPicture(setup_.SkinFolder, QStringLiteral("about.bmp"), QStringLiteral("About")));
+  aboutboxImg_->SetAlign(TAlign::alClient);
+
+  corvexSBtn_ = new TBaseBtn(this);
+  corvexSBtn_->setGeometry(13, 276, 130, 40);
+  corvexSBtn_->SetFaceVisible(false);
+  corvexSBtn_->OnClick = [this](QObject*) { CorvexSBtnClick(); };
+
+  closeBtn_ = new TBaseBtn(this);
+  closeBtn_->setGeometry(230, 300, 85, 15);
+  closeBtn_->SetCaption(QStringLiteral("Close"));
+  closeBtn_->SetCaptionXOffset(0.1);
+  closeBtn_->SetCaptionYOffset(0.05);
+  closeBtn_->SetFontColor(ColorFromStoredColor(BoxCream));
+  closeBtn_->SetGlyphUp(
+      LoadSkinPicture(setup_.SkinFolder, QStringLiteral("but85x15_up.bmp"), QStringLiteral("But85x15_Up")));
+  closeBtn_->SetGlyphDown(
+      LoadSkinPicture(setup_.SkinFolder, QStringLiteral("but85x15_down.bmp"), QStringLiteral("But85x15_Down")));
+  closeBtn_->SetGlyphDisabled(LoadSkinPicture(setup_.SkinFolder, QStringLiteral("but85x15_disabled.bmp"),
+                                              QStringLiteral("But85x15_Disabled")));
+  if (!closeBtn_->GlyphUp().isNull()) {
+    closeBtn_->SetFaceVisible(false);
+    closeBtn_->SetPen(QPen(Qt::NoPen));
+    closeBtn_->SetShadowXOffset(0.01);
+    closeBtn_->SetShadowYOffset(0.02);
+  }
+  closeBtn_->OnClick = [this](QObject*) { hide(); };
+  closeBtn_->hide();
+
+  hideBtn_ = new TBaseBtn(this);
+  hideBtn_->setGeometry(309, 2, 14, 14);
+  hideBtn_->SetCaption(QStringLiteral("x"));
+  hideBtn_->setFont(ArialFont(true));
+  hideBtn_->SetFaceVisible(false);
+  hideBtn_->SetCaptionXOffset(0.3);
+  hideBtn_->SetCaptionYOffset(0.0);
+  hideBtn_->SetFontColor(ColorFromStoredColor(BoxCream));
+  hideBtn_->OnMouseIn = [this](QObject*) { hideBtn_->SetButtonIsHot(true); };
+  hideBtn_->OnMouseOut = [this](QObject*) { hideBtn_->SetButtonIsHot(false); };
+  hideBtn_->OnClick = [this](QObject*) { hide(); };
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  aboutBox = this;
+}
+
+TAboutBox::~TAboutBox() {
+  if (aboutBox == this) aboutBox = nullptr;
+}
+
+TAboutBox* TAboutBox::Instance() { return aboutBox; }
+
+void TAboutBox::HideButtons() {
+  hideBtn_->hide();
+  closeBtn_->hide();
+}
+
+void TAboutBox::Translate() {
+  if (!setup_.Translate) return;
+  setWindowTitle(FromStd(setup_.Translate(AboutBoxTag, {"About Corvex Novlet", ""}).Caption));
+  const struct {
+    TBaseBtn* Button;
+    int Tag;
+    TControlTexts BuiltIn;
+  } controls[] = {
+      {corvexSBtn_, CorvexSBtnTag, {"", "Go to the Corvex Software website"}},
+      {closeBtn_, CloseBtnTag, {"Close", ""}},
+      {hideBtn_, HideBtnTag, {"x", "Close About Corvex Novlet"}},
+  };
+  for (const auto& control : controls) {
+    const TControlTexts texts = setup_.Translate(control.Tag, control.BuiltIn);
+    control.Button->SetCaption(FromStd(texts.Caption));
+    control.Button->setToolTip(FromStd(texts.Hint));
+  }
+}
+
+void TAboutBox::CorvexSBtnClick() {
+  hide();
+  if (setup_.OnCorvexClick) setup_.OnCorvexClick();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  Translate();
+  QWidget::showEvent(event);
+}
+
+void TAboutBox::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible()) hide();
+}
+
+void TAboutBox::keyReleaseEvent(QKeyEvent* event) {
+  const bool closingKey =
+      event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const bool modified = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+  if (closingKey && !modified) {
+    hide();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+TAboutBox* ShowAbout(const TAboutBoxSetup& setup) {
+  TAboutBox* box = aboutBox ? aboutBox : new TAboutBox(setup);
+  box->show();
+  box->raise();
+  box->activateWindow();
+  return box;
+}
+
+void DestroyAbout() { delete aboutBox; }
+
+}  // namespace novlet

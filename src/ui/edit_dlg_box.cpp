@@ -1,0 +1,69 @@
+#include "ui/edit_dlg_box.h"
+
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace novlet {
+
+namespace {
+
+TEditDlgBox* openEditBox = nullptr;
+
+bool IsEnterKey(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+bool HasModifierKey(const QKeyEvent* event) {
+  return (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+}
+
+}  // namespace
+
+TEditDlgBox::TEditDlgBox(const QString& skinFolder) : TSkinnedBox(55, skinFolder) {
+  edit_ = new QLineEdit(this);
+  edit_->setGeometry(20, 70, 360, 22);
+  edit_->installEventFilter(this);
+  setFocusProxy(edit_);
+  openEditBox = this;
+}
+
+TEditDlgBox::~TEditDlgBox() {
+  if (openEditBox == this) openEditBox = nullptr;
+}
+
+TEditDlgBox* TEditDlgBox::OpenBox() { return openEditBox; }
+
+bool TEditDlgBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (IsEnterKey(key)) {
+      if (event->type() == QEvent::KeyPress) {
+        if (!key->isAutoRepeat()) enterPressedInField_ = true;
+      } else if (!key->isAutoRepeat()) {
+        const bool confirms = enterPressedInField_ && !HasModifierKey(key);
+        enterPressedInField_ = false;
+        if (confirms) accept();
+      }
+      return true;
+    }
+  }
+  return TSkinnedBox::eventFilter(watched, event);
+}
+
+QString ShowEditBox(const QString& message, const QString& okCaption, const QString& cancelCaption,
+                    const QString& initialText, const QString& skinFolder) {
+  if (TEditDlgBox* open = TEditDlgBox::OpenBox()) {
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return QString();
+  }
+  TEditDlgBox box(skinFolder);
+  box.SetTexts(message, okCaption, cancelCaption);
+  box.Edit()->setText(initialText);
+  box.Edit()->selectAll();
+  box.Edit()->setFocus();
+  if (box.exec() != QDialog::Accepted) return QString();
+  return box.Edit()->text();
+}
+
+}  // namespace novlet

@@ -1,0 +1,29 @@
+#include "ui/graphic_control.h"
+
+#include <QEnterEvent>
+
+namespace novlet {
+
+GGraphicControl::GGraphicControl(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void GGraphicControl::MouseIn() {
+  if (OnMouseIn) OnMouseIn(this);
+}
+
+void GGraphicControl::MouseOut() {
+  if (OnMouseOut) OnMouseOut(this);
+}
+
+void GGraphicControl::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  MouseIn();
+}
+
+void GGraphicControl::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  MouseOut();
+}
+
+}  // namespace novlet

@@ -1,0 +1,61 @@
+#include "ui/intro_form.h"
+
+#include "ui/bk_control.h"
+#include "ui/kit_colors.h"
+#include "ui/skin_pictures.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace novlet {
+
+namespace {
+
+TIntroForm* introForm = nullptr;
+
+}  // namespace
+
+TIntroForm::TIntroForm(const QString& skinFolder)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  setFixedSize(280, 280);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ColorFromStoredColor(BoxCream));
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  introFormImg_ = new TBkControl(this);
+  introFormImg_->Background().SetBrush(Qt::NoBrush);
+  introFormImg_->Background().SetPen(Qt::NoPen);
+  introFormImg_->Background().SetImageDrawStyle(TImageDrawStyle::idsCenter);
+  introFormImg_->Background().SetImage(
+      LoadSkinPicture(skinFolder, QStringLiteral("intro.bmp"), QStringLiteral("Intro")));
+  introFormImg_->SetAlign(TAlign::alClient);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  introForm = this;
+}
+
+TIntroForm::~TIntroForm() {
+  if (introForm == this) introForm = nullptr;
+}
+
+TIntroForm* TIntroForm::Instance() { return introForm; }
+
+void ShowIntro(const QString& skinFolder) {
+  if (introForm) {
+    introForm->show();
+    introForm->raise();
+    return;
+  }
+  auto* form = new TIntroForm(skinFolder);
+  QCoreApplication::processEvents();
+  form->show();
+}
+
+void DestroyIntro() { delete introForm; }
+
+}  // namespace novlet

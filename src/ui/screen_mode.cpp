@@ -1,0 +1,66 @@
+#include "ui/screen_mode.h"
+
+namespace novlet {
+
+namespace {
+
+int ModeByWidth(int width, int currentMode) {
+  if (width < 800) return currentMode;
+  if (width < 1024) return 2;
+  if (width < 1152) return 3;
+  return 4;
+}
+
+int ModeByHeight(int height, int currentMode) {
+  if (height < 600) return currentMode;
+  if (height < 768) return 5;
+  if (height < 864) return 6;
+  return 7;
+}
+
+}  // namespace
+
+int ChooseScreenMode(int screenSizeChoice, QSize screenSize, int currentMode) {
+  switch (screenSizeChoice) {
+    case ScreenSizeIgnore:
+      return 2;
+    case ScreenSize640x480:
+    case ScreenSize800x600:
+    case ScreenSize1024x768:
+      return screenSizeChoice;
+    default:
+      break;
+  }
+  // Compare screenWidth / 640 with screenHeight / 480 without rounding.
+  const long long widthRatio = static_cast<long long>(screenSize.width()) * 480;
+  const long long heightRatio = static_cast<long long>(screenSize.height()) * 640;
+  if (widthRatio < heightRatio) return ModeByWidth(screenSize.width(), currentMode);
+  return ModeByHeight(screenSize.height(), currentMode);
+}
+
+TScaleRatio ScaleFromBase(int screenMode) {
+  switch (screenMode) {
+    case 3: return {800, 640};
+    case 4: return {1024, 640};
+    case 6: return {600, 480};
+    case 7: return {768, 480};
+    default: return {};
+  }
+}
+
+TScaleRatio ScaleToBase(int screenMode) {
+  const TScaleRatio up = ScaleFromBase(screenMode);
+  return {up.Denominator, up.Numerator};
+}
+
+QString SkinSuffix(int screenMode) {
+  switch (screenMode) {
+    case 3:
+    case 6: return QStringLiteral("_sm8x6");
+    case 4:
+    case 7: return QStringLiteral("_sm10x7");
+    default: return QString();
+  }
+}
+
+}  // namespace novlet

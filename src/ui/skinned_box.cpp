@@ -1,0 +1,112 @@
+#include "ui/skinned_box.h"
+
+#include "ui/base_btn.h"
+#include "ui/bk_control.h"
+#include "ui/kit_colors.h"
+#include "ui/skin_pictures.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+namespace novlet {
+
+namespace {
+
+constexpr int BoxWidth = 400;
+constexpr int BoxHeight = 150;
+
+QFont BoxFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(8);
+  return font;
+}
+
+}  // namespace
+
+TSkinnedBox::TSkinnedBox(int messageHeight, const QString& skinFolder)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  setFixedSize(BoxWidth, BoxHeight);
+  setFont(BoxFont());
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ColorFromStoredColor(BoxCream));
+  colours.setColor(QPalette::WindowText, Qt::black);
+  setPalette(colours);
+
+  background_ = new TBkControl(this);
+  background_->Background().SetBrush(QBrush(ColorFromStoredColor(BoxCream)));
+  background_->SetAlign(TAlign::alClient);
+
+  msgLbl_ = new QLabel(this);
+  msgLbl_->setGeometry(20, 10, 360, messageHeight);
+  msgLbl_->setWordWrap(true);
+  msgLbl_->setTextFormat(Qt::PlainText);
+  msgLbl_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  okBtn_ = CreateButton(140, QStringLiteral("Ok"), skinFolder);
+  cancelBtn_ = CreateButton(260, QStringLiteral("Cancel"), skinFolder);
+  okBtn_->OnClick = [this](QObject*) { accept(); };
+  cancelBtn_->OnClick = [this](QObject*) { reject(); };
+
+  CenterOnScreen();
+}
+
+TBaseBtn* TSkinnedBox::CreateButton(int left, const QString& caption, const QString& skinFolder) {
+  auto* button = new TBaseBtn(this);
+  button->setGeometry(left, 100, 120, 35);
+  button->SetFaceVisible(false);
+  button->SetPen(QPen(Qt::NoPen));
+  button->SetCaption(caption);
+  button->SetCaptionXOffset(0.2);
+  button->SetCaptionYOffset(0.25);
+  button->setFont(BoxFont());
+  button->SetFontColor(ColorFromStoredColor(BoxCream));
+  button->SetShadowColor(Qt::white);
+  button->SetShadowXOffset(0.01);
+  button->SetShadowYOffset(0.02);
+  // The boxes are never scaled, so they always wear the base-size faces.
+  button->SetGlyphUp(LoadSkinPicture(skinFolder, QStringLiteral("but_up.bmp"), QStringLiteral("But_Up")));
+  button->SetGlyphDown(LoadSkinPicture(skinFolder, QStringLiteral("but_down.bmp"), QStringLiteral("But_Down")));
+  button->SetGlyphDisabled(
+      LoadSkinPicture(skinFolder, QStringLiteral("but_disabled.bmp"), QStringLiteral("But_Disabled")));
+  return button;
+}
+
+void TSkinnedBox::SetTexts(const QString& message, const QString& okCaption, const QString& cancelCaption) {
+  msgLbl_->setText(message);
+  okBtn_->SetCaption(okCaption);
+  okBtn_->setVisible(!okCaption.isEmpty());
+  cancelBtn_->SetCaption(cancelCaption);
+  cancelBtn_->setVisible(!cancelCaption.isEmpty());
+}
+
+QPoint TSkinnedBox::PointerSpot() const { return pos() + cancelBtn_->pos() + QPoint(40, 20); }
+
+void TSkinnedBox::CenterOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void TSkinnedBox::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    QCursor::setPos(PointerSpot());
+    raise();
+  }
+}
+
+void TSkinnedBox::keyPressEvent(QKeyEvent* event) {
+  // Only the buttons answer; Escape must not dismiss a question unanswered.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace novlet

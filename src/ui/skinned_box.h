@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace novlet {
+
+class TBaseBtn;
+class TBkControl;
+
+// The frame shared by the message box and the text-entry box: a borderless
+// 400 x 150 cream window, kept on top and centred, with a message and a left
+// (Ok) and a right (Cancel) button. Escape does nothing; a close request
+// answers with Cancel.
+class TSkinnedBox : public QDialog {
+ public:
+  TBkControl* Background() const { return background_; }
+  QLabel* MsgLbl() const { return msgLbl_; }
+  TBaseBtn* OkBtn() const { return okBtn_; }
+  TBaseBtn* CancelBtn() const { return cancelBtn_; }
+
+  // An empty caption hides its button; the other keeps its place.
+  void SetTexts(const QString& message, const QString& okCaption, const QString& cancelCaption);
+
+  // Where activation puts the mouse pointer: on the right button, so that a
+  // hasty click gives the negative answer.
+  QPoint PointerSpot() const;
+
+ protected:
+  TSkinnedBox(int messageHeight, const QString& skinFolder);
+
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  TBaseBtn* CreateButton(int left, const QString& caption, const QString& skinFolder);
+  void CenterOnScreen();
+
+  TBkControl* background_ = nullptr;
+  QLabel* msgLbl_ = nullptr;
+  TBaseBtn* okBtn_ = nullptr;
+  TBaseBtn* cancelBtn_ = nullptr;
+};
+
+}  // namespace novlet
