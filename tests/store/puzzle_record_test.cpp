@@ -1,0 +1,169 @@
+#include "store/puzzle_record.h"
+
+#include <gtest/gtest.h>
+
+#include "store/ini_file.h"
+#include "store/puzzle_naming.h"
+#include "temp_folder.h"
+
+namespace novlet {
+namespace {
+
+TNovletFileData SampleRecord() {
+  TNovletFileData record;
+  record.Name = "alice@Evening puzzle";
+  record.Created = 46361.5;
+  record.Level = 3;
+  record.Origin = OriginSelf | OriginImported;
+  record.BoxWidth = 4;
+  record.BoxHeight = 4;
+  record.SolutionHex = std::string(512, 'A');
+  record.PuzzleHex = std::string(512, '0');
+  record.GridHex = std::string(512, '1');
+  record.GridNotes = std::string(256, '|');
+  record.StartTime = 46361.25;
+  record.ResumeTime = 46361.75;
+  record.TimePlayed = 1.5 / 24;
+  record.TimeLimit = 1.0 / 48;
+  record.EntryCount = 1234;
+  record.PauseCount = 2;
+  record.HintCount = 3;
+  record.ErrorCount = 4;
+  record.RestartCount = 5;
+  record.AlternativesCount = -6;
+  record.History = "3,7=1,5,|3,7=|";
+  record.Status = StatusPaused;
+  return record;
+}
+
+TEST(PuzzleRecord, EveryFieldRoundTripsInTheDocumentedKeyOrder) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  const TNovletFileData record = SampleRecord();
+  ASSERT_TRUE(WritePuzzleRecord(path, record.Name, record));
+  EXPECT_EQ(ReadIniKeyNames(path, record.Name),
+            (std::vector<std::string>{"Name", "Tc", "L", "O", "I", "Nc", "Nr", "M1", "M2", "M3", "M4", "Tpts",
+                                      "Tptl", "Tpt", "Tptm", "Sn", "Sp", "Sh", "Se", "Sr", "Sa", "U", "S"}));
+  EXPECT_EQ(ReadIniString(path, record.Name, "O", ""), "Self");
+  EXPECT_EQ(ReadIniString(path, record.Name, "I", ""), "1");
+  TNovletFileData read;
+  ASSERT_TRUE(ReadPuzzleRecord(path, "ALICE@evening PUZZLE", read));
+  EXPECT_EQ(read, record);
+}
+
+TEST(PuzzleRecord, OriginKeysFollowTheirRules) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  TNovletFileData record;
+  ASSERT_TRUE(WritePuzzleRecord(path, "u@none", record));
+  EXPECT_EQ(ReadIniString(path, "u@none", "O", "absent"), "absent");
+  EXPECT_EQ(ReadIniString(path, "u@none", "I", ""), "0");
+  record.Origin = OriginCorvex | OriginSelf;
+  ASSERT_TRUE(WritePuzzleRecord(path, "u@both", record));
+  EXPECT_EQ(ReadIniString(path, "u@both", "O", ""), "Corvex");
+
+  WriteFileText(path, "[a]\nO=corvex\nI=0x10\n[b]\nO=Self\nI=yes\n");
+  ASSERT_TRUE(ReadPuzzleRecord(path, "a", record));
+  EXPECT_EQ(record.Origin, OriginImported) << "\"O\" compares exactly; \"I\" is any non-zero integer";
+  ASSERT_TRUE(ReadPuzzleRecord(path, "b", record));
+  EXPECT_EQ(record.Origin, OriginSelf);
+}
+
+TEST(PuzzleRecord, ASectionWithOnlyANameReadsAsTheDefaults) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[u@p]\nName=u@p\n");
+  TNovletFileData read;
+  ASSERT_TRUE(ReadPuzzleRecord(path, "u@p", read));
+  TNovletFileData expected;
+  expected.Name = "u@p";
+  EXPECT_EQ(read, expected);
+  EXPECT_FALSE(ReadPuzzleRecord(path, "u@other", read));
+  EXPECT_FALSE(ReadPuzzleRecord(folder / "missing.dat", "u@p", read));
+  EXPECT_EQ(read, TNovletFileData{});
+}
+
+TEST(PuzzleRecord, MalformedValuesGiveDefaultsAndHexIntegersRead) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path,
+                "[u@p]\nL=0x103\nSn=0X1F\nSp=twelve\nSh=99999999999\nSe=-7\nTc=00B51913111\nTpt=000000011E00\n"
+                "S=258\nNc=0x2\nNr=3\n");
+  TNovletFileData read;
+  ASSERT_TRUE(ReadPuzzleRecord(path, "u@p", read));
+  EXPECT_EQ(read.Level, 3) << "kept in 8 bits";
+  EXPECT_EQ(read.EntryCount, 31);
+  EXPECT_EQ(read.PauseCount, 0);
+  EXPECT_EQ(read.HintCount, 0);
+  EXPECT_EQ(read.ErrorCount, -7);
+  EXPECT_EQ(read.Created, 0);
+  EXPECT_DOUBLE_EQ(read.TimePlayed, 1.5 / 24);
+  EXPECT_EQ(read.Status, 2);
+  EXPECT_EQ(read.BoxWidth, 2);
+}
+
+TEST(PuzzleRecord, BoxShapesOutsideTheNineteenRefuseTheRecord) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[big]\nName=big\nNc=5\nNr=4\n[zero]\nNc=0\nNr=3\n[negative]\nNc=-3\nNr=-3\n[ok]\nNc=8\nNr=2\n");
+  TNovletFileData read;
+  for (const char* section : {"big", "zero", "negative"}) {
+    EXPECT_FALSE(ReadPuzzleRecord(path, section, read)) << section;
+    EXPECT_EQ(read, TNovletFileData{}) << section;
+  }
+  EXPECT_TRUE(ReadPuzzleRecord(path, "ok", read));
+}
+
+TEST(PuzzleRecord, StoringOverASectionLeavesNoOldKeyAndKeepsOtherSections) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[u@p]\nName=u@p\nExtra=1\nO=Corvex\n[u@q]\nName=u@q\n");
+  TNovletFileData record;
+  record.Name = "u@p";
+  ASSERT_TRUE(WritePuzzleRecord(path, "u@p", record));
+  EXPECT_EQ(ReadIniString(path, "u@p", "Extra", "gone"), "gone");
+  EXPECT_EQ(ReadIniString(path, "u@p", "O", "gone"), "gone");
+  EXPECT_EQ(ReadIniSectionNames(path), (std::vector<std::string>{"u@q", "u@p"}));
+}
+
+TEST(PuzzleRecord, AOneMegabyteHistoryAndAMultiLineNameSurvive) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  TNovletFileData record = SampleRecord();
+  record.History.clear();
+  while (record.History.size() < (1u << 20)) record.History += "16,16=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,|";
+  record.Name = "alice@ padded \"name\"\n";
+  ASSERT_TRUE(WritePuzzleRecord(path, "alice@x", record));
+  TNovletFileData read;
+  ASSERT_TRUE(ReadPuzzleRecord(path, "alice@x", read));
+  EXPECT_EQ(read, record);
+}
+
+TEST(PuzzleRecord, SectionExistsAndEraseReportTheFileAsItIs) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  EXPECT_FALSE(SectionExistsInFile(path, "u@p"));
+  EXPECT_FALSE(EraseSectionInFile(path, "u@p"));
+  ASSERT_TRUE(WritePuzzleRecord(path, "u@p", {}));
+  EXPECT_TRUE(SectionExistsInFile(path, "U@P"));
+  EXPECT_TRUE(EraseSectionInFile(path, "u@p"));
+  EXPECT_FALSE(SectionExistsInFile(path, "u@p"));
+  EXPECT_TRUE(EraseSectionInFile(path, "u@p")) << "already gone";
+}
+
+TEST(PuzzleNaming, AccountsAreSeparatedByTheFirstAtSign) {
+  EXPECT_EQ(CollectionSectionName("alice", "mail@home"), "alice@mail@home");
+  EXPECT_EQ(BarePuzzleName("alice@mail@home"), "mail@home");
+  EXPECT_EQ(BarePuzzleName("no account"), "no account");
+  EXPECT_TRUE(IsAccountSection("alice@x", "alice"));
+  EXPECT_FALSE(IsAccountSection("Alice@x", "alice"));
+  EXPECT_FALSE(IsAccountSection("alice2@x", "alice"));
+  EXPECT_FALSE(IsAccountSection("alice.Options", "alice"));
+  EXPECT_EQ(DefaultPuzzleName("alice", JoinDateTime({2026, 12, 5, 19, 17, 16})), "alice@December 5 2026 19:17:16");
+  EXPECT_EQ(TrimEnteredName(" \t My puzzle\r\n"), "My puzzle");
+  EXPECT_EQ(TrimEnteredName("two\nlines"), "two lines");
+  EXPECT_EQ(TrimEnteredName("  \x01 "), "");
+}
+
+}  // namespace
+}  // namespace novlet
