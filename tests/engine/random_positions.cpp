@@ -1,6 +1,7 @@
 #include "random_positions.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace novlet {
@@ -89,6 +90,12 @@ TCellTexts RandomPosition(TShapeSize shape, const TBoard& solution, TRandomSourc
         text = ValueList(values, true);
       }
     }
+  }
+  // Texts no grid should hold, as a damaged file might still deliver them.
+  static const std::array<const char*, 9> kOddTexts{"0", "$00", "$FF", "17", "300", "x", "1,,2", ",", "$1G"};
+  const int oddTexts = random.Below(8) == 0 ? random.Between(1, 2) : 0;
+  for (int i = 0; i < oddTexts; ++i) {
+    texts.at(random.Between(1, n), random.Between(1, n)) = kOddTexts[random.Below(kOddTexts.size())];
   }
   for (int i = 0; i < wrongValues; ++i) {
     const int c = random.Between(1, n);
