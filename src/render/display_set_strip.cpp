@@ -64,7 +64,11 @@ void PaintDisplaySetStrip(QPainter& painter, const QSize& size, const TDisplaySe
     const QString symbol = displaySet.DisplaySetSymbol(value);
     painter.setFont(bold);
     if (gridSize >= 10 || displaySet.SelectedIndex() == 0) {
-      const int indent = gridSize >= 10 ? kSlotTextIndent : kDigitIndent;
+      // Wide boards' slots are too narrow for the fixed indent: their symbols
+      // are centred so that none spills into the next slot.
+      const int indent = gridSize >= 10
+                             ? qMax(0, (slotWidth - painter.fontMetrics().horizontalAdvance(symbol)) / 2)
+                             : kDigitIndent;
       DrawTextAt(painter, slotLeft + indent, CentredTop(painter, height), symbol);
       continue;
     }

@@ -1,0 +1,41 @@
+#include "render/render_fixture.h"
+
+#include <QDir>
+
+#include <cstdlib>
+
+namespace novlet::test {
+
+void WriteIconSet(const QString& folder, const QString& missing) {
+  QDir().mkpath(folder);
+  for (int i = 0; i <= 9; ++i) {
+    for (const auto& [suffix, side] : {std::pair{QString(".ico"), 32}, std::pair{QString("s.ico"), 16}}) {
+      const QString name = QStringLiteral("0%1").arg(i) + suffix;
+      if (name == missing) continue;
+      QImage icon(side, side, QImage::Format_ARGB32);
+      icon.fill(QColor::fromHsv(i * 36, 255, 200));
+      icon.save(QDir(folder).filePath(name), "ico");
+    }
+  }
+}
+
+QColor CellBackgroundAt(const QImage& image, const QRect& cell) {
+  // Inside the frame, past the focus frame, the bevel and the last note slot.
+  return image.pixelColor(cell.left() + cell.width() - 2, cell.top() + cell.height() - 2);
+}
+
+int CountPixels(const QImage& image, const QRect& rect, const QColor& colour, int tolerance) {
+  int count = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::abs(pixel.red() - colour.red()) <= tolerance && std::abs(pixel.green() - colour.green()) <= tolerance &&
+          std::abs(pixel.blue() - colour.blue()) <= tolerance) {
+        ++count;
+      }
+    }
+  }
+  return count;
+}
+
+}  // namespace novlet::test
