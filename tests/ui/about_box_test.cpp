@@ -1,0 +1,110 @@
+#include "ui/about_box.h"
+#include "ui/base_btn.h"
+#include "ui/bk_control.h"
+#include "ui/intro_form.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace novlet {
+namespace {
+
+class AboutBoxTest : public testing::Test {
+ protected:
+  void TearDown() override { DestroyAbout(); }
+
+  TAboutBox* Show() {
+    TAboutBox* box = ShowAbout(setup);
+    QApplication::setActiveWindow(box);
+    return box;
+  }
+
+  int logoClicks = 0;
+  TAboutBoxSetup setup{QString(),
+                       [](int tag, const TControlTexts& builtIn) {
+                         if (tag == 4030) return TControlTexts{"x", "About schliessen"};
+                         if (tag == 4020) return TControlTexts{"Schliessen", ""};
+                         return builtIn;
+                       },
+                       [this] { ++logoClicks; }};
+};
+
+TEST_F(AboutBoxTest, TranslatesItsTextsEachTimeItIsShown) {
+  TAboutBox* box = Show();
+  EXPECT_EQ(box->size(), QSize(325, 325));
+  EXPECT_EQ(box->HideBtn()->toolTip(), "About schliessen");
+  EXPECT_EQ(box->CloseBtn()->Caption(), "Schliessen");
+  EXPECT_EQ(box->CorvexSBtn()->toolTip(), "Go to the Corvex Software website");
+  EXPECT_EQ(box->AboutboxImg()->Background().Image().size(), QSize(325, 325));
+  EXPECT_TRUE(box->HideBtn()->isVisible());
+  EXPECT_FALSE(box->CloseBtn()->isVisible());
+}
+
+TEST_F(AboutBoxTest, EnterOrEscapeWithoutModifiersHideIt) {
+  TAboutBox* box = Show();
+  QTest::keyClick(box, Qt::Key_Escape, Qt::ShiftModifier);
+  EXPECT_TRUE(box->isVisible());
+  QTest::keyClick(box, Qt::Key_Escape);
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_EQ(Show(), box);
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(AboutBoxTest, LosingTheActivationHidesIt) {
+  QWidget other;
+  other.show();
+  TAboutBox* box = Show();
+  ASSERT_TRUE(box->isActiveWindow());
+  QApplication::setActiveWindow(&other);
+  EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(AboutBoxTest, ButtonsHideItAndTheLogoCallsOut) {
+  TAboutBox* box = Show();
+  QTest::mouseClick(box->HideBtn(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(box->isVisible());
+  Show();
+  QTest::mouseClick(box->CorvexSBtn(), Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_EQ(logoClicks, 1);
+}
+
+TEST_F(AboutBoxTest, TheFarewellShowsNoButtons) {
+  TAboutBox* box = Show();
+  box->HideButtons();
+  EXPECT_FALSE(box->HideBtn()->isVisible());
+  EXPECT_FALSE(box->CloseBtn()->isVisible());
+}
+
+TEST(IntroForm, ShowsTheBuiltInPictureOrALooseFileCentred) {
+  ShowIntro();
+  TIntroForm* intro = TIntroForm::Instance();
+  ASSERT_NE(intro, nullptr);
+  EXPECT_EQ(intro->size(), QSize(280, 280));
+  EXPECT_EQ(intro->IntroFormImg()->Background().Image().size(), QSize(280, 280));
+  ShowIntro();
+  EXPECT_EQ(TIntroForm::Instance(), intro);
+  DestroyIntro();
+  EXPECT_EQ(TIntroForm::Instance(), nullptr);
+
+  QTemporaryDir folder;
+  QImage own(100, 60, QImage::Format_RGB32);
+  own.fill(Qt::red);
+  ASSERT_TRUE(own.save(folder.filePath("intro.bmp"), "BMP"));
+  ShowIntro(folder.path());
+  intro = TIntroForm::Instance();
+  const QImage shown = intro->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(140, 140), QColor(Qt::red));
+  EXPECT_EQ(shown.pixelColor(90, 140), QColor(Qt::red));
+  EXPECT_NE(shown.pixelColor(89, 140), QColor(Qt::red));
+  EXPECT_NE(shown.pixelColor(140, 109), QColor(Qt::red));
+  DestroyIntro();
+}
+
+}  // namespace
+}  // namespace novlet
