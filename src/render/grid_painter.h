@@ -19,7 +19,8 @@
 // widget, an image or a printer.
 namespace novlet {
 
-// Everything one repaint reads. The references must outlive the painter.
+// Everything one repaint reads. The boards and the display set are referred
+// to, not copied, and must outlive the painter.
 struct TGridScene {
   const TGeometry& Geometry;
   const TBoard& Solution;
@@ -64,7 +65,7 @@ class TGridPainter {
   void DrawSmallSymbol(QPainter& buffer, int x, int y, const QString& symbol, const QColor& color) const;
   QRect NoteSlot(const QRect& rect, int value) const;
 
-  const TGridScene& scene_;
+  const TGridScene scene_;
   bool usesIcons_;
   QFont valueFont_;
   QFont givenFont_;
