@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "board_literals.h"
+#include "engine/board_text.h"
+#include "engine_kinds.h"
+#include "recording_host.h"
+
+namespace novlet {
+namespace {
+
+const TBoard kFullBoard = BoardFromRows({
+    "4 3 1 7 8 5 9 2 6",  //
+    "5 7 8 9 2 6 3 1 4",  //
+    "6 9 2 3 1 4 7 8 5",  //
+    "3 8 4 2 5 7 1 6 9",  //
+    "7 2 5 1 6 9 8 4 3",  //
+    "9 1 6 8 4 3 2 5 7",  //
+    "2 5 3 6 7 8 4 9 1",  //
+    "8 4 9 5 3 1 6 7 2",  //
+    "1 6 7 4 9 2 5 3 8",
+});
+
+// Positions cut from kFullBoard with 2, 3 and more than eleven solutions.
+const std::initializer_list<std::string_view> kTwoSolutions{
+    ". . 1 7 8 5 9 2 6", "5 7 8 . 2 6 . 1 4", "6 . . . 1 . 7 8 .", "3 8 . . 5 7 1 6 .", "7 2 . . . 9 . 4 .",
+    "9 . 6 8 . . . 5 .", ". 5 3 6 7 . 4 9 1", ". 4 . . . . . . 2", ". 6 . . . . . 3 ."};
+const std::initializer_list<std::string_view> kThreeSolutions{
+    ". . 1 7 8 5 9 2 6", "5 7 8 . 2 6 . 1 4", "6 . . . . . 7 8 .", "3 8 . . 5 7 1 6 .", "7 2 . . . 9 . 4 .",
+    "9 . 6 8 . . . 5 .", ". 5 3 6 7 . . 9 1", ". 4 . . . . . . 2", ". 6 . . . . . 3 ."};
+const std::initializer_list<std::string_view> kManySolutions{
+    ". . . . . . . . .", ". 7 8 . . 6 . 1 4", "6 . . . . . 7 8 .", "3 8 . . 5 7 1 6 .", "7 . . . . 9 . 4 .",
+    "9 . 6 8 . . . 5 .", ". 5 3 . . . . 9 1", ". 4 . . . . . . 2", ". 6 . . . . . 3 ."};
+
+template <typename Engine>
+class SolutionSearch : public ::testing::Test {
+ protected:
+  SolutionSearch() { engine.SetHost(&host); }
+
+  bool Search(const TCellTexts& position, bool display = false, bool guess = true) {
+    texts = position;
+    board = TBoard();
+    TextsToBoard(nine, texts, board);
+    return engine.SolveAndCount(board, texts, display, guess);
+  }
+  std::vector<std::string> Solutions() const {
+    const auto& list = engine.SolutionList();
+    return {list.begin() + 1, list.end()};
+  }
+  // Every solution listed is full and valid and keeps the givens.
+  void ExpectSolutionsOf(const TCellTexts& position) const {
+    for (const std::string& hex : Solutions()) {
+      TBoard solution;
+      HexToBoard(nine, hex, solution);
+      EXPECT_TRUE(IsCompleteNovlet(3, 3, solution)) << hex;
+      for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+          if (!position.at(c, r).empty()) {
+            EXPECT_EQ(DecimalText(solution.at(c, r)), position.at(c, r));
+          }
+        }
+      }
+    }
+  }
+
+  Engine engine;
+  TRecordingHost host;
+  TGeometry nine;
+  TBoard board;
+  TCellTexts texts;
+};
+TYPED_TEST_SUITE(SolutionSearch, EngineKinds, EngineKindNames);
+
+TYPED_TEST(SolutionSearch, AFullBoardIsItsOwnOnlySolution) {
+  TCellTexts full;
+  BoardToTexts(this->nine, kFullBoard, full);
+  EXPECT_TRUE(this->Search(full));
+  EXPECT_EQ(this->engine.SolutionList(), (std::vector<std::string>{"Solutions=1", BoardToHex(this->nine, kFullBoard)}));
+  EXPECT_EQ(this->engine.SolutionCount(), 1);
+  EXPECT_EQ(this->board, kFullBoard);
+  EXPECT_EQ(this->host.MessageCalls, 0);  // the board was full already: no propagation
+
+  // From an empty working board one pass fills it, and propagation stops there.
+  this->board = TBoard();
+  this->texts = full;
+  EXPECT_TRUE(this->engine.SolveAndCount(this->board, this->texts, false, false));
+  EXPECT_EQ(this->host.MessageCalls, 1);
+}
+
+TYPED_TEST(SolutionSearch, TooFewGivensAreNotSearched) {
+  EXPECT_FALSE(this->Search(TCellTexts()));
+  EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
+  EXPECT_EQ(this->host.MessageCalls, 0);
+
+  // 16 givens pass the threshold of 66 empty cells, 15 do not.
+  TCellTexts position;
+  BoardToTexts(this->nine, kFullBoard, position);
+  for (int i = 0; i < 65; ++i) position.at(i % 9 + 1, i / 9 + 1).clear();
+  this->Search(position);
+  EXPECT_GT(this->host.MessageCalls, 0);
+  this->host.MessageCalls = 0;
+  position.at(3, 8).clear();
+  EXPECT_FALSE(this->Search(position));
+  EXPECT_EQ(this->host.MessageCalls, 0);
+  EXPECT_EQ(this->engine.SolutionCount(), 0);
+}
+
+TYPED_TEST(SolutionSearch, TwoSolutionsAreBothListedAndTheLastFoundIsLoaded) {
+  const TCellTexts position = TextsFromRows(kTwoSolutions);
+  EXPECT_FALSE(this->Search(position, true));
+  EXPECT_EQ(this->engine.SolutionList().front(), "Solutions=2");
+  ASSERT_EQ(this->Solutions().size(), 2u);
+  this->ExpectSolutionsOf(position);
+  EXPECT_EQ(BoardToHex(this->nine, this->board), this->Solutions().front());
+  EXPECT_EQ(this->host.MenuItems, 2);
+  EXPECT_EQ(this->host.CountSuffix, " [2]");
+
+  // Propagation alone cannot decide it.
+  EXPECT_FALSE(this->Search(position, true, false));
+  EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
+  EXPECT_EQ(this->host.MenuItems, 0);
+  EXPECT_EQ(this->host.CountSuffix, "");
+}
+
+TYPED_TEST(SolutionSearch, ThreeSolutionsGiveThreeMenuItems) {
+  const TCellTexts position = TextsFromRows(kThreeSolutions);
+  EXPECT_FALSE(this->Search(position, true));
+  EXPECT_EQ(this->engine.SolutionCount(), 3);
+  ASSERT_EQ(this->Solutions().size(), 3u);
+  this->ExpectSolutionsOf(position);
+  EXPECT_EQ(BoardToHex(this->nine, this->board), this->Solutions().front());
+  EXPECT_EQ(this->host.MenuItems, 3);
+  EXPECT_EQ(this->host.CountSuffix, " [3]");
+  // The three differ.
+  EXPECT_NE(this->Solutions()[0], this->Solutions()[1]);
+  EXPECT_NE(this->Solutions()[1], this->Solutions()[2]);
+  EXPECT_NE(this->Solutions()[0], this->Solutions()[2]);
+}
+
+TYPED_TEST(SolutionSearch, TheCapStopsTheCount) {
+  const TCellTexts position = TextsFromRows(kManySolutions);
+  EXPECT_FALSE(this->Search(position, true));
+  EXPECT_EQ(this->engine.SolutionCount(), 11);
+  EXPECT_EQ(this->Solutions().size(), 11u);
+  this->ExpectSolutionsOf(position);
+  EXPECT_EQ(this->host.MenuItems, 10);
+  EXPECT_EQ(this->host.CountSuffix, " [10+]");
+
+  this->engine.SetSolutionCap(1);
+  EXPECT_FALSE(this->Search(position));
+  EXPECT_EQ(this->engine.SolutionCount(), 2);
+
+  // With cap 0 the first solution ends the search, which then reads as unique.
+  this->engine.SetSolutionCap(0);
+  EXPECT_TRUE(this->Search(position));
+  EXPECT_EQ(this->engine.SolutionCount(), 1);
+  this->ExpectSolutionsOf(position);
+}
+
+TYPED_TEST(SolutionSearch, TheNodeBudgetBoundsAnUncappedCount) {
+  this->engine.SetSolutionCap(100000);
+  EXPECT_FALSE(this->Search(TextsFromRows(kManySolutions)));
+  EXPECT_GT(this->engine.SolutionCount(), 11);
+  EXPECT_LT(this->engine.SolutionCount(), 250);
+  EXPECT_EQ(this->Solutions().size(), static_cast<std::size_t>(this->engine.SolutionCount()));
+}
+
+TYPED_TEST(SolutionSearch, AContradictionHasNoSolution) {
+  TCellTexts position = TextsFromRows(kTwoSolutions);
+  position.at(1, 1) = "1";  // 1 stands in row 1 already
+  EXPECT_FALSE(this->Search(position, true));
+  EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
+}
+
+TYPED_TEST(SolutionSearch, AnOuterSearchForgetsTheLastOne) {
+  TCellTexts full;
+  BoardToTexts(this->nine, kFullBoard, full);
+  this->Search(TextsFromRows(kManySolutions));
+  EXPECT_TRUE(this->Search(full));
+  EXPECT_EQ(this->engine.SolutionList().size(), 2u);
+}
+
+TYPED_TEST(SolutionSearch, FourByFourPositionsAreNeverGuessed) {
+  this->engine.SetBoxShape(2, 2);
+  TGeometry four;
+  four.SetBoxShape(2, 2);
+  // Swapping 1 and 2 in the four blank cells gives a second solution.
+  TCellTexts position = TextsFromRows({". . 3 4", "3 4 1 2", ". . 4 3", "4 3 2 1"});
+  TBoard board;
+  TextsToBoard(four, position, board);
+  EXPECT_FALSE(this->engine.SolveAndCount(board, position, false, true));
+  EXPECT_EQ(this->engine.SolutionCount(), 0);
+}
+
+TYPED_TEST(SolutionSearch, OnlyADisplayedSearchTouchesTheMenu) {
+  TCellTexts full;
+  BoardToTexts(this->nine, kFullBoard, full);
+  this->Search(TextsFromRows(kManySolutions), false);
+  EXPECT_EQ(this->host.MenuItems, -1);
+  this->Search(full, true);
+  EXPECT_EQ(this->host.MenuItems, 0);
+  EXPECT_EQ(this->host.CountSuffix, "");
+}
+
+}  // namespace
+}  // namespace novlet
