@@ -259,9 +259,10 @@ void TGridPainter::DrawIconContent(QPainter& buffer, const QRect& rect, std::str
     const QRect slot = NoteSlot(rect, value);
     if (const QImage* icon = scene_.DisplaySet.SmallIcon(value)) {
       // Small icons at full size would pile up in slots of half their width;
-      // each is shrunk to its slot so that every note stays visible.
+      // each is shrunk to its slot so that every note stays visible, and
+      // kept off the frame lines like the symbols are.
       const int side = qMin(icon->width(), qMin(rect.width() / g.BoxWidth, rect.height() / g.BoxHeight));
-      buffer.drawImage(QRect(slot.left(), slot.top(), side, side), *icon);
+      buffer.drawImage(QRect(slot.left() + 1, slot.top() + 1, side, side), *icon);
     } else {
       DrawSmallSymbol(buffer, slot.left(), slot.top(), scene_.DisplaySet.DisplaySetSymbol(value), kErrorColor);
     }

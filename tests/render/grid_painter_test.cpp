@@ -141,9 +141,12 @@ TEST(GridPainter, PauseCoversIconsWithSilver) {
 
   board.State.Paused = true;
   const QImage paused = board.Render();
-  for (const QRect& covered : {cell.adjusted(2, 2, -2, -2), board.Cell(2, 1).adjusted(1, 1, -1, -1)}) {
+  const QRect notes = board.Cell(2, 1);
+  for (const QRect& covered : {cell.adjusted(1, 1, -1, -1), notes.adjusted(1, 1, -1, -1)}) {
     EXPECT_EQ(CountPixels(paused, covered, kSilver, 0), covered.width() * covered.height());
   }
+  EXPECT_EQ(CountPixels(paused, QRect(notes.left(), notes.top(), notes.width(), 1), Qt::black, 0), notes.width())
+      << "note icons keep off the box border";
 }
 
 TEST(GridPainter, FocusFrameInvertsThePixelsOfTheCurrentCell) {

@@ -7,12 +7,24 @@
 #include <numbers>
 
 namespace novlet {
+namespace {
+
+constexpr double kLargeArtScale = 0.82;
+
+}  // namespace
 
 TIconCanvas::TIconCanvas(int side) : Image(side, side, QImage::Format_ARGB32_Premultiplied) {
   Image.fill(Qt::transparent);
   Painter.begin(&Image);
   Painter.setRenderHint(QPainter::Antialiasing);
   Painter.scale(side / 32.0, side / 32.0);
+  if (side >= 32) {
+    // The grid centres a 32 x 32 icon in a 27-pixel cell: the art shrinks
+    // towards the middle so that it stays clear of the cell's frame lines.
+    Painter.translate(16, 16);
+    Painter.scale(kLargeArtScale, kLargeArtScale);
+    Painter.translate(-16, -16);
+  }
 }
 
 QPolygonF RegularPolygon(const QRectF& box, int corners, double angleDegrees) {

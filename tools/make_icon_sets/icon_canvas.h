@@ -18,8 +18,7 @@ struct TIconCanvas {
   bool Small() const { return Image.width() < 32; }
 };
 
-// The area the artwork keeps to: the grid shows a 32 x 32 icon centred in a
-// cell of 27 pixels, so the outer pixels must stay clear.
+// The area the artwork keeps to, in a 32 x 32 icon's coordinates.
 inline const QRectF kArtBox(3.5, 3.5, 25.0, 25.0);
 
 // A regular polygon of n corners on the ellipse in box, the first corner at
