@@ -109,9 +109,12 @@ void TAboutBox::HideButtons() {
   closeBtn_->hide();
 }
 
+TControlTexts TAboutBox::TextsFor(int tag, const TControlTexts& builtIn) const {
+  return setup_.Translate ? setup_.Translate(tag, builtIn) : builtIn;
+}
+
 void TAboutBox::Translate() {
-  if (!setup_.Translate) return;
-  setWindowTitle(FromStd(setup_.Translate(AboutBoxTag, {"About Corvex Novlet", ""}).Caption));
+  setWindowTitle(FromStd(TextsFor(AboutBoxTag, {"About Corvex Novlet", ""}).Caption));
   const struct {
     TBaseBtn* Button;
     int Tag;
@@ -122,7 +125,7 @@ void TAboutBox::Translate() {
       {hideBtn_, HideBtnTag, {"x", "Close About Corvex Novlet"}},
   };
   for (const auto& control : controls) {
-    const TControlTexts texts = setup_.Translate(control.Tag, control.BuiltIn);
+    const TControlTexts texts = TextsFor(control.Tag, control.BuiltIn);
     control.Button->SetCaption(FromStd(texts.Caption));
     control.Button->setToolTip(FromStd(texts.Hint));
   }

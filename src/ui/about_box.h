@@ -47,6 +47,7 @@ class TAboutBox : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
+  TControlTexts TextsFor(int tag, const TControlTexts& builtIn) const;
   void Translate();
   void CorvexSBtnClick();
 

@@ -2,6 +2,7 @@
 // them in. Run it after changing the artwork and commit what it writes:
 //   make_skins <repository>/data/skins
 
+#include "bmp_writer.h"
 #include "palette_quantizer.h"
 #include "skin_painters.h"
 
@@ -39,9 +40,13 @@ class TSkinWriter {
   explicit TSkinWriter(const QDir& folder) : folder_(folder) {}
 
   bool WriteBitmap(const QString& name, const QImage& picture) {
-    return Write(name + ".bmp", ToIndexed8(picture), "BMP");
+    const QString fileName = name + ".bmp";
+    return Written(fileName, WriteIndexedBmp(ToIndexed8(picture), folder_.filePath(fileName)));
   }
-  bool WritePng(const QString& name, const QImage& picture) { return Write(name + ".png", picture, "PNG"); }
+  bool WritePng(const QString& name, const QImage& picture) {
+    const QString fileName = name + ".png";
+    return Written(fileName, picture.save(folder_.filePath(fileName), "PNG"));
+  }
 
   bool WriteResourceList() {
     QFile file(folder_.filePath("skins.qrc"));
@@ -54,8 +59,8 @@ class TSkinWriter {
   }
 
  private:
-  bool Write(const QString& fileName, const QImage& picture, const char* format) {
-    if (!picture.save(folder_.filePath(fileName), format)) {
+  bool Written(const QString& fileName, bool ok) {
+    if (!ok) {
       std::fprintf(stderr, "make_skins: cannot write %s\n", qPrintable(folder_.filePath(fileName)));
       return false;
     }

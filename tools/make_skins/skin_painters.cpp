@@ -164,8 +164,14 @@ QImage PaintButtonFace(QSize size, QSize baseSize, TFaceState state) {
   layer.fill(Qt::transparent);
   QPainter painter(&layer);
   PrepareScaled(painter, size, QSizeF(baseSize));
-  const double radius = baseSize.height() >= 30 ? 7 : 4.5;
-  const QRectF face(0.5, 0.5, baseSize.width() - 1, baseSize.height() - 1);
+  const bool large = baseSize.height() >= 30;
+  const double radius = large ? 7 : 4.5;
+  // A transparent margin keeps buttons placed edge to edge (the boxes' two
+  // buttons are) visibly apart.
+  const double marginX = large ? 2 : 1;
+  const double marginY = large ? 1 : 0;
+  const QRectF face(0.5 + marginX, 0.5 + marginY, baseSize.width() - 1 - 2 * marginX,
+                    baseSize.height() - 1 - 2 * marginY);
 
   QLinearGradient fill(0, 0, 0, baseSize.height());
   QColor border;
