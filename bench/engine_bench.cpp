@@ -4,6 +4,8 @@
 //
 //   build/release/bench/novlet_engine_bench                 five common shapes
 //   build/release/bench/novlet_engine_bench --all-shapes    all nineteen
+//   build/release/bench/novlet_engine_bench --with-model    also the literal
+//       string model of the tests, to show what the compact form gains
 //
 // Generation reports the median and the 99th percentile of the single
 // puzzle times as counters (median_ms, p99_ms).
@@ -18,16 +20,19 @@
 #include "engine/board_text.h"
 #include "engine/geometry.h"
 #include "engine/level_table.h"
+#include "engine/literal_model.h"
 #include "engine/novlet_engine.h"
 
 namespace {
 
 using novlet::TBoard;
 using novlet::TCellTexts;
+using novlet::TLiteralModel;
 using novlet::TNovletEngine;
 
+template <typename TEngine>
 void GeneratePuzzles(benchmark::State& state, int boxWidth, int boxHeight, int level) {
-  TNovletEngine engine;
+  TEngine engine;
   engine.SetBoxShape(boxWidth, boxHeight);
   engine.Random().Seed(20261206);
   std::vector<double> milliseconds;
@@ -58,9 +63,12 @@ TFixedPosition MakePosition(TNovletEngine& engine, int boxWidth, int boxHeight, 
   return position;
 }
 
+template <typename TEngine>
 void OnePropagationPass(benchmark::State& state, int boxWidth, int boxHeight) {
-  TNovletEngine engine;
-  const TFixedPosition position = MakePosition(engine, boxWidth, boxHeight, novlet::kLevelExpert);
+  TNovletEngine maker;
+  const TFixedPosition position = MakePosition(maker, boxWidth, boxHeight, novlet::kLevelExpert);
+  TEngine engine;
+  engine.SetBoxShape(boxWidth, boxHeight);
   for (auto _ : state) {
     TBoard board;
     TCellTexts texts = position.Puzzle;
@@ -91,10 +99,13 @@ void SearchFixedPosition(benchmark::State& state, int boxWidth, int boxHeight, i
 
 int main(int argc, char** argv) {
   bool allShapes = false;
+  bool withModel = false;
   std::vector<char*> args;
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--all-shapes") == 0) {
       allShapes = true;
+    } else if (std::strcmp(argv[i], "--with-model") == 0) {
+      withModel = true;
     } else {
       args.push_back(argv[i]);
     }
@@ -110,13 +121,26 @@ int main(int argc, char** argv) {
   for (const auto& [w, h] : shapes) {
     for (int level = 0; level <= 3; ++level) {
       const std::string name = "GeneratePuzzle/" + std::to_string(w) + "x" + std::to_string(h) + "/" + levelNames[level];
-      benchmark::RegisterBenchmark(name.c_str(), GeneratePuzzles, w, h, level)
+      benchmark::RegisterBenchmark(name.c_str(), GeneratePuzzles<TNovletEngine>, w, h, level)
           ->Unit(benchmark::kMillisecond)
           ->MinTime(allShapes ? 0.5 : 1.0);
+      if (withModel) {
+        benchmark::RegisterBenchmark(("Model/" + name).c_str(), GeneratePuzzles<TLiteralModel>, w, h, level)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(1.0);
+      }
     }
   }
-  benchmark::RegisterBenchmark("ComputeAlternatives/3x3", OnePropagationPass, 3, 3)->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark("ComputeAlternatives/4x4", OnePropagationPass, 4, 4)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("ComputeAlternatives/3x3", OnePropagationPass<TNovletEngine>, 3, 3)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("ComputeAlternatives/4x4", OnePropagationPass<TNovletEngine>, 4, 4)
+      ->Unit(benchmark::kMicrosecond);
+  if (withModel) {
+    benchmark::RegisterBenchmark("Model/ComputeAlternatives/3x3", OnePropagationPass<TLiteralModel>, 3, 3)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Model/ComputeAlternatives/4x4", OnePropagationPass<TLiteralModel>, 4, 4)
+        ->Unit(benchmark::kMicrosecond);
+  }
   benchmark::RegisterBenchmark("SolveAndCount/3x3/unique", SearchFixedPosition, 3, 3, 0, false)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("SolveAndCount/3x3/branching", SearchFixedPosition, 3, 3, 6, true)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("SolveAndCount/4x4/branching", SearchFixedPosition, 4, 4, 12, true)->Unit(benchmark::kMicrosecond);
