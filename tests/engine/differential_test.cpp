@@ -112,10 +112,24 @@ class EngineAgainstModel : public ::testing::TestWithParam<int> {
 TEST_P(EngineAgainstModel, PropagationPassesAndSearchesAgree) {
   TContenders c(Shape());
   const int n = GridSize();
+  // Generated boards, reshuffled for every position, and now and then a
+  // pattern board with its many swappable cells.
+  std::vector<TBoard> generated;
+  TLiteralModel maker;
+  maker.SetBoxShape(Shape().BoxWidth, Shape().BoxHeight);
+  maker.Random().Seed(PositionSeed(0, 0));
+  for (int attempt = 0; attempt < 100 && generated.size() < 3; ++attempt) {
+    TBoard board;
+    TCellTexts texts;
+    if (maker.GeneratePuzzle(board, texts, false, 0)) generated.push_back(board);
+  }
+  ASSERT_EQ(generated.size(), 3u);
+
   for (int i = 0; i < PositionsFor(n); ++i) {
     const std::uint64_t seed = PositionSeed(1, i);
     TRandomSource random(seed);
-    const TBoard solution = RandomFullBoard(Size(), random);
+    const TBoard solution = i % 4 == 0 ? RandomFullBoard(Size(), random)
+                                       : ShuffledBoard(Size(), generated[static_cast<std::size_t>(i % 3)], random);
     const TCellTexts position = RandomPosition(Size(), solution, random);
     const std::string context = "seed " + Hex(seed) + " (base " + std::to_string(BaseSeed()) + "), shape " +
                                 std::string(Shape().Caption) + ", position" + DescribeTexts(n, position) + "\n";
@@ -192,7 +206,11 @@ TEST_P(EngineAgainstModel, ReductionOfGivenBoardsAgrees) {
   const int n = GridSize();
   const std::uint64_t seed = PositionSeed(3, 0);
   TRandomSource random(seed);
-  const TBoard full = RandomFullBoard(Size(), random);
+  TBoard full;
+  TCellTexts ignored;
+  c.Seed(seed);
+  while (!c.model.GeneratePuzzle(full, ignored, false, 0)) {
+  }
   TBoard brokenRow = full;
   std::swap(brokenRow.at(1, 1), brokenRow.at(1, 2));  // columns still sum right, rows do not
   TBoard notFull = full;

@@ -39,22 +39,32 @@ std::string Mark(int value) {
 
 }  // namespace
 
-TBoard RandomFullBoard(TShapeSize shape, TRandomSource& random) {
+TBoard ShuffledBoard(TShapeSize shape, const TBoard& board, TRandomSource& random) {
   const int n = shape.GridSize();
   const std::vector<int> labels = Shuffled(n, random);
   // Rows are grouped in bands of BoxHeight rows, columns in stacks of BoxWidth.
   const std::vector<int> rows = ShuffledWithinGroups(n / shape.BoxHeight, shape.BoxHeight, random);
   const std::vector<int> columns = ShuffledWithinGroups(n / shape.BoxWidth, shape.BoxWidth, random);
-  TBoard board;
+  TBoard shuffled;
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) {
-      const int row = rows[static_cast<std::size_t>(r)];
-      const int column = columns[static_cast<std::size_t>(c)];
-      const int pattern = (shape.BoxWidth * (row % shape.BoxHeight) + row / shape.BoxHeight + column) % n;
-      board.at(c + 1, r + 1) = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(pattern)] + 1);
+      const int value = board.at(columns[static_cast<std::size_t>(c)] + 1, rows[static_cast<std::size_t>(r)] + 1);
+      shuffled.at(c + 1, r + 1) = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(value - 1)] + 1);
     }
   }
-  return board;
+  return shuffled;
+}
+
+TBoard RandomFullBoard(TShapeSize shape, TRandomSource& random) {
+  const int n = shape.GridSize();
+  TBoard pattern;
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) {
+      pattern.at(c + 1, r + 1) =
+          static_cast<std::uint8_t>((shape.BoxWidth * (r % shape.BoxHeight) + r / shape.BoxHeight + c) % n + 1);
+    }
+  }
+  return ShuffledBoard(shape, pattern, random);
 }
 
 TCellTexts RandomPosition(TShapeSize shape, const TBoard& solution, TRandomSource& random) {

@@ -15,9 +15,14 @@ struct TShapeSize {
   int GridSize() const { return BoxWidth * BoxHeight; }
 };
 
-// A full valid board: a pattern board with its values relabelled and its
-// rows and columns shuffled within bands and stacks, and the bands and
-// stacks themselves shuffled.
+// A full valid board with its values relabelled and its rows and columns
+// shuffled within bands and stacks, and the bands and stacks themselves
+// shuffled: as valid as the board, and as hard or easy to reduce.
+TBoard ShuffledBoard(TShapeSize shape, const TBoard& board, TRandomSource& random);
+
+// A shuffled pattern board. Quick to make, but regular: it holds many sets of
+// cells whose values can be swapped, so its puzzles keep more givens than
+// those of generated boards.
 TBoard RandomFullBoard(TShapeSize shape, TRandomSource& random);
 
 // The texts of a position taken from a full board: a random share of the
