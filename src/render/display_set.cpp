@@ -10,7 +10,7 @@ QStringList FillDisplaySetList(const QString& displaySetsFolder) {
   QStringList items = kSymbolAlphabets;
   const QDir folder(displaySetsFolder);
   if (displaySetsFolder.isEmpty() || !folder.exists()) return items;
-  items += folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  items += folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
   return items;
 }
 

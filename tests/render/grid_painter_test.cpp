@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "render/render_fixture.h"
@@ -149,6 +151,33 @@ TEST(GridPainter, PauseCoversIconsWithSilver) {
       << "note icons keep off the box border";
 }
 
+TEST(GridPainter, SolutionOverlayWithIconsMarksErrorsAndEmptyCells) {
+  QTemporaryDir folder;
+  WriteIconSet(folder.filePath("Squares"));
+  TBoardUnderTest board;
+  board.Look.Ruler = false;
+  board.State.CurrentColumn = 8;
+  board.State.CurrentRow = 8;
+  board.DisplaySet.Apply(3, "Squares", 9, folder.path());
+  board.GridTexts.at(1, 1) = std::to_string(board.WrongValue(1, 1));
+  board.GridTexts.at(3, 3) = "9,";
+  board.State.SolutionShown = true;
+  const QImage image = board.Render();
+
+  const QRect wrong = board.Cell(1, 1);
+  const QRect empty = board.Cell(2, 1);
+  const QRect notes = board.Cell(3, 3);
+  EXPECT_EQ(CellBackgroundAt(image, wrong), kRed) << "with icons the game's end shows the errors";
+  // The small icon's square covers pixels 4..11 of the cell, the centred large
+  // icon's square pixels 6..21: pixel 5 shows the mark alone.
+  EXPECT_EQ(image.pixelColor(wrong.left() + 5, wrong.top() + 5), IconColour(board.WrongValue(1, 1)));
+  EXPECT_EQ(image.pixelColor(empty.left() + 5, empty.top() + 5), IconColour(0));
+  EXPECT_EQ(image.pixelColor(notes.left() + 5, notes.top() + 5), board.Look.BackgroundColor) << "notes get no mark";
+  EXPECT_EQ(image.pixelColor(wrong.center()), IconColour(board.Solution.at(1, 1)));
+  EXPECT_EQ(image.pixelColor(empty.center()), IconColour(board.Solution.at(2, 1)));
+  EXPECT_EQ(image.pixelColor(notes.center()), IconColour(board.Solution.at(3, 3)));
+}
+
 TEST(GridPainter, FocusFrameInvertsThePixelsOfTheCurrentCell) {
   TBoardUnderTest board;
   board.Look.Ruler = false;
@@ -214,6 +243,35 @@ TEST(GridPainter, CellsOutsideTheBoardAndAMissingBufferDrawNothing) {
     painterUnderTest.PaintGrid(painter, &empty, target.rect());
   }
   EXPECT_EQ(CountPixels(target, target.rect(), Qt::magenta, 0), 245 * 245);
+}
+
+TEST(GridPainter, DrawsOnScaledAndPrinterPainters) {
+  TBoardUnderTest board;
+  board.Give(1, 1);
+  const QImage screen = board.Render();
+  const TGridScene scene{board.Geometry, board.Solution, board.PuzzleTexts, board.GridTexts, board.DisplaySet,
+                         board.Look, board.State};
+  const TGridPainter painterUnderTest(scene);
+  QImage buffer(245, 245, QImage::Format_RGB32);
+
+  QImage doubled(490, 490, QImage::Format_RGB32);
+  {
+    QPainter painter(&doubled);
+    painter.scale(2, 2);
+    painterUnderTest.PaintGrid(painter, &buffer, QRect(0, 0, 245, 245));
+  }
+  for (const QPoint& point : {QPoint(3, 3), board.Cell(5, 4).center(), board.Cell(9, 9).topLeft()}) {
+    EXPECT_EQ(doubled.pixelColor(point * 2), screen.pixelColor(point));
+  }
+
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    QPainter painter(&writer);
+    painterUnderTest.PaintGrid(painter, &buffer, QRect(0, 0, 245, 245));
+  }
+  EXPECT_GT(pdf.size(), 1000);
 }
 
 TEST(GridPainter, CellGeometryFollowsTheControlSize) {

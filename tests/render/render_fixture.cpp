@@ -6,14 +6,20 @@
 
 namespace novlet::test {
 
+QColor IconColour(int number) { return QColor::fromHsv(number * 36 + 18, 255, 200).toRgb(); }
+
 void WriteIconSet(const QString& folder, const QString& missing) {
   QDir().mkpath(folder);
   for (int i = 0; i <= 9; ++i) {
     for (const auto& [suffix, side] : {std::pair{QString(".ico"), 32}, std::pair{QString("s.ico"), 16}}) {
       const QString name = QStringLiteral("0%1").arg(i) + suffix;
       if (name == missing) continue;
+      // A square in the middle of a clear icon, a different hue per number.
       QImage icon(side, side, QImage::Format_ARGB32);
-      icon.fill(QColor::fromHsv(i * 36, 255, 200));
+      icon.fill(Qt::transparent);
+      QPainter painter(&icon);
+      painter.fillRect(side / 4, side / 4, side / 2, side / 2, IconColour(i));
+      painter.end();
       icon.save(QDir(folder).filePath(name), "ico");
     }
   }

@@ -59,7 +59,10 @@ struct TBoardUnderTest {
   TGridPaintState State;
 };
 
-// Writes a complete icon set of plain coloured squares into folder, leaving
+// The colour of icon `number` of the sets WriteIconSet makes.
+QColor IconColour(int number);
+
+// Writes a complete icon set of coloured squares into folder, leaving
 // out the file named `missing` if given.
 void WriteIconSet(const QString& folder, const QString& missing = {});
 
