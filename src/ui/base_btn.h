@@ -90,6 +90,9 @@ class TBaseBtn : public GGraphicControl {
   QRect FaceRect() const;
   QRect ShadowRect() const;
 
+  // Fires when the left button is released over the enabled button, after
+  // the pressed look has ended. Each press of a double click is a click of
+  // its own; OnDblClick fires in addition on the second press.
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
