@@ -145,13 +145,6 @@ TEST(DisplaySetMenu, CaptionsFollowTheAlphabetAndTheKeys) {
   EXPECT_EQ(PencilNoteMenuCaption(icons, 4), "4  (Ctrl + 4)");
 }
 
-TEST(DisplaySetMenu, OnlyValuesUpToTheBoardSideAreVisible) {
-  EXPECT_TRUE(MenuValueItemVisible(4, 4));
-  EXPECT_FALSE(MenuValueItemVisible(5, 4));
-  EXPECT_TRUE(MenuValueItemVisible(16, 16));
-  EXPECT_FALSE(MenuValueItemVisible(0, 16)) << "the clear item keeps its own state";
-}
-
 TEST(ScreenScale, SlotWidthsAndFontSizesFollowTheScreenMode) {
   for (int mode : {0, 2, 5}) EXPECT_EQ(SymbolStripCellWidth(mode), 27);
   for (int mode : {3, 6}) EXPECT_EQ(SymbolStripCellWidth(mode), 33);
