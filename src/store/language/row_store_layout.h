@@ -24,7 +24,8 @@ constexpr std::size_t kTableDescriptorSize = 77;
 constexpr std::size_t kTableColumnCount = 0;
 constexpr std::size_t kTableName = 4;
 constexpr std::size_t kTableRowCount = 68;
-constexpr std::size_t kTableRowCountFlag = 72;
+// Byte 72 flags a row count kept in a separate row file; the language file keeps
+// its rows inside, so it stays 0.
 constexpr std::size_t kTableFirstRow = 73;
 
 constexpr std::size_t kColumnDescriptorSize = 137;
@@ -34,11 +35,6 @@ constexpr std::size_t kColumnParameter = 71;
 
 // Table and column names: a length byte and at most this many characters.
 constexpr std::size_t kMaxNameLength = 63;
-
-// The column types the language tables use; the codec knows all the others.
-constexpr std::uint8_t kTypeYesNo = 0;
-constexpr std::uint8_t kTypeInteger32 = 3;
-constexpr std::uint8_t kTypeText = 13;
 
 // A column's type with its parameter: the width of a text, the wording of a
 // yes/no value, the number of entries of a row-link list.
