@@ -16,3 +16,4 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNOVLET_SANITIZE=ON -DNOVLET_CORE_ONLY=ON
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+bash scripts/fuzz.sh

@@ -27,17 +27,29 @@ struct TLine {
 };
 
 // Calls visit(line) for each line; stops early when visit returns false.
+// Lines end at LF, CR LF or a lone CR, so that no name or value read from a
+// file can hold a line break the writer could not put back.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit) {
+  const auto find = [&](char c, std::size_t from) {
+    if (from >= text.size()) return text.size();
+    const void* found = std::memchr(text.data() + from, c, text.size() - from);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+  };
+  // Each search result is kept until passed, so the scan stays linear.
+  std::size_t nextLineFeed = find('\n', 0);
+  std::size_t nextReturn = find('\r', 0);
   std::size_t begin = 0;
   while (begin < text.size()) {
-    const void* found = std::memchr(text.data() + begin, '\n', text.size() - begin);
-    const std::size_t end =
-        found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
-    std::string_view content = text.substr(begin, end - begin);
-    if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
-    const std::size_t next = found ? end + 1 : end;
-    if (!visit(TLine{content, begin, next})) return;
+    if (nextLineFeed < begin) nextLineFeed = find('\n', begin);
+    if (nextReturn < begin) nextReturn = find('\r', begin);
+    const std::size_t end = std::min(nextLineFeed, nextReturn);
+    std::size_t next = end;
+    if (end < text.size()) {
+      next = end + 1;
+      if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    }
+    if (!visit(TLine{text.substr(begin, end - begin), begin, next})) return;
     begin = next;
   }
 }
@@ -117,9 +129,35 @@ std::string KeyLine(std::string_view key, std::string_view value) {
   return line;
 }
 
+bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
+
 void AppendWithLineBreak(std::string& text, std::string_view piece) {
-  if (!text.empty() && text.back() != '\n') text += '\n';
+  if (!text.empty() && !IsLineBreak(text.back())) text += '\n';
   text += piece;
+}
+
+// A section of a text and where its header line starts.
+struct TLocatedSection {
+  TIniSectionView View;
+  std::size_t HeaderBegin;
+};
+
+std::vector<TLocatedSection> LocateSections(std::string_view text) {
+  std::vector<TLocatedSection> sections;
+  const auto endBodyAt = [&](std::size_t end) {
+    if (sections.empty()) return;
+    auto& body = sections.back().View.Body;
+    body = std::string_view(body.data(), text.data() + end - body.data());
+  };
+  ForEachLine(text, [&](const TLine& line) {
+    if (const auto name = HeaderName(line.Content)) {
+      endBodyAt(line.Begin);
+      sections.push_back({{*name, text.substr(line.Next, 0)}, line.Begin});
+    }
+    return true;
+  });
+  endBodyAt(text.size());
+  return sections;
 }
 
 }  // namespace
@@ -161,20 +199,7 @@ std::vector<TIniEntry> TIniSectionView::Entries() const {
 
 std::vector<TIniSectionView> ScanIniSections(std::string_view text) {
   std::vector<TIniSectionView> sections;
-  ForEachLine(text, [&](const TLine& line) {
-    if (const auto name = HeaderName(line.Content)) {
-      if (!sections.empty()) {
-        auto& last = sections.back();
-        last.Body = std::string_view(last.Body.data(), text.data() + line.Begin - last.Body.data());
-      }
-      sections.push_back({*name, text.substr(line.Next, 0)});
-    }
-    return true;
-  });
-  if (!sections.empty()) {
-    auto& last = sections.back();
-    last.Body = std::string_view(last.Body.data(), text.data() + text.size() - last.Body.data());
-  }
+  for (const auto& located : LocateSections(text)) sections.push_back(located.View);
   return sections;
 }
 
@@ -221,21 +246,13 @@ bool IsValidKeyName(std::string_view key) {
 
 TIniDocument TIniDocument::Parse(std::string_view text) {
   TIniDocument document;
-  const auto sections = ScanIniSections(text);
-  const std::size_t firstHeader =
-      sections.empty() ? text.size()
-                       : static_cast<std::size_t>(sections.front().Name.data() - text.data());
-  // The header line starts at the line start before the name's "[".
-  const std::size_t preambleEnd = sections.empty() ? text.size() : text.rfind('\n', firstHeader) + 1;
-  document.preamble_ = std::string(text.substr(0, sections.empty() ? text.size() : preambleEnd));
+  const auto sections = LocateSections(text);
+  document.preamble_ = std::string(text.substr(0, sections.empty() ? text.size() : sections.front().HeaderBegin));
   document.sections_.reserve(sections.size());
-  for (const auto& section : sections) {
-    const std::size_t bodyBegin = static_cast<std::size_t>(section.Body.data() - text.data());
-    const std::size_t nameBegin = static_cast<std::size_t>(section.Name.data() - text.data());
-    const std::size_t lineBegin = nameBegin == 0 ? 0 : text.rfind('\n', nameBegin - 1) + 1;
-    document.sections_.push_back({std::string(section.Name),
-                                  std::string(text.substr(lineBegin, bodyBegin - lineBegin)),
-                                  std::string(section.Body)});
+  for (const auto& [view, headerBegin] : sections) {
+    const auto bodyBegin = static_cast<std::size_t>(view.Body.data() - text.data());
+    document.sections_.push_back({std::string(view.Name), std::string(text.substr(headerBegin, bodyBegin - headerBegin)),
+                                  std::string(view.Body)});
   }
   return document;
 }
@@ -299,7 +316,7 @@ bool TIniDocument::WriteString(std::string_view section, std::string_view key, s
     const std::size_t contentEnd = keyLine->Begin + keyLine->Content.size();
     target->Body.replace(keyLine->Begin, contentEnd - keyLine->Begin, newLine);
   } else {
-    if (endOfLastContent > 0 && target->Body[endOfLastContent - 1] != '\n') {
+    if (endOfLastContent > 0 && !IsLineBreak(target->Body[endOfLastContent - 1])) {
       target->Body.insert(endOfLastContent++, "\n");
     }
     target->Body.insert(endOfLastContent, newLine);

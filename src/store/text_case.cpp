@@ -38,7 +38,9 @@ char32_t DecodeAt(std::string_view text, std::size_t& pos) {
     }
     code = (code << 6) | (byte(pos + i) & 0x3F);
   }
-  if (code >= 0xD800 && code <= 0xDFFF) {
+  // Overlong forms, surrogates and code points past Unicode are malformed too.
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (code < kSmallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
     ++pos;
     return 0xDC00 + lead;
   }

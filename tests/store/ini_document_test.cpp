@@ -29,6 +29,16 @@ TEST(IniDocument, ReadsWindowsLineEndsBlanksCommentsAndDuplicatesAsTheProfileFun
   EXPECT_FALSE(section->Value("x")) << "a later section of the same name is not looked at";
 }
 
+TEST(IniDocument, ALoneCarriageReturnEndsALineSoNoNameHoldsALineBreak) {
+  auto document = TIniDocument::Parse("[A]\rk=1\r[B\rC]\rx=2");
+  EXPECT_EQ(document.SectionNames(), (std::vector<std::string>{"A", "B"})) << "\"C]\" is a line of B";
+  EXPECT_EQ(document.Section("A")->ReadString("k", ""), "1");
+  for (const auto& name : document.SectionNames()) EXPECT_TRUE(document.WriteString(name, "k", "v")) << name;
+  auto endsInReturn = TIniDocument::Parse("[A]\rk=1\r");
+  EXPECT_TRUE(endsInReturn.WriteString("A", "k2", "2"));
+  EXPECT_EQ(endsInReturn.Text(), "[A]\rk=1\rk2=2\n");
+}
+
 TEST(IniDocument, TextOfAnUnchangedDocumentIsTheFileAsItWas) {
   const std::string text = "top=1\r\n[A]\r\nk=v\r\n\r\n; note\r\n[B]\nx=\"quoted \\n\"\nlast=no line end";
   EXPECT_EQ(TIniDocument::Parse(text).Text(), text);
