@@ -100,7 +100,7 @@ TEST(DisplaySet, IconSetStaysSelectedButUnusedOnWideBoards) {
   EXPECT_EQ(Symbols(wide), "123456789QRS");
 }
 
-TEST(DisplaySet, LargerIconsAreScaledToTheListSize) {
+TEST(DisplaySet, IconsOfOtherSizesAreFittedToTheListSize) {
   QTemporaryDir root;
   WriteIconSet(root.filePath("Big"));
   QImage big(48, 48, QImage::Format_ARGB32);
@@ -110,6 +110,15 @@ TEST(DisplaySet, LargerIconsAreScaledToTheListSize) {
   ASSERT_TRUE(icons.UsesIcons());
   EXPECT_EQ(icons.LargeIcon(2)->size(), QSize(32, 32));
   EXPECT_EQ(icons.LargeIcon(2)->pixelColor(16, 16), QColor(Qt::blue));
+  // A wide picture keeps its proportions, centred on a clear square.
+  QImage wide(32, 16, QImage::Format_ARGB32);
+  wide.fill(Qt::red);
+  ASSERT_TRUE(wide.save(QDir(root.filePath("Big")).filePath("03s.ico"), "ico"));
+  const TDisplaySet reloaded = Applied(3, "Big", 9, root.path());
+  ASSERT_TRUE(reloaded.UsesIcons());
+  EXPECT_EQ(reloaded.SmallIcon(3)->size(), QSize(16, 16));
+  EXPECT_EQ(reloaded.SmallIcon(3)->pixelColor(8, 1).alpha(), 0);
+  EXPECT_EQ(reloaded.SmallIcon(3)->pixelColor(8, 8), QColor(Qt::red));
 }
 
 TEST(DisplaySet, ShippedIconSetsAreCompleteAndTellTheirValuesApart) {
