@@ -9,6 +9,7 @@
 namespace {
 
 constexpr QRgb TransparentKey = 0xFFFF00FF;
+constexpr int MaxDiffusedError = 4;
 
 struct TColorCount {
   QRgb Color;
@@ -94,6 +95,29 @@ int Nearest(const std::vector<QRgb>& table, const int wanted[3]) {
   return best;
 }
 
+// A few rounds of moving every entry to the mean of the colours nearest to
+// it: median cut alone leaves small bright areas (a glow) too few entries,
+// which dithering then shows as speckles.
+void RefinePalette(std::vector<QRgb>& table, const std::vector<TColorCount>& colors) {
+  for (int round = 0; round < 6; ++round) {
+    std::vector<long long> sums(table.size() * 4, 0);
+    for (const TColorCount& c : colors) {
+      const int wanted[3] = {qRed(c.Color), qGreen(c.Color), qBlue(c.Color)};
+      const size_t best = static_cast<size_t>(Nearest(table, wanted));
+      sums[best * 4] += static_cast<long long>(wanted[0]) * c.Count;
+      sums[best * 4 + 1] += static_cast<long long>(wanted[1]) * c.Count;
+      sums[best * 4 + 2] += static_cast<long long>(wanted[2]) * c.Count;
+      sums[best * 4 + 3] += c.Count;
+    }
+    for (size_t i = 0; i < table.size(); ++i) {
+      const long long n = sums[i * 4 + 3];
+      if (n == 0) continue;
+      table[i] = qRgb(static_cast<int>((sums[i * 4] + n / 2) / n), static_cast<int>((sums[i * 4 + 1] + n / 2) / n),
+                      static_cast<int>((sums[i * 4 + 2] + n / 2) / n));
+    }
+  }
+}
+
 }  // namespace
 
 QImage ToIndexed8(const QImage& picture) {
@@ -115,7 +139,8 @@ QImage ToIndexed8(const QImage& picture) {
   for (auto it = histogram.constBegin(); it != histogram.constEnd(); ++it) colors.push_back({it.key(), it.value()});
   // A stable order keeps the output identical from run to run.
   std::sort(colors.begin(), colors.end(), [](const TColorCount& a, const TColorCount& b) { return a.Color < b.Color; });
-  std::vector<QRgb> table = colors.empty() ? std::vector<QRgb>{} : MedianCut(std::move(colors), hasKey ? 255 : 256);
+  std::vector<QRgb> table = colors.empty() ? std::vector<QRgb>{} : MedianCut(colors, hasKey ? 255 : 256);
+  RefinePalette(table, colors);
   if (hasKey) table.push_back(TransparentKey);
   if (table.empty()) table.push_back(qRgb(0, 0, 0));
 
@@ -145,7 +170,9 @@ QImage ToIndexed8(const QImage& picture) {
       out[x] = static_cast<uchar>(best);
       const int got[3] = {qRed(table[best]), qGreen(table[best]), qBlue(table[best])};
       for (int c = 0; c < 3; ++c) {
-        const int error = wanted[c] - got[c];
+        // A bounded error smooths gradients without letting a colour the
+        // table lacks pile up into stray bright dots.
+        const int error = std::clamp(wanted[c] - got[c], -MaxDiffusedError, MaxDiffusedError);
         errorHere[static_cast<size_t>(x + 2) * 3 + c] += error * 7;
         errorNext[static_cast<size_t>(x) * 3 + c] += error * 3;
         errorNext[static_cast<size_t>(x + 1) * 3 + c] += error * 5;
