@@ -1,6 +1,7 @@
 #include "ui/base_btn.h"
 
 #include "ui/hand_cursors.h"
+#include "ui/kit_colors.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -141,7 +142,7 @@ void TBaseBtn::PaintGlyph(QPainter& painter, const QPixmap& glyph) const {
 }
 
 void TBaseBtn::PaintFrame(QPainter& painter, bool sunken) const {
-  const QColor grey(0x80, 0x80, 0x80);
+  const QColor grey = ColorFromStoredColor(FrameGrey);
   const QColor topLeft = sunken ? grey : QColor(Qt::white);
   const QColor bottomRight = sunken ? QColor(Qt::white) : grey;
   const int right = width() - 1;

@@ -16,6 +16,7 @@ inline QColor ColorFromStoredColor(unsigned storedColor) {
 
 // The light cream of the boxes, the about box and the splash.
 constexpr unsigned BoxCream = 0xF2FFFF;
+// The dark half of a button's sunken or raised one-pixel frame.
 constexpr unsigned FrameGrey = 0x808080;
 
 }  // namespace novlet
