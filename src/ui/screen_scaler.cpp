@@ -5,6 +5,10 @@
 #include "ui/skin_pictures.h"
 #include "ui/widget_scaling.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <utility>
 
 namespace novlet {
@@ -52,6 +56,11 @@ void TScreenScaler::ScaleUp(int screenSizeChoice, QSize screenSize) {
   ScaleWidgetTree(target_.Window, ScaleFromBase(newMode));
   LoadSkins(SkinSuffix(newMode));
   if (target_.AfterScale) target_.AfterScale();
+}
+
+void TScreenScaler::ScaleUp(int screenSizeChoice) {
+  const QScreen* screen = target_.Window ? target_.Window->screen() : QGuiApplication::primaryScreen();
+  ScaleUp(screenSizeChoice, screen ? screen->geometry().size() : QSize());
 }
 
 void TScreenScaler::LoadSkins(const QString& suffix) {

@@ -36,6 +36,8 @@ class TScreenScaler {
   // screenSizeChoice is the screen-size list index (0 Automatic, 1 Ignore,
   // 2..4 the fixed sizes); the same mode twice does nothing the second time.
   void ScaleUp(int screenSizeChoice, QSize screenSize);
+  // The same for the screen the window is on.
+  void ScaleUp(int screenSizeChoice);
 
   int ScreenMode() const { return screenMode_; }
 

@@ -5,6 +5,7 @@
 #include "ui/widget_scaling.h"
 
 #include <QLabel>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,12 @@ TEST_F(ScaledWindow, AutomaticOnASmallScreenKeepsTheLastSize) {
   scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
   EXPECT_EQ(scaler->ScreenMode(), 4);
   EXPECT_EQ(window.size(), QSize(909, 648));
+}
+
+TEST_F(ScaledWindow, WithoutASizeTheWindowsOwnScreenDecides) {
+  const QSize screen = window.screen()->geometry().size();
+  scaler->ScaleUp(ScreenSizeAutomatic);
+  EXPECT_EQ(scaler->ScreenMode(), ChooseScreenMode(ScreenSizeAutomatic, screen, 0));
 }
 
 TEST(WidgetScaling, FontsInheritedFromTheWindowAreScaledOnce) {
