@@ -1,5 +1,6 @@
 #include "store/language/row_store_reader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <fstream>
@@ -10,6 +11,8 @@
 
 namespace novlet::row_store {
 namespace {
+
+constexpr std::uint64_t kFindBlockSize = 64 * 1024;
 
 std::uint32_t ReadUint32(std::string_view bytes, std::size_t offset) {
   std::uint32_t value = 0;
@@ -149,10 +152,18 @@ std::optional<std::uint32_t> TRowStoreReader::FindRow(const TTableInfo& table, s
                                                       std::string_view value) const {
   const std::optional<std::size_t> index = table.ColumnIndex(column);
   if (!index) return std::nullopt;
-  for (std::uint32_t row = 1; row <= table.RowCount; ++row) {
-    const std::optional<std::string> text = FieldText(table, *index, row);
-    if (!text) return std::nullopt;
-    if (*text == value) return row;
+  const TColumnInfo& info = table.Columns[*index];
+  // Every look-up scans a table anew, so rows are read in blocks rather than
+  // with a seek per row.
+  const std::uint64_t rowsPerBlock = std::max<std::uint64_t>(1, kFindBlockSize / table.RowSize);
+  std::string block;
+  for (std::uint64_t first = 1; first <= table.RowCount; first += rowsPerBlock) {
+    const std::uint64_t rows = std::min<std::uint64_t>(rowsPerBlock, table.RowCount - first + 1);
+    if (!ReadAt(table.FirstRowOffset + table.RowSize * (first - 1), rows * table.RowSize, block)) return std::nullopt;
+    for (std::uint64_t r = 0; r < rows; ++r) {
+      const std::string_view field = std::string_view(block).substr(r * table.RowSize + info.Offset, info.Width);
+      if (row_store::FieldText(info.Format, field, scrambled_) == value) return static_cast<std::uint32_t>(first + r);
+    }
   }
   return std::nullopt;
 }
