@@ -1,0 +1,116 @@
+#include "game/novlet_grid.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "render/grid_painter.h"
+
+namespace novlet {
+
+TNovletGrid::TNovletGrid(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TNovletGrid::SetGridSize(int gridSize) {
+  gridSize_ = std::clamp(gridSize, 1, kMaxGridSize);
+  col_ = std::min(col_, gridSize_ - 1);
+  row_ = std::min(row_, gridSize_ - 1);
+  update();
+}
+
+void TNovletGrid::SelectCell(int column, int row) {
+  col_ = std::clamp(column, 0, gridSize_ - 1);
+  row_ = std::clamp(row, 0, gridSize_ - 1);
+  update();
+}
+
+void TNovletGrid::SetCell(int column, int row, const std::string& text) {
+  if (column < 0 || row < 0 || column >= kMaxGridSize || row >= kMaxGridSize) return;
+  cells_.at(column + 1, row + 1) = text;
+  repaint(CellRect(column, row));
+}
+
+void TNovletGrid::Repaint() { repaint(); }
+
+QRect TNovletGrid::CellRect(int column, int row) const { return GridCellRect(column, row, gridSize_, size()); }
+
+void TNovletGrid::MoveSelection(int column, int row) {
+  column = std::clamp(column, 0, gridSize_ - 1);
+  row = std::clamp(row, 0, gridSize_ - 1);
+  bool canSelect = true;
+  if (OnSelectCell) OnSelectCell(this, column, row, canSelect);
+  if (!canSelect) return;
+  // The ruler follows the selection across its row, column and box.
+  col_ = column;
+  row_ = row;
+  update();
+}
+
+void TNovletGrid::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const TGridDrawInputs inputs = OnDrawInputs ? OnDrawInputs() : TGridDrawInputs();
+  const bool drawable = inputs.Geometry && inputs.Solution && inputs.PuzzleTexts && inputs.DisplaySet &&
+                        inputs.GridBuffer && inputs.GridBuffer->size() == size();
+  // Beyond the N x N cells (the rest of an uneven division) lies the page.
+  const QRect cells(0, 0, width() / gridSize_ * gridSize_, height() / gridSize_ * gridSize_);
+  const QRegion outside = QRegion(event->rect()) - QRegion(drawable ? cells : QRect());
+  for (const QRect& part : outside) painter.fillRect(part, palette().window());
+  if (!drawable) return;
+  TGridPaintState state = inputs.State;
+  state.CurrentColumn = col_;
+  state.CurrentRow = row_;
+  const TGridScene scene{*inputs.Geometry, *inputs.Solution, *inputs.PuzzleTexts, cells_,
+                         *inputs.DisplaySet, inputs.Look,     state};
+  TGridPainter(scene).PaintGrid(painter, inputs.GridBuffer, event->rect());
+}
+
+void TNovletGrid::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left: MoveSelection(col_ - 1, row_); break;
+    case Qt::Key_Right: MoveSelection(col_ + 1, row_); break;
+    case Qt::Key_Up: MoveSelection(col_, row_ - 1); break;
+    case Qt::Key_Down: MoveSelection(col_, row_ + 1); break;
+    case Qt::Key_Home: MoveSelection(0, row_); break;
+    case Qt::Key_End: MoveSelection(gridSize_ - 1, row_); break;
+    case Qt::Key_PageUp: MoveSelection(col_, 0); break;
+    case Qt::Key_PageDown: MoveSelection(col_, gridSize_ - 1); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void TNovletGrid::keyReleaseEvent(QKeyEvent* event) {
+  // A held key repeats its presses but is released once, as the game expects.
+  if (event->isAutoRepeat()) return;
+  if (OnKeyUp) OnKeyUp(this, VirtualKeyOf(*event), ShiftStateOf(event->modifiers()));
+  event->accept();
+}
+
+void TNovletGrid::mousePressEvent(QMouseEvent* event) {
+  const QPoint cell = GridCellAt(event->position().toPoint(), gridSize_, size());
+  if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
+  if (cell.x() >= 0) MoveSelection(cell.x(), cell.y());
+  // The menu acts on the selected cell, so it only opens over the cell the
+  // click has just selected.
+  if (event->button() == Qt::RightButton && popupMenu_ && popupAllowed_ && cell.x() == col_ &&
+      cell.y() == row_) {
+    popupMenu_->popup(event->globalPosition().toPoint());
+  }
+}
+
+void TNovletGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (OnMouseUp) OnMouseUp(this, event);
+}
+
+void TNovletGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (OnDblClick) OnDblClick(this);
+}
+
+}  // namespace novlet
