@@ -103,7 +103,29 @@ TEST(LanguageDetection, TheLocaleNamesTheLanguage) {
   EXPECT_EQ(LanguageNumberForLocale(""), 44);
 }
 
+// Puts the locale variables back as they were, for the tests that follow.
+class TLocaleEnvironment {
+ public:
+  TLocaleEnvironment() {
+    for (const char* name : kNames) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(value ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  ~TLocaleEnvironment() {
+    for (std::size_t i = 0; i < saved_.size(); ++i) {
+      if (saved_[i]) ::setenv(kNames[i], saved_[i]->c_str(), 1);
+      else ::unsetenv(kNames[i]);
+    }
+  }
+
+ private:
+  static constexpr const char* kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+  std::vector<std::optional<std::string>> saved_;
+};
+
 TEST(LanguageDetection, TheFirstSetVariableWins) {
+  const TLocaleEnvironment restore;
   ::setenv("LC_ALL", "", 1);
   ::setenv("LC_MESSAGES", "fr_FR.UTF-8", 1);
   ::setenv("LANG", "de_DE.UTF-8", 1);
