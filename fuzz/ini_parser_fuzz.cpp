@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/ini_document.h"
 
@@ -32,6 +33,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   Require(novlet::DistinctSectionNames(novlet::ScanIniSections(input)) == document.SectionNames());
+
+  // Storing a record straight into the text ends as storing it through the
+  // parsed document does.
+  const std::string firstName = document.SectionNames().empty() ? "S" : document.SectionNames().front();
+  const std::vector<novlet::TIniEntry> record{{"Name", firstName}, {"U", std::string(input.substr(size / 2))}};
+  const auto spliced = novlet::ReplaceSectionInText(input, firstName, record);
+  Require(spliced.has_value());
+  auto viaDocument = novlet::TIniDocument::Parse(input);
+  Require(viaDocument.ReplaceSection(firstName, record));
+  const auto splicedDocument = novlet::TIniDocument::Parse(spliced->Text());
+  Require(splicedDocument.SectionNames() == novlet::TIniDocument::Parse(viaDocument.Text()).SectionNames());
+  const auto stored = splicedDocument.Section(firstName)->Entries();
+  Require(stored.size() == 2 && stored[0].Value == record[0].Value && stored[1].Value == record[1].Value);
 
   // The first half of the input, whatever it holds, as a value in the file.
   const std::string value(input.substr(0, size / 2));

@@ -107,6 +107,10 @@ TStagedFile::~TStagedFile() {
 }
 
 TStagedFile TStagedFile::Stage(const std::filesystem::path& target, std::string_view content) {
+  return Stage(target, std::vector<std::string_view>{content});
+}
+
+TStagedFile TStagedFile::Stage(const std::filesystem::path& target, const std::vector<std::string_view>& parts) {
   const auto failure = TStoreResult::Failure(UnableToWriteMessage(target));
   // The temporary file is hidden and in the target's own folder, so that the
   // rename never crosses file systems.
@@ -115,8 +119,9 @@ TStagedFile TStagedFile::Stage(const std::filesystem::path& target, std::string_
   TDescriptor fd(::mkstemp(pattern.data()));
   if (fd.Get() < 0) return TStagedFile(target, {}, failure);
   TStagedFile staged(target, pattern, TStoreResult::Success());
-  const bool written = ::fchmod(fd.Get(), PermissionsFor(target)) == 0 &&
-                       WriteAll(fd.Get(), content) && ::fsync(fd.Get()) == 0;
+  bool written = ::fchmod(fd.Get(), PermissionsFor(target)) == 0;
+  for (const auto part : parts) written = written && WriteAll(fd.Get(), part);
+  written = written && ::fsync(fd.Get()) == 0;
   if (!fd.Close() || !written) staged.result_ = failure;
   return staged;
 }

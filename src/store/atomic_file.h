@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/store_result.h"
 
@@ -29,6 +30,8 @@ TFileContent ReadWholeFile(const std::filesystem::path& path);
 class TStagedFile {
  public:
   static TStagedFile Stage(const std::filesystem::path& target, std::string_view content);
+  // The content given in parts, written one after the other.
+  static TStagedFile Stage(const std::filesystem::path& target, const std::vector<std::string_view>& parts);
   TStagedFile(TStagedFile&& other) noexcept;
   TStagedFile& operator=(TStagedFile&&) = delete;
   TStagedFile(const TStagedFile&) = delete;

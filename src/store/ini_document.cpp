@@ -235,6 +235,41 @@ std::optional<TIniSectionView> FindIniSection(std::string_view text, std::string
   return found;
 }
 
+std::vector<std::string_view> TSectionReplacement::Parts() const {
+  std::vector<std::string_view> parts = KeptParts;
+  parts.push_back(Added);
+  return parts;
+}
+
+std::string TSectionReplacement::Text() const {
+  std::string text;
+  for (const auto part : Parts()) text += part;
+  return text;
+}
+
+std::optional<TSectionReplacement> ReplaceSectionInText(std::string_view text, std::string_view section,
+                                                        const std::vector<TIniEntry>& entries) {
+  if (!IsValidSectionName(section) ||
+      !std::all_of(entries.begin(), entries.end(), [](const TIniEntry& entry) { return IsValidKeyName(entry.Key); })) {
+    return std::nullopt;
+  }
+  TSectionReplacement replacement;
+  std::size_t keptFrom = 0;
+  const auto keepUpTo = [&](std::size_t end) {
+    if (end > keptFrom) replacement.KeptParts.push_back(text.substr(keptFrom, end - keptFrom));
+  };
+  for (const auto& [view, headerBegin] : LocateSections(text)) {
+    if (!EqualsIgnoringCase(view.Name, section)) continue;
+    keepUpTo(headerBegin);
+    keptFrom = static_cast<std::size_t>(view.Body.data() - text.data()) + view.Body.size();
+  }
+  keepUpTo(text.size());
+  if (!replacement.KeptParts.empty() && !IsLineBreak(replacement.KeptParts.back().back())) replacement.Added = "\n";
+  replacement.Added += "[" + std::string(section) + "]\n";
+  for (const auto& entry : entries) replacement.Added += KeyLine(entry.Key, entry.Value);
+  return replacement;
+}
+
 bool IsValidSectionName(std::string_view section) {
   return section.find_first_of("\r\n") == std::string_view::npos;
 }

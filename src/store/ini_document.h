@@ -48,6 +48,23 @@ std::vector<std::string> DistinctSectionNames(const std::vector<TIniSectionView>
 // The first section of that name (ignoring case), if any.
 std::optional<TIniSectionView> FindIniSection(std::string_view text, std::string_view section);
 
+// A text with every section of one name removed and the section written
+// anew at its end, as a record is stored: the kept parts of the old text in
+// order, then the new section. The rest of the text stays byte for byte, and
+// nothing is taken apart or copied, as a collection of thousands of records
+// is too large for that on every store.
+struct TSectionReplacement {
+  std::vector<std::string_view> KeptParts;  // views into the old text
+  std::string Added;                         // with a line break before it where needed
+
+  std::vector<std::string_view> Parts() const;
+  std::string Text() const;
+};
+
+// Nothing when a name is invalid.
+std::optional<TSectionReplacement> ReplaceSectionInText(std::string_view text, std::string_view section,
+                                                        const std::vector<TIniEntry>& entries);
+
 // Section names must fit on their header line; keys must not begin like a
 // header or a comment, hold "=" or begin or end with a blank.
 bool IsValidSectionName(std::string_view section);

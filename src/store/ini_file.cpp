@@ -62,6 +62,16 @@ TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view 
   });
 }
 
+TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
+                               const std::vector<TIniEntry>& entries) {
+  auto content = ReadWholeFile(path);
+  if (content.Status == TFileReadStatus::Unreadable) return TStoreResult::Failure(UnableToWriteMessage(path));
+  DropByteOrderMark(content.Text);
+  const auto replaced = ReplaceSectionInText(content.Text, section, entries);
+  if (!replaced) return TStoreResult::Failure(UnableToWriteMessage(path));
+  return TStagedFile::Stage(path, replaced->Parts()).Commit();
+}
+
 TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section) {
   // Erasing what is not there must not create the file.
   if (!IniSectionExists(path, section)) return TStoreResult::Success();

@@ -30,6 +30,9 @@ bool IniSectionExists(const std::filesystem::path& path, std::string_view sectio
 
 TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view section,
                             std::string_view key, std::string_view value);
+// Erases the section and writes it anew at the end with these entries.
+TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
+                               const std::vector<TIniEntry>& entries);
 TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section);
 
 // Reads the file (missing: empty), lets edit change the document, and writes

@@ -107,11 +107,7 @@ bool ReadPuzzleRecord(const std::filesystem::path& path, std::string_view sectio
 
 TStoreResult WritePuzzleRecord(const std::filesystem::path& path, std::string_view section,
                                TNovletFileData record) {
-  const auto entries = PuzzleRecordEntries(record);
-  return EditIniFile(path, [&](TIniDocument& document) {
-    return document.ReplaceSection(section, entries) ? TStoreResult::Success()
-                                                     : TStoreResult::Failure(UnableToWriteMessage(path));
-  });
+  return ReplaceIniSection(path, section, PuzzleRecordEntries(record));
 }
 
 bool SectionExistsInFile(const std::filesystem::path& path, std::string_view section) {
