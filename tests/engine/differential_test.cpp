@@ -66,6 +66,15 @@ struct TContenders {
   TRecordingHost modelHost;
 };
 
+bool SameTextsOnTheBoard(int gridSize, const TCellTexts& a, const TCellTexts& b) {
+  for (int r = 1; r <= gridSize; ++r) {
+    for (int c = 1; c <= gridSize; ++c) {
+      if (a.at(c, r) != b.at(c, r)) return false;
+    }
+  }
+  return true;
+}
+
 // Where two runs first part, or "" when they agree in every respect.
 std::string FirstDifference(int gridSize, bool engineResult, bool modelResult, const TBoard& engineBoard,
                             const TBoard& modelBoard, const TCellTexts& engineTexts, const TCellTexts& modelTexts) {
@@ -76,7 +85,9 @@ std::string FirstDifference(int gridSize, bool engineResult, bool modelResult, c
   if (engineBoard != modelBoard) {
     return "board: engine" + DescribeBoard(gridSize, engineBoard) + "\nmodel" + DescribeBoard(gridSize, modelBoard);
   }
-  if (engineTexts != modelTexts) {
+  // Texts beyond N x N are compared no further: the documented pass clears all
+  // 256 while the engine leaves them, and nothing ever reads them.
+  if (!SameTextsOnTheBoard(gridSize, engineTexts, modelTexts)) {
     return "texts: engine" + DescribeTexts(gridSize, engineTexts) + "\nmodel" + DescribeTexts(gridSize, modelTexts);
   }
   return "";
@@ -128,17 +139,22 @@ TEST_P(EngineAgainstModel, PropagationPassesAndSearchesAgree) {
   for (int i = 0; i < PositionsFor(n); ++i) {
     const std::uint64_t seed = PositionSeed(1, i);
     TRandomSource random(seed);
-    const TBoard solution = i % 4 == 0 ? RandomFullBoard(Size(), random)
-                                       : ShuffledBoard(Size(), generated[static_cast<std::size_t>(i % 3)], random);
-    const TCellTexts position = RandomPosition(Size(), solution, random);
+    const TBoard solution = random.Below(4) == 0
+                                ? RandomFullBoard(Size(), random)
+                                : ShuffledBoard(Size(), generated[random.Below(3)], random);
+    TCellTexts position = RandomPosition(Size(), solution, random);
+    // Cells beyond the N x N board belong to nobody; only the Clear operations touch them.
+    const bool strayCells = n < kMaxGridSize && random.Below(10) == 0;
+    if (strayCells) position.at(kMaxGridSize, kMaxGridSize) = "stray";
     const std::string context = "seed " + Hex(seed) + " (base " + std::to_string(BaseSeed()) + "), shape " +
                                 std::string(Shape().Caption) + ", position" + DescribeTexts(n, position) + "\n";
 
     TBoard engineBoard;
-    TBoard modelBoard;
+    if (strayCells) engineBoard.at(kMaxGridSize, 1) = 9;
+    TBoard modelBoard = engineBoard;
     TCellTexts engineTexts = position;
     TCellTexts modelTexts = position;
-    const int passes = 1 + i % 4;
+    const int passes = random.Between(1, 4);
     for (int pass = 1; pass <= passes; ++pass) {
       const bool engineResult = c.engine.ComputeAlternatives(engineBoard, engineTexts);
       const bool modelResult = c.model.ComputeAlternatives(modelBoard, modelTexts);
@@ -146,22 +162,28 @@ TEST_P(EngineAgainstModel, PropagationPassesAndSearchesAgree) {
           << context << "after alternatives pass " << pass;
     }
 
-    const int cap = std::array{0, 1, 10}[static_cast<std::size_t>(i % 3)];
-    const bool guess = (i / 3) % 2 == 0;
-    const bool display = (i / 6) % 2 == 0;
+    const int cap = std::array{0, 1, 10}[random.Below(3)];
+    const bool guess = random.Below(2) == 0;
+    const bool display = random.Below(2) == 0;
+    // The working board the caller hands in: usually the givens, sometimes
+    // nothing, and now and then a full board that disagrees with the texts.
+    const int boardKind = static_cast<int>(random.Below(10));
     c.engine.SetSolutionCap(cap);
     c.model.SetSolutionCap(cap);
     c.ForgetHostCalls();
     engineTexts = position;
     modelTexts = position;
-    engineBoard = TBoard();
-    if (i % 5 != 0) c.model.TextsToBoard(position, engineBoard);
+    engineBoard = boardKind == 0 ? solution : TBoard();
+    if (boardKind >= 3) c.model.TextsToBoard(position, engineBoard);
+    if (strayCells) engineBoard.at(kMaxGridSize, 1) = 9;
     modelBoard = engineBoard;
     const bool engineResult = c.engine.SolveAndCount(engineBoard, engineTexts, display, guess);
     const bool modelResult = c.model.SolveAndCount(modelBoard, modelTexts, display, guess);
     const std::string search = "search with cap " + std::to_string(cap) + (guess ? ", guessing" : ", no guessing") +
                                (display ? ", display" : ", no display") +
-                               (i % 5 == 0 ? ", empty board" : ", board read from the texts");
+                               (boardKind == 0   ? ", the full board"
+                                : boardKind < 3 ? ", empty board"
+                                                : ", board read from the texts");
     ASSERT_EQ(FirstDifference(n, engineResult, modelResult, engineBoard, modelBoard, engineTexts, modelTexts), "")
         << context << search;
     ASSERT_EQ(ListAndHostDifference(c), "") << context << search;
