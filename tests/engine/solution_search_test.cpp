@@ -204,5 +204,33 @@ TYPED_TEST(SolutionSearch, OnlyADisplayedSearchTouchesTheMenu) {
   EXPECT_EQ(this->host.CountSuffix, "");
 }
 
+// A click handled while the engine lets messages run must not start a second
+// search inside the first one.
+class TReenteringHost : public TEngineHost {
+ public:
+  explicit TReenteringHost(TNovletEngine& engine) : engine_(engine) {}
+  void ProcessPendingMessages() override {
+    TBoard board;
+    TCellTexts texts = TextsFromRows(kTwoSolutions);
+    InnerResults += engine_.SolveAndCount(board, texts, true, true) ? "T" : "F";
+  }
+  std::string InnerResults;
+
+ private:
+  TNovletEngine& engine_;
+};
+
+TEST(SolutionSearchReentry, ASearchStartedDuringASearchDoesNothing) {
+  TNovletEngine engine;
+  TReenteringHost host(engine);
+  engine.SetHost(&host);
+  TCellTexts texts = TextsFromRows(kThreeSolutions);
+  TBoard board;
+  EXPECT_FALSE(engine.SolveAndCount(board, texts, false, true));
+  EXPECT_EQ(engine.SolutionCount(), 3);
+  ASSERT_FALSE(host.InnerResults.empty());
+  EXPECT_EQ(host.InnerResults.find('T'), std::string::npos);
+}
+
 }  // namespace
 }  // namespace novlet
