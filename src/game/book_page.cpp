@@ -1,0 +1,34 @@
+#include "game/book_page.h"
+
+#include "game/main_form.h"
+
+#include <QLabel>
+
+namespace novlet {
+
+TBookPage::TBookPage(TMainForm& mainForm, int headingTag, const QString& heading)
+    : mainForm_(mainForm), headingTag_(headingTag), builtInHeading_(heading) {
+  setAttribute(Qt::WA_TranslucentBackground);
+  headingLbl_ = new QLabel(heading, this);
+  headingLbl_->setObjectName(QStringLiteral("HeadingLbl"));
+  headingLbl_->setGeometry(12, 6, kPageAreaWidth - 24, 22);
+  QFont font(QStringLiteral("Verdana"));
+  font.setPixelSize(15);
+  font.setBold(true);
+  headingLbl_->setFont(font);
+  headingLbl_->setStyleSheet(QStringLiteral("color: #f2e9d8; background: transparent;"));
+}
+
+void TBookPage::Translate() { headingLbl_->setText(mainForm_.TranslateText(headingTag_, builtInHeading_)); }
+
+void TBookPage::ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) {
+  (void)levelText;
+  (void)puzzle;
+}
+
+void TBookPage::ShowSolutionChoices(int menuItems, const std::string& countSuffix) {
+  (void)menuItems;
+  (void)countSuffix;
+}
+
+}  // namespace novlet

@@ -1,0 +1,35 @@
+#include "game/options_page.h"
+
+#include "game/main_form.h"
+#include "game/shell_links.h"
+
+#include <QCheckBox>
+
+namespace novlet {
+
+TOptionsPage::TOptionsPage(TMainForm& mainForm) : TBookPage(mainForm, 810, QStringLiteral("Options")) {
+  shortcutChkBox_ = new QCheckBox(QStringLiteral("Show Shortcut On Desktop"), this);
+  shortcutChkBox_->setObjectName(QStringLiteral("OptionsShowProgramShortcutOnDesktopChkBox"));
+  shortcutChkBox_->setGeometry(12, 330, 388, 20);
+  shortcutChkBox_->setStyleSheet(QStringLiteral("QCheckBox { color: #f2e9d8; background: transparent; }"));
+  shortcutChkBox_->setFocusPolicy(Qt::NoFocus);
+  connect(shortcutChkBox_, &QCheckBox::clicked, this, [this] { MainForm().UpdateStatus(shortcutChkBox_); });
+}
+
+void TOptionsPage::ApplyOptions() {
+  // The box shows whether the launcher is there, not what was wished for.
+  shortcutChkBox_->setChecked(MainForm().ShellLinks().DesktopShortcutExists());
+}
+
+void TOptionsPage::CollectOptions() {}
+
+void TOptionsPage::Translate() {
+  TBookPage::Translate();
+  const TControlTexts texts = MainForm().TranslateControl(
+      870, {"Show Shortcut On Desktop",
+            "Shows or hides a Corvex Novlet icon on your Desktop - Click to (de)activate this option"});
+  shortcutChkBox_->setText(QString::fromStdString(texts.Caption));
+  shortcutChkBox_->setToolTip(QString::fromStdString(texts.Hint));
+}
+
+}  // namespace novlet
