@@ -38,7 +38,7 @@ std::string UnescapeField(std::string_view field) {
   return text;
 }
 
-bool ParseColumn(std::string_view declaration, row_store::TColumnSpec& column, std::string& problem) {
+bool ParseColumn(std::string_view declaration, row_store::TColumnDefinition& column, std::string& problem) {
   const std::size_t colon = declaration.rfind(':');
   if (colon == std::string_view::npos) {
     problem = "column \"" + std::string(declaration) + "\" needs a type, as in Caption:13/255";
@@ -67,7 +67,7 @@ bool ParseColumn(std::string_view declaration, row_store::TColumnSpec& column, s
   return true;
 }
 
-bool ParseRow(std::string_view line, const row_store::TTableSpec& table, bool scrambled,
+bool ParseRow(std::string_view line, const row_store::TTableDefinition& table, bool scrambled,
               std::vector<std::string>& row, std::string& problem) {
   const std::vector<std::string_view> fields = SplitTabs(line);
   if (fields.size() > table.Columns.size()) {
@@ -89,7 +89,7 @@ bool ParseRow(std::string_view line, const row_store::TTableSpec& table, bool sc
 }  // namespace
 
 bool ParseLanguageSource(std::string_view text, std::string_view fileLabel, bool scrambled,
-                         std::vector<row_store::TTableSpec>& tables, std::string& problem) {
+                         std::vector<row_store::TTableDefinition>& tables, std::string& problem) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   bool expectColumns = false;
   std::size_t lineNumber = 0;
@@ -109,7 +109,7 @@ bool ParseLanguageSource(std::string_view text, std::string_view fileLabel, bool
     if (line.starts_with('[')) {
       if (expectColumns) return fail(lineNumber, "table \"" + tables.back().Name + "\" has no column line");
       if (!line.ends_with(']')) return fail(lineNumber, "a table line reads [name]");
-      row_store::TTableSpec table;
+      row_store::TTableDefinition table;
       table.Name = std::string(line.substr(1, line.size() - 2));
       if (!row_store::CheckName(table.Name, problem)) return fail(lineNumber, problem);
       tables.push_back(std::move(table));
@@ -118,7 +118,7 @@ bool ParseLanguageSource(std::string_view text, std::string_view fileLabel, bool
       return fail(lineNumber, "a row before the first [table] line");
     } else if (expectColumns) {
       for (const std::string_view declaration : SplitTabs(line)) {
-        row_store::TColumnSpec column;
+        row_store::TColumnDefinition column;
         if (!ParseColumn(declaration, column, problem)) return fail(lineNumber, problem);
         tables.back().Columns.push_back(std::move(column));
       }
@@ -161,9 +161,9 @@ bool ReadLanguageSources(const std::filesystem::path& folder, bool scrambled, ro
       problem = "Unable to read " + source.string();
       return false;
     }
-    std::vector<row_store::TTableSpec> tables;
+    std::vector<row_store::TTableDefinition> tables;
     if (!ParseLanguageSource(text.str(), source.filename().string(), scrambled, tables, problem)) return false;
-    for (row_store::TTableSpec& table : tables) {
+    for (row_store::TTableDefinition& table : tables) {
       if (!names.insert(table.Name).second) {
         problem = source.filename().string() + ": table \"" + table.Name + "\" is defined twice";
         return false;

@@ -22,7 +22,7 @@ namespace novlet {
 // which read "<fileLabel>:<line>: <what is wrong>". Every value is checked
 // against its column here, so that a refusal names the line.
 bool ParseLanguageSource(std::string_view text, std::string_view fileLabel, bool scrambled,
-                         std::vector<row_store::TTableSpec>& tables, std::string& problem);
+                         std::vector<row_store::TTableDefinition>& tables, std::string& problem);
 
 // Reads every "*.txt" file of `folder` in file-name order; table names must
 // be unique over all of them.

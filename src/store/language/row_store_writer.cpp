@@ -25,19 +25,19 @@ void PutName(std::string& bytes, std::size_t offset, std::string_view name) {
   bytes.replace(offset + 1, converted.size(), converted);
 }
 
-std::string Place(const TTableSpec& table, std::size_t row, const TColumnSpec* column) {
+std::string Place(const TTableDefinition& table, std::size_t row, const TColumnDefinition* column) {
   std::string place = "table \"" + table.Name + "\"";
   if (row > 0) place += ", row " + std::to_string(row);
   if (column) place += ", column \"" + column->Name + "\"";
   return place + ": ";
 }
 
-bool CheckTable(const TTableSpec& table, std::string& problem) {
+bool CheckTable(const TTableDefinition& table, std::string& problem) {
   if (!CheckName(table.Name, problem)) {
     problem = "table name \"" + table.Name + "\": " + problem;
     return false;
   }
-  for (const TColumnSpec& column : table.Columns) {
+  for (const TColumnDefinition& column : table.Columns) {
     if (!CheckName(column.Name, problem)) {
       problem = Place(table, 0, &column) + problem;
       return false;
@@ -54,7 +54,7 @@ bool CheckTable(const TTableSpec& table, std::string& problem) {
   return true;
 }
 
-bool AppendRow(const TTableSpec& table, std::size_t rowNumber, bool scrambled, std::string& bytes,
+bool AppendRow(const TTableDefinition& table, std::size_t rowNumber, bool scrambled, std::string& bytes,
                std::string& problem) {
   const std::vector<std::string>& row = table.Rows[rowNumber - 1];
   if (row.size() > table.Columns.size()) {
@@ -94,7 +94,7 @@ bool CheckName(std::string_view name, std::string& problem) {
 
 bool EncodeRowStore(const TRowStoreContent& content, std::string& bytes, std::string& problem) {
   std::size_t descriptorsSize = kHeaderSize;
-  for (const TTableSpec& table : content.Tables) {
+  for (const TTableDefinition& table : content.Tables) {
     if (!CheckTable(table, problem)) return false;
     descriptorsSize += kTableDescriptorSize + kColumnDescriptorSize * table.Columns.size();
   }
@@ -106,7 +106,7 @@ bool EncodeRowStore(const TRowStoreContent& content, std::string& bytes, std::st
   PutUint(bytes, kHeaderVersion, kVersion, 2);
 
   std::size_t descriptor = kHeaderSize;
-  for (const TTableSpec& table : content.Tables) {
+  for (const TTableDefinition& table : content.Tables) {
     const std::size_t firstRow = bytes.size();
     for (std::size_t row = 1; row <= table.Rows.size(); ++row) {
       if (!AppendRow(table, row, content.Scrambled, bytes, problem)) return false;
@@ -116,7 +116,7 @@ bool EncodeRowStore(const TRowStoreContent& content, std::string& bytes, std::st
     PutUint(bytes, descriptor + kTableRowCount, table.Rows.size(), 4);
     PutUint(bytes, descriptor + kTableFirstRow, firstRow, 4);
     descriptor += kTableDescriptorSize;
-    for (const TColumnSpec& column : table.Columns) {
+    for (const TColumnDefinition& column : table.Columns) {
       PutName(bytes, descriptor + kColumnName, column.Name);
       bytes[descriptor + kColumnType] = static_cast<char>(column.Format.Type);
       bytes[descriptor + kColumnParameter] = static_cast<char>(column.Format.Parameter);

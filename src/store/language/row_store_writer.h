@@ -10,21 +10,21 @@
 // forms: what novlet-tool builds the shipped language file with.
 namespace novlet::row_store {
 
-struct TColumnSpec {
+struct TColumnDefinition {
   std::string Name;
   TColumnFormat Format;
 };
 
-struct TTableSpec {
+struct TTableDefinition {
   std::string Name;
-  std::vector<TColumnSpec> Columns;
+  std::vector<TColumnDefinition> Columns;
   // Text forms (UTF-8) in column order; missing trailing fields are empty.
   std::vector<std::vector<std::string>> Rows;
 };
 
 struct TRowStoreContent {
   bool Scrambled = false;
-  std::vector<TTableSpec> Tables;
+  std::vector<TTableDefinition> Tables;
 };
 
 // Checks a table or column name: not empty, Windows-1252, at most 63 characters.

@@ -70,7 +70,8 @@ TEST(FieldCodec, ScrambledTextIsRotatedAndStopsAtItsFirstZero) {
 
 TEST(FieldCodec, RefusesValuesThatDoNotFit) {
   EXPECT_EQ(Refusal({13, 3}, "Abcd"), "the text has 4 characters; the column holds at most 3");
-  EXPECT_EQ(Refusal({13, 9}, "\xE2\x82\xB9"), "the character U+20B9 \"\xE2\x82\xB9\" cannot be written in Windows-1252");
+  EXPECT_EQ(Refusal({13, 9}, "\xE2\x82\xB9"),
+            "the character U+20B9 \"\xE2\x82\xB9\" cannot be written in Windows-1252");
   EXPECT_NE(Refusal({13, 9}, "\xC3\xBE", true).find("scrambled"), std::string::npos);  // þ has no scrambled form
   EXPECT_EQ(Encode({13, 9}, "\xC3\xBE"), std::string("\xFE\0\0\0\0\0\0\0\0", 9));
   EXPECT_NE(Refusal({13, 9}, std::string_view("a\0b", 3)).find("zero"), std::string::npos);

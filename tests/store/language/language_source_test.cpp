@@ -9,7 +9,7 @@ namespace novlet {
 namespace {
 
 std::string Problem(std::string_view text, bool scrambled = false) {
-  std::vector<row_store::TTableSpec> tables;
+  std::vector<row_store::TTableDefinition> tables;
   std::string problem;
   EXPECT_FALSE(ParseLanguageSource(text, "de.txt", scrambled, tables, problem)) << text;
   return problem;
@@ -27,7 +27,7 @@ TEST(LanguageSource, TablesColumnsAndRowsAreRead) {
       "[Contents]\n"
       "sLanguage:13/8\tiCountry:3\n"
       "\\#de\t49";
-  std::vector<row_store::TTableSpec> tables;
+  std::vector<row_store::TTableDefinition> tables;
   std::string problem;
   ASSERT_TRUE(ParseLanguageSource(text, "de.txt", false, tables, problem)) << problem;
   ASSERT_EQ(tables.size(), 2u);
@@ -45,7 +45,7 @@ TEST(LanguageSource, TablesColumnsAndRowsAreRead) {
 
 TEST(LanguageSource, EscapesRoundTrip) {
   const std::string text = "a\tb\\n\r\nc\\";
-  std::vector<row_store::TTableSpec> tables;
+  std::vector<row_store::TTableDefinition> tables;
   std::string problem;
   ASSERT_TRUE(ParseLanguageSource("[T]\nC:13/40\n" + EscapeField(text), "t.txt", false, tables, problem)) << problem;
   EXPECT_EQ(tables[0].Rows[0][0], text);
@@ -67,7 +67,8 @@ TEST(LanguageSource, RefusalsNameTheFileAndLine) {
   EXPECT_NE(Problem("[T]\nTag:13/256").find("is not a type number"), std::string::npos);
   EXPECT_EQ(Problem("[T]\nC:13/4\n\xC3\xBF", true),
             "de.txt:3: column \"C\": the characters \"þ\" and \"ÿ\" cannot be stored in a scrambled file");
-  EXPECT_EQ(Problem("[T]\nC:3\n12x"), "de.txt:3: column \"C\": \"12x\" is not a whole number from -2147483648 to 2147483647");
+  EXPECT_EQ(Problem("[T]\nC:3\n12x"),
+            "de.txt:3: column \"C\": \"12x\" is not a whole number from -2147483648 to 2147483647");
 }
 
 TEST(LanguageSource, AFolderOfSourcesBuildsOneFile) {

@@ -112,7 +112,7 @@ TEST(RowStoreReader, TheFirstOfEqualRowsIsFound) {
 
 TEST(RowStoreReader, AnEveryTypeTableKeepsItsFieldsApart) {
   TRowStoreContent content;
-  TTableSpec table{"Every type", {}, {{}}};
+  TTableDefinition table{"Every type", {}, {{}}};
   const std::vector<std::pair<TColumnFormat, std::string>> values = {
       {{0, 1}, "True"}, {{1, 0}, "200"}, {{2, 0}, "2.5"},  {{3, 0}, "-7"},   {{4, 0}, "36526"},
       {{5, 0}, "1.25"}, {{6, 0}, "12"},  {{7, 0}, "-13"},  {{8, 0}, "0.5"},  {{9, 0}, "100"},
@@ -159,7 +159,9 @@ TEST(RowStoreReader, DamagedDescriptorsAreRefused) {
   EXPECT_TRUE(refused([](std::string& b) { Put32(b, kFirstTable + kTableColumnCount, 0xFFFFFFFF); }));
   EXPECT_TRUE(refused([](std::string& b) { Put32(b, kFirstTable + kTableRowCount, 0xFFFFFFFF); }));
   EXPECT_TRUE(refused([](std::string& b) { Put32(b, kFirstTable + kTableFirstRow, 0xFFFFFFF0); }));
-  EXPECT_TRUE(refused([&](std::string& b) { Put32(b, kFirstTable + kTableFirstRow, static_cast<std::uint32_t>(b.size())); }));
+  EXPECT_TRUE(refused([](std::string& b) {
+    Put32(b, kFirstTable + kTableFirstRow, static_cast<std::uint32_t>(b.size()));
+  }));
   EXPECT_TRUE(refused([](std::string& b) { b[kFirstTable + kTableName] = 64; }));
   EXPECT_TRUE(refused([](std::string& b) { b[kFirstColumn + kColumnName] = static_cast<char>(200); }));
   EXPECT_TRUE(refused([](std::string& b) { b[kFirstColumn + kColumnType] = 15; }));

@@ -13,8 +13,8 @@ namespace novlet::testing {
 // A language file as the program ships it: English, German, and a Swiss
 // German that "Contents" lists but does not offer.
 inline row_store::TRowStoreContent SampleLanguages(bool scrambled = false) {
-  using row_store::TColumnSpec;
-  const std::vector<TColumnSpec> textColumns = {{"Tag", {3, 0}}, {"Caption", {13, 255}}, {"Hint", {13, 255}}};
+  using row_store::TColumnDefinition;
+  const std::vector<TColumnDefinition> textColumns = {{"Tag", {3, 0}}, {"Caption", {13, 255}}, {"Hint", {13, 255}}};
   row_store::TRowStoreContent content;
   content.Scrambled = scrambled;
   content.Tables = {

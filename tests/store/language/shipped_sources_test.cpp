@@ -18,7 +18,7 @@ row_store::TRowStoreContent ShippedContent() {
   return content;
 }
 
-const row_store::TTableSpec& Table(const row_store::TRowStoreContent& content, std::string_view name) {
+const row_store::TTableDefinition& Table(const row_store::TRowStoreContent& content, std::string_view name) {
   for (const auto& table : content.Tables) {
     if (table.Name == name) return table;
   }
@@ -32,8 +32,8 @@ std::string Field(const std::vector<std::string>& row, std::size_t column) {
 
 TEST(ShippedSources, EveryLanguageHasATableLikeTheEnglishOne) {
   const row_store::TRowStoreContent content = ShippedContent();
-  const row_store::TTableSpec& contents = Table(content, "Contents");
-  const row_store::TTableSpec& english = Table(content, "MainForm (English)");
+  const row_store::TTableDefinition& contents = Table(content, "Contents");
+  const row_store::TTableDefinition& english = Table(content, "MainForm (English)");
   ASSERT_GE(contents.Rows.size(), 3u);
   EXPECT_EQ(content.Tables.size(), contents.Rows.size() + 1);
 
@@ -46,7 +46,7 @@ TEST(ShippedSources, EveryLanguageHasATableLikeTheEnglishOne) {
   }
 
   for (const auto& language : contents.Rows) {
-    const row_store::TTableSpec& table = Table(content, "MainForm (" + language[1] + ")");
+    const row_store::TTableDefinition& table = Table(content, "MainForm (" + language[1] + ")");
     ASSERT_EQ(table.Rows.size(), english.Rows.size()) << table.Name;
     for (std::size_t r = 0; r < english.Rows.size(); ++r) {
       const std::vector<std::string>& ours = table.Rows[r];

@@ -85,7 +85,8 @@ TEST_F(Translation, ADamagedFileActsAsAMissingOne) {
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   bytes.resize(bytes.size() - 1);
-  std::ofstream(file_, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file_, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   EXPECT_EQ(TranslateText(file_, 49, 560, "Solution"), "Solution");
   EXPECT_TRUE(OfferedLanguages(file_).empty());
   EXPECT_FALSE(LanguageNumber(file_, "Deutsch"));
