@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/board_text.h"
 #include "engine/geometry.h"
 #include "engine/novlet_engine.h"
 #include "literal_model.h"
@@ -187,6 +188,39 @@ TEST_P(EngineAgainstModel, PropagationPassesAndSearchesAgree) {
     ASSERT_EQ(FirstDifference(n, engineResult, modelResult, engineBoard, modelBoard, engineTexts, modelTexts), "")
         << context << search;
     ASSERT_EQ(ListAndHostDifference(c), "") << context << search;
+  }
+}
+
+TEST_P(EngineAgainstModel, TextFormsAgree) {
+  TContenders c(Shape());
+  const TGeometry& g = c.engine.Geometry();
+  for (const char* text : {"", "0", "7", "007", "16", "$0C", "$0c", "$", "$1G", "x", " 7", "+7", "-7", "7,", "1,4",
+                           "3,1,", "$FF", "300", "4294967296", "99999999999999999999"}) {
+    EXPECT_EQ(TextToValue(text), TLiteralModel::ReadValue(text)) << "'" << text << "'";
+  }
+  for (int i = 0; i < 50; ++i) {
+    const std::uint64_t seed = PositionSeed(4, i);
+    TRandomSource random(seed);
+    const TBoard solution = RandomFullBoard(Size(), random);
+    const TCellTexts position = RandomPosition(Size(), solution, random);
+    const std::string context = "seed " + Hex(seed) + ", shape " + std::string(Shape().Caption);
+    for (const std::string& text : position.cells) {
+      ASSERT_EQ(TextToValue(text), TLiteralModel::ReadValue(text)) << context << ", '" << text << "'";
+    }
+    ASSERT_EQ(TextsToHex(g, position), c.model.TextsToHex(position)) << context;
+    ASSERT_EQ(BoardToHex(g, solution), c.model.BoardToHex(solution)) << context;
+
+    // A hex text damaged by hand: a character changed, or the end cut off.
+    std::string hex = c.model.BoardToHex(solution);
+    hex[random.Below(static_cast<std::uint32_t>(hex.size()))] = "0Fz $g"[random.Below(6)];
+    if (random.Below(3) == 0) hex.resize(random.Below(static_cast<std::uint32_t>(hex.size())));
+    TBoard engineBoard;
+    TBoard modelBoard;
+    HexToBoard(g, hex, engineBoard);
+    c.model.HexToBoard(hex, modelBoard);
+    ASSERT_EQ(engineBoard, modelBoard) << context << ", hex " << hex;
+    ASSERT_EQ(BoardLinesValid(g, solution), c.model.BoardLinesValid(solution)) << context;
+    ASSERT_EQ(BoardLinesValid(g, engineBoard), c.model.BoardLinesValid(modelBoard)) << context << ", hex " << hex;
   }
 }
 

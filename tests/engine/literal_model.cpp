@@ -166,7 +166,9 @@ void TLiteralModel::HexToBoard(std::string_view hex, TBoard& board) const {
   for (int r = 1; r <= gridSize_; ++r) {
     for (int c = 1; c <= gridSize_; ++c) {
       const std::size_t start = static_cast<std::size_t>(((r - 1) * gridSize_ + c) * 2 - 2);
-      const std::string_view pair = start < hex.size() ? hex.substr(start, 2) : std::string_view();
+      // A text cut short has no pair for the cells it does not reach, nor for
+      // a cell it reaches with one character only.
+      const std::string_view pair = start + 2 <= hex.size() ? hex.substr(start, 2) : std::string_view();
       board.at(c, r) = static_cast<std::uint8_t>(ReadValue("$" + std::string(pair)));
     }
   }
@@ -176,7 +178,9 @@ std::string TLiteralModel::TextsToHex(const TCellTexts& texts) const {
   std::string hex;
   hex.reserve(static_cast<std::size_t>(2 * gridSize_ * gridSize_));
   for (int r = 1; r <= gridSize_; ++r) {
-    for (int c = 1; c <= gridSize_; ++c) hex += HexPair(ReadValue(texts.at(c, r)));
+    // A text is read as the value a board cell would hold, so the text keeps
+    // its two digits per cell even for a damaged text such as "300".
+    for (int c = 1; c <= gridSize_; ++c) hex += HexPair(static_cast<std::uint8_t>(ReadValue(texts.at(c, r))));
   }
   return hex;
 }

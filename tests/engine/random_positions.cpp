@@ -37,6 +37,20 @@ std::string Mark(int value) {
   return std::string("$") + kDigits[value / 16] + kDigits[value % 16];
 }
 
+// Writes a value into every row of a box, outside the box, so that the value
+// has no place left in it (unless the box holds it already).
+void ShutValueOutOfBox(TShapeSize shape, TCellTexts& texts, TRandomSource& random) {
+  const int n = shape.GridSize();
+  const int firstColumn = static_cast<int>(random.Below(n / shape.BoxWidth)) * shape.BoxWidth + 1;
+  const int firstRow = static_cast<int>(random.Below(n / shape.BoxHeight)) * shape.BoxHeight + 1;
+  const std::string value = std::to_string(random.Between(1, n));
+  for (int r = firstRow; r < firstRow + shape.BoxHeight; ++r) {
+    const int offset = static_cast<int>(random.Below(n - shape.BoxWidth));
+    const int c = (firstColumn - 1 + shape.BoxWidth + offset) % n + 1;
+    texts.at(c, r) = value;
+  }
+}
+
 }  // namespace
 
 TBoard ShuffledBoard(TShapeSize shape, const TBoard& board, TRandomSource& random) {
@@ -112,6 +126,7 @@ TCellTexts RandomPosition(TShapeSize shape, const TBoard& solution, TRandomSourc
     const int r = random.Between(1, n);
     texts.at(c, r) = std::to_string(random.Between(1, n));
   }
+  if (random.Below(8) == 0) ShutValueOutOfBox(shape, texts, random);
   return texts;
 }
 

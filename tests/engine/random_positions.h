@@ -28,8 +28,9 @@ TBoard RandomFullBoard(TShapeSize shape, TRandomSource& random);
 // The texts of a position taken from a full board: a random share of the
 // cells emptied (from few to far more than a search accepts), then some
 // values written as deduced marks, some empty cells given alternatives lists
-// or pencil notes, now and then a wrong value that contradicts the rest, and
-// rarely a text that is no value at all or one out of range.
+// or pencil notes, now and then a wrong value that contradicts the rest or a
+// value shut out of a box, and rarely a text that is no value at all or one
+// out of range.
 TCellTexts RandomPosition(TShapeSize shape, const TBoard& solution, TRandomSource& random);
 
 // The N x N texts row by row, "." for an empty text, for failure messages.
