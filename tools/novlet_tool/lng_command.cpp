@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "store/language/language_source.h"
+#include "store/language/row_store_dump.h"
 #include "store/language/row_store_reader.h"
 #include "store/language/row_store_writer.h"
 #include "store/language/translation.h"
@@ -75,19 +76,7 @@ int Dump(const std::string& file) {
     NoteUnreadable(file);
     return 0;
   }
-  for (const row_store::TTableInfo& table : reader->Tables()) {
-    std::cout << "[" << table.Name << "]\n";
-    for (std::size_t c = 0; c < table.Columns.size(); ++c) {
-      std::cout << (c > 0 ? "\t" : "") << EscapeField(table.Columns[c].Name);
-    }
-    std::cout << "\n";
-    for (std::uint32_t row = 1; row <= table.RowCount; ++row) {
-      for (std::size_t c = 0; c < table.Columns.size(); ++c) {
-        std::cout << (c > 0 ? "\t" : "") << EscapeField(reader->FieldText(table, c, row).value_or(""));
-      }
-      std::cout << "\n";
-    }
-  }
+  row_store::WriteDump(*reader, std::cout);
   return 0;
 }
 
