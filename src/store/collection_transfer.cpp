@@ -13,32 +13,23 @@ namespace novlet {
 
 namespace {
 
-struct TSectionCopy {
-  std::string TargetName;
-  std::vector<TIniEntry> Entries;
-};
-
 // For a source section name, the target section name, or nothing to skip it.
 using TTargetNameOf = std::function<std::optional<std::string>(std::string_view)>;
 
-std::vector<TSectionCopy> CollectCopies(const std::filesystem::path& source, const TTargetNameOf& targetNameOf) {
+std::vector<TIniSection> CollectCopies(const std::filesystem::path& source, const TTargetNameOf& targetNameOf) {
   const std::string text = ReadIniText(source);
-  std::vector<TSectionCopy> copies;
+  std::vector<TIniSection> copies;
   for (const auto& section : DistinctSections(ScanIniSections(text))) {
     if (auto targetName = targetNameOf(section.Name)) copies.push_back({std::move(*targetName), section.Entries()});
   }
   return copies;
 }
 
-TTransferResult AddCopies(const std::filesystem::path& target, const std::vector<TSectionCopy>& copies) {
+TTransferResult AddCopies(const std::filesystem::path& target, const std::vector<TIniSection>& copies) {
   if (copies.empty()) return {};
   const auto result = EditIniFile(target, [&](TIniDocument& document) {
-    for (const auto& copy : copies) {
-      if (!document.ReplaceSection(copy.TargetName, copy.Entries)) {
-        return TStoreResult::Failure(UnableToWriteMessage(target));
-      }
-    }
-    return TStoreResult::Success();
+    return document.ReplaceSections(copies) ? TStoreResult::Success()
+                                            : TStoreResult::Failure(UnableToWriteMessage(target));
   });
   return {result, result ? static_cast<int>(copies.size()) : 0};
 }
@@ -68,7 +59,7 @@ TTransferResult ExportSections(const TDataPaths& files, const std::filesystem::p
   const auto copies = CollectCopies(files.CollectionFile, targetNameOf);
   if (copies.empty()) return {};
   TIniDocument exported;
-  for (const auto& copy : copies) exported.ReplaceSection(copy.TargetName, copy.Entries);
+  exported.ReplaceSections(copies);
   const auto result = ReplaceFileAtomically(target, exported.Text());
   return {result, result ? static_cast<int>(copies.size()) : 0};
 }
@@ -131,7 +122,7 @@ TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName
     return prefix + BarePuzzleName(name);
   });
   for (auto& copy : copies) {
-    SetEntry(copy.Entries, "Name", copy.TargetName);
+    SetEntry(copy.Entries, "Name", copy.Name);
     SetEntry(copy.Entries, "I", "1");
   }
   return AddCopies(files.CollectionFile, copies);

@@ -185,13 +185,14 @@ std::vector<std::string> TIniSectionView::KeyNames() const {
 
 std::vector<TIniEntry> TIniSectionView::Entries() const {
   std::vector<TIniEntry> entries;
+  // A set rather than a search of the list, so that a handed file with a
+  // huge section cannot make this quadratic.
+  std::unordered_set<std::string> seen;
   ForEachLine(Body, [&](const TLine& line) {
     const auto keyLine = ParseKeyLine(line.Content);
-    if (!keyLine) return true;
-    const bool seen = std::any_of(entries.begin(), entries.end(), [&](const TIniEntry& entry) {
-      return EqualsIgnoringCase(entry.Key, keyLine->Key);
-    });
-    if (!seen) entries.push_back({std::string(keyLine->Key), DecodeValue(keyLine->RawValue)});
+    if (keyLine && seen.insert(ChangeCase(keyLine->Key, 1)).second) {
+      entries.push_back({std::string(keyLine->Key), DecodeValue(keyLine->RawValue)});
+    }
     return true;
   });
   return entries;
@@ -364,14 +365,29 @@ void TIniDocument::EraseSection(std::string_view section) {
 }
 
 bool TIniDocument::ReplaceSection(std::string_view section, const std::vector<TIniEntry>& entries) {
-  if (!IsValidSectionName(section) ||
-      !std::all_of(entries.begin(), entries.end(), [](const TIniEntry& entry) { return IsValidKeyName(entry.Key); })) {
-    return false;
+  return ReplaceSections({{std::string(section), entries}});
+}
+
+bool TIniDocument::ReplaceSections(const std::vector<TIniSection>& sections) {
+  const bool valid = std::all_of(sections.begin(), sections.end(), [](const TIniSection& section) {
+    return IsValidSectionName(section.Name) &&
+           std::all_of(section.Entries.begin(), section.Entries.end(),
+                       [](const TIniEntry& entry) { return IsValidKeyName(entry.Key); });
+  });
+  if (!valid) return false;
+  // Sets of folded names keep this linear for a file with thousands of
+  // sections, whoever made it.
+  std::unordered_set<std::string> replaced;
+  std::vector<const TIniSection*> added;
+  for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
+    if (replaced.insert(ChangeCase(it->Name, 1)).second) added.push_back(&*it);
   }
-  EraseSection(section);
-  TSection added{std::string(section), "[" + std::string(section) + "]\n", {}};
-  for (const auto& entry : entries) added.Body += KeyLine(entry.Key, entry.Value);
-  sections_.push_back(std::move(added));
+  std::erase_if(sections_, [&](const TSection& kept) { return replaced.contains(ChangeCase(kept.Name, 1)); });
+  for (auto it = added.rbegin(); it != added.rend(); ++it) {
+    TSection section{(*it)->Name, "[" + (*it)->Name + "]\n", {}};
+    for (const auto& entry : (*it)->Entries) section.Body += KeyLine(entry.Key, entry.Value);
+    sections_.push_back(std::move(section));
+  }
   return true;
 }
 

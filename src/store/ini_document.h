@@ -24,6 +24,11 @@ struct TIniEntry {
   std::string Value;
 };
 
+struct TIniSection {
+  std::string Name;
+  std::vector<TIniEntry> Entries;
+};
+
 // One section of a text, as views into it.
 struct TIniSectionView {
   std::string_view Name;
@@ -90,6 +95,9 @@ class TIniDocument {
   // Erases the section and writes it anew at the end with exactly these keys,
   // as a record is stored.
   bool ReplaceSection(std::string_view section, const std::vector<TIniEntry>& entries);
+  // The same for many sections in one pass, in their order; of two of one
+  // name the later wins.
+  bool ReplaceSections(const std::vector<TIniSection>& sections);
 
  private:
   struct TSection {
