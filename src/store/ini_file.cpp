@@ -41,14 +41,6 @@ std::string ReadIniString(const std::filesystem::path& path, std::string_view se
   return found ? found->ReadString(key, defaultValue) : std::string(defaultValue);
 }
 
-std::optional<std::vector<TIniEntry>> ReadIniSection(const std::filesystem::path& path,
-                                                     std::string_view section) {
-  const std::string text = ReadIniText(path);
-  const auto found = FindIniSection(text, section);
-  if (!found) return std::nullopt;
-  return found->Entries();
-}
-
 bool IniSectionExists(const std::filesystem::path& path, std::string_view section) {
   const std::string text = ReadIniText(path);
   return FindIniSection(text, section).has_value();

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +22,6 @@ std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& path);
 std::vector<std::string> ReadIniKeyNames(const std::filesystem::path& path, std::string_view section);
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
                           std::string_view key, std::string_view defaultValue);
-// The section's keys and values in written order; nothing when it is missing.
-std::optional<std::vector<TIniEntry>> ReadIniSection(const std::filesystem::path& path,
-                                                     std::string_view section);
 bool IniSectionExists(const std::filesystem::path& path, std::string_view section);
 
 TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view section,
