@@ -71,16 +71,15 @@ void DeleteLine(std::vector<std::string>& list, int index) {
   if (index >= 0) list.erase(list.begin() + index);
 }
 
-// Two upper-case hexadecimal digits, as the hex board text and the deduced
-// marks write a value.
 std::string FormatHex(int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%02X", static_cast<unsigned>(value));
   return text;
 }
 
-// At least two upper-case hexadecimal digits. The pairs every board holds are
-// made once: formatting them anew for every cell would dominate the run time.
+// At least two upper-case hexadecimal digits, as the hex board text and the
+// deduced marks write a value. The pairs a board can hold are made once:
+// formatting them anew for every cell would dominate the run time.
 std::string HexPair(int value) {
   static const std::array<std::string, 256> kPairs = [] {
     std::array<std::string, 256> pairs;
