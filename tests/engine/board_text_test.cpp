@@ -84,7 +84,7 @@ TEST(HexBoardText, DamagedTextsReadAsEmptyCellsWithoutHarm) {
 TEST(HexBoardText, CellTextsAreReadAsValuesFirst) {
   const TGeometry four = Shape(2, 2);
   const TCellTexts texts = TextsFromRows({"1 $02 3,1, 1,4", ". 12 x ."});
-  EXPECT_EQ(TextsToHex(four, texts).substr(0, 16), "0102000000" "0C0000");
+  EXPECT_EQ(TextsToHex(four, texts).substr(0, 16), "01020000" "000C0000");
 
   TCellTexts back;
   back.at(1, 1) = "stale";
