@@ -124,6 +124,16 @@ TYPED_TEST(SolutionSearch, TwoSolutionsAreBothListedAndTheLastFoundIsLoaded) {
   EXPECT_EQ(this->host.CountSuffix, "");
 }
 
+TYPED_TEST(SolutionSearch, OfEquallyShortCellsTheLastInRowOrderIsGuessed) {
+  // After propagation six cells hold two values each, from (1, 7) "2,8" to
+  // (6, 9) "1,2". Guessing (6, 9) = 1 first finds the solution with
+  // (1, 7) = 8; guessing (1, 7) = 2 first would find the other one.
+  this->engine.SetSolutionCap(0);
+  EXPECT_TRUE(this->Search(TextsFromRows(kTwoSolutions)));
+  EXPECT_EQ(this->board.at(6, 9), 1);
+  EXPECT_EQ(this->board.at(1, 7), 8);
+}
+
 TYPED_TEST(SolutionSearch, ThreeSolutionsGiveThreeMenuItems) {
   const TCellTexts position = TextsFromRows(kThreeSolutions);
   EXPECT_FALSE(this->Search(position, true));
