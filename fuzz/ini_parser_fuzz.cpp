@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(spliced.has_value());
   auto viaDocument = novlet::TIniDocument::Parse(input);
   Require(viaDocument.ReplaceSection(firstName, record));
-  const auto splicedDocument = novlet::TIniDocument::Parse(spliced->Text());
+  const auto splicedDocument = novlet::TIniDocument::Parse(*spliced);
   Require(splicedDocument.SectionNames() == novlet::TIniDocument::Parse(viaDocument.Text()).SectionNames());
   const auto stored = splicedDocument.Section(firstName)->Entries();
   Require(stored.size() == 2 && stored[0].Value == record[0].Value && stored[1].Value == record[1].Value);

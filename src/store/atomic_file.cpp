@@ -7,10 +7,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 namespace novlet {
 
 namespace {
+
+constexpr std::size_t kPieceSize = 1 << 20;
 
 // Closes a descriptor when it goes out of scope.
 class TDescriptor {
@@ -22,11 +25,6 @@ class TDescriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int Get() const { return fd_; }
-  // Closes now, so that a failing close can be reported.
-  bool Close() {
-    const int fd = std::exchange(fd_, -1);
-    return fd < 0 || ::close(fd) == 0;
-  }
 
  private:
   int fd_;
@@ -63,73 +61,98 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-TFileContent ReadWholeFile(const std::filesystem::path& path) {
-  TFileContent content;
+TFileReadStatus ReadFileInPieces(const std::filesystem::path& path,
+                                 const std::function<bool(std::string_view)>& consume) {
   TDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.Get() < 0) {
-    content.Status = (errno == ENOENT || errno == ENOTDIR) ? TFileReadStatus::Missing
-                                                           : TFileReadStatus::Unreadable;
-    return content;
+    return (errno == ENOENT || errno == ENOTDIR) ? TFileReadStatus::Missing : TFileReadStatus::Unreadable;
   }
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    content.Status = TFileReadStatus::Unreadable;
-    return content;
-  }
-  content.Text.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[1 << 16];
+  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return TFileReadStatus::Unreadable;
+  std::vector<char> buffer(kPieceSize);
   for (;;) {
-    const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
-    if (got == 0) break;
+    const ssize_t got = ::read(fd.Get(), buffer.data(), buffer.size());
+    if (got == 0) return TFileReadStatus::Read;
     if (got < 0) {
       if (errno == EINTR) continue;
-      content.Status = TFileReadStatus::Unreadable;
-      content.Text.clear();
-      return content;
+      return TFileReadStatus::Unreadable;
     }
-    content.Text.append(buffer, static_cast<std::size_t>(got));
+    if (!consume(std::string_view(buffer.data(), static_cast<std::size_t>(got)))) return TFileReadStatus::Read;
   }
-  content.Status = TFileReadStatus::Read;
+}
+
+TFileContent ReadWholeFile(const std::filesystem::path& path) {
+  TFileContent content;
+  std::error_code ignored;
+  const auto size = std::filesystem::file_size(path, ignored);
+  if (size != static_cast<std::uintmax_t>(-1)) content.Text.reserve(static_cast<std::size_t>(size));
+  content.Status = ReadFileInPieces(path, [&](std::string_view piece) {
+    content.Text += piece;
+    return true;
+  });
+  if (content.Status != TFileReadStatus::Read) content.Text.clear();
   return content;
 }
 
-TStagedFile::TStagedFile(std::filesystem::path target, std::filesystem::path temporary,
-                         TStoreResult result)
-    : target_(std::move(target)), temporary_(std::move(temporary)), result_(std::move(result)) {}
+TStagedFile::TStagedFile(std::filesystem::path target, std::filesystem::path temporary, int descriptor)
+    : target_(std::move(target)), temporary_(std::move(temporary)), descriptor_(descriptor) {
+  if (descriptor_ < 0) result_ = TStoreResult::Failure(UnableToWriteMessage(target_));
+}
 
 TStagedFile::TStagedFile(TStagedFile&& other) noexcept
     : target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, {})),
+      descriptor_(std::exchange(other.descriptor_, -1)),
+      buffer_(std::move(other.buffer_)),
       result_(std::move(other.result_)) {}
 
 TStagedFile::~TStagedFile() {
+  if (descriptor_ >= 0) ::close(descriptor_);
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
-TStagedFile TStagedFile::Stage(const std::filesystem::path& target, std::string_view content) {
-  return Stage(target, std::vector<std::string_view>{content});
-}
-
-TStagedFile TStagedFile::Stage(const std::filesystem::path& target, const std::vector<std::string_view>& parts) {
-  const auto failure = TStoreResult::Failure(UnableToWriteMessage(target));
-  // The temporary file is hidden and in the target's own folder, so that the
-  // rename never crosses file systems.
-  std::string pattern =
-      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  TDescriptor fd(::mkstemp(pattern.data()));
-  if (fd.Get() < 0) return TStagedFile(target, {}, failure);
-  TStagedFile staged(target, pattern, TStoreResult::Success());
-  bool written = ::fchmod(fd.Get(), PermissionsFor(target)) == 0;
-  for (const auto part : parts) written = written && WriteAll(fd.Get(), part);
-  written = written && ::fsync(fd.Get()) == 0;
-  if (!fd.Close() || !written) staged.result_ = failure;
+TStagedFile TStagedFile::Begin(const std::filesystem::path& target) {
+  // Hidden and in the target's own folder, so that the rename never crosses
+  // file systems.
+  std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(pattern.data());
+  TStagedFile staged(target, fd >= 0 ? std::filesystem::path(pattern) : std::filesystem::path(), fd);
+  if (fd >= 0 && ::fchmod(fd, PermissionsFor(target)) != 0) staged.Fail();
   return staged;
 }
 
+TStagedFile TStagedFile::Stage(const std::filesystem::path& target, std::string_view content) {
+  TStagedFile staged = Begin(target);
+  staged.Write(content);
+  staged.Finish();
+  return staged;
+}
+
+void TStagedFile::Write(std::string_view text) {
+  if (!result_) return;
+  buffer_ += text;
+  if (buffer_.size() >= kPieceSize) Flush();
+}
+
+void TStagedFile::Flush() {
+  if (result_ && !WriteAll(descriptor_, buffer_)) Fail();
+  buffer_.clear();
+}
+
+void TStagedFile::Finish() {
+  if (descriptor_ < 0) return;
+  Flush();
+  if (result_ && ::fsync(descriptor_) != 0) Fail();
+  if (::close(std::exchange(descriptor_, -1)) != 0) Fail();
+}
+
+void TStagedFile::Fail() { result_ = TStoreResult::Failure(UnableToWriteMessage(target_)); }
+
 TStoreResult TStagedFile::Commit() {
+  Finish();
   if (!result_) return result_;
   if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-    result_ = TStoreResult::Failure(UnableToWriteMessage(target_));
+    Fail();
     return result_;
   }
   temporary_.clear();

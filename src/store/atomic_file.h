@@ -1,15 +1,14 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "store/store_result.h"
 
-// Whole-file reading and crash-safe replacement. A data file is never written
-// in place: its new content goes to a temporary file in the same folder, is
+// Reading files, and replacing them safely. A data file is never written in
+// place: its new content goes to a temporary file in the same folder, is
 // flushed to the disk and then renamed over the old file, so a killed process
 // or a full disk leaves either the old or the new file, never half of one.
 namespace novlet {
@@ -25,31 +24,46 @@ struct TFileContent {
 // an empty collection), but a writer must not replace a file it could not read.
 TFileContent ReadWholeFile(const std::filesystem::path& path);
 
-// A new content for a file, written and flushed but not yet in place. The
-// temporary file is removed again unless Commit() succeeds.
+// Reads the file in pieces through one reused buffer, until consume returns
+// false: a collection of many megabytes is scanned without holding it whole.
+TFileReadStatus ReadFileInPieces(const std::filesystem::path& path,
+                                 const std::function<bool(std::string_view)>& consume);
+
+// A new content for a file, written to a temporary file beside it and not
+// yet in place. The temporary file is removed again unless Commit() succeeds.
 class TStagedFile {
  public:
+  // Creates the temporary file; the content follows through Write.
+  static TStagedFile Begin(const std::filesystem::path& target);
+  // The whole content at once, written and flushed to the disk.
   static TStagedFile Stage(const std::filesystem::path& target, std::string_view content);
-  // The content given in parts, written one after the other.
-  static TStagedFile Stage(const std::filesystem::path& target, const std::vector<std::string_view>& parts);
+
   TStagedFile(TStagedFile&& other) noexcept;
   TStagedFile& operator=(TStagedFile&&) = delete;
   TStagedFile(const TStagedFile&) = delete;
   TStagedFile& operator=(const TStagedFile&) = delete;
   ~TStagedFile();
 
-  // The staging result: a failure means nothing was written.
+  // Buffered; a failure shows in Result() and makes Commit() refuse.
+  void Write(std::string_view text);
+
+  // A failure means the content did not reach the disk whole.
   const TStoreResult& Result() const { return result_; }
   const std::filesystem::path& TemporaryPath() const { return temporary_; }
 
-  // Renames the temporary file over the target.
+  // Flushes to the disk and renames the temporary file over the target.
   TStoreResult Commit();
 
  private:
-  TStagedFile(std::filesystem::path target, std::filesystem::path temporary, TStoreResult result);
+  TStagedFile(std::filesystem::path target, std::filesystem::path temporary, int descriptor);
+  void Flush();
+  void Finish();
+  void Fail();
 
   std::filesystem::path target_;
   std::filesystem::path temporary_;
+  int descriptor_ = -1;
+  std::string buffer_;
   TStoreResult result_;
 };
 

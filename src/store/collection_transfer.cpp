@@ -85,20 +85,18 @@ void SetEntry(std::vector<TIniEntry>& entries, std::string_view key, std::string
 
 std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
                                             std::string_view userName) {
-  const std::string text = ReadIniText(collectionFile);
   std::vector<std::string> names;
-  for (const auto& section : DistinctSections(ScanIniSections(text))) {
-    if (IsAccountSection(section.Name, userName)) names.push_back(BarePuzzleName(section.Name));
+  for (const auto& section : ReadIniSectionNames(collectionFile)) {
+    if (IsAccountSection(section, userName)) names.push_back(BarePuzzleName(section));
   }
   return names;
 }
 
 TTransferResult CopySection(const std::filesystem::path& sourceFile, std::string_view sourceSection,
                             const std::filesystem::path& targetFile, std::string_view targetSection) {
-  const std::string text = ReadIniText(sourceFile);
-  const auto found = FindIniSection(text, sourceSection);
+  const auto found = ReadIniSectionFromFile(sourceFile, sourceSection);
   if (!found) return {};
-  return AddCopies(targetFile, {{std::string(targetSection), found->Entries()}});
+  return AddCopies(targetFile, {{std::string(targetSection), found->View().Entries()}});
 }
 
 TTransferResult ExportPuzzle(const TDataPaths& files, std::string_view userName, std::string_view bareName,

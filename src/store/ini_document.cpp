@@ -236,39 +236,39 @@ std::optional<TIniSectionView> FindIniSection(std::string_view text, std::string
   return found;
 }
 
-std::vector<std::string_view> TSectionReplacement::Parts() const {
-  std::vector<std::string_view> parts = KeptParts;
-  parts.push_back(Added);
-  return parts;
+void ForEachIniLine(std::string_view text, const std::function<bool(const TIniLine&)>& visit) {
+  ForEachLine(text, [&](const TLine& line) {
+    return visit(TIniLine{text.substr(line.Begin, line.Next - line.Begin), line.Content, HeaderName(line.Content)});
+  });
 }
 
-std::string TSectionReplacement::Text() const {
-  std::string text;
-  for (const auto part : Parts()) text += part;
-  return text;
+bool TSectionFilter::InSection(const TIniLine& line) {
+  if (line.SectionName) inside_ = EqualsIgnoringCase(*line.SectionName, section_);
+  return inside_;
 }
 
-std::optional<TSectionReplacement> ReplaceSectionInText(std::string_view text, std::string_view section,
-                                                        const std::vector<TIniEntry>& entries) {
+std::optional<std::string> NewSectionText(std::string_view section, const std::vector<TIniEntry>& entries) {
   if (!IsValidSectionName(section) ||
       !std::all_of(entries.begin(), entries.end(), [](const TIniEntry& entry) { return IsValidKeyName(entry.Key); })) {
     return std::nullopt;
   }
-  TSectionReplacement replacement;
-  std::size_t keptFrom = 0;
-  const auto keepUpTo = [&](std::size_t end) {
-    if (end > keptFrom) replacement.KeptParts.push_back(text.substr(keptFrom, end - keptFrom));
-  };
-  for (const auto& [view, headerBegin] : LocateSections(text)) {
-    if (!EqualsIgnoringCase(view.Name, section)) continue;
-    keepUpTo(headerBegin);
-    keptFrom = static_cast<std::size_t>(view.Body.data() - text.data()) + view.Body.size();
-  }
-  keepUpTo(text.size());
-  if (!replacement.KeptParts.empty() && !IsLineBreak(replacement.KeptParts.back().back())) replacement.Added = "\n";
-  replacement.Added += "[" + std::string(section) + "]\n";
-  for (const auto& entry : entries) replacement.Added += KeyLine(entry.Key, entry.Value);
-  return replacement;
+  std::string text = "[" + std::string(section) + "]\n";
+  for (const auto& entry : entries) text += KeyLine(entry.Key, entry.Value);
+  return text;
+}
+
+std::optional<std::string> ReplaceSectionInText(std::string_view text, std::string_view section,
+                                                const std::vector<TIniEntry>& entries) {
+  auto added = NewSectionText(section, entries);
+  if (!added) return std::nullopt;
+  std::string result;
+  TSectionFilter filter(section);
+  ForEachIniLine(text, [&](const TIniLine& line) {
+    if (!filter.InSection(line)) result += line.Raw;
+    return true;
+  });
+  AppendWithLineBreak(result, *added);
+  return result;
 }
 
 bool IsValidSectionName(std::string_view section) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,22 +54,37 @@ std::vector<std::string> DistinctSectionNames(const std::vector<TIniSectionView>
 // The first section of that name (ignoring case), if any.
 std::optional<TIniSectionView> FindIniSection(std::string_view text, std::string_view section);
 
-// A text with every section of one name removed and the section written
-// anew at its end, as a record is stored: the kept parts of the old text in
-// order, then the new section. The rest of the text stays byte for byte, and
-// nothing is taken apart or copied, as a collection of thousands of records
-// is too large for that on every store.
-struct TSectionReplacement {
-  std::vector<std::string_view> KeptParts;  // views into the old text
-  std::string Added;                         // with a line break before it where needed
-
-  std::vector<std::string_view> Parts() const;
-  std::string Text() const;
+// One line of an INI text.
+struct TIniLine {
+  std::string_view Raw;      // with its line end
+  std::string_view Content;  // without it
+  std::optional<std::string_view> SectionName;  // on a header line
 };
 
-// Nothing when a name is invalid.
-std::optional<TSectionReplacement> ReplaceSectionInText(std::string_view text, std::string_view section,
-                                                        const std::vector<TIniEntry>& entries);
+// Calls visit for each line; stops when visit returns false. Lines end at LF,
+// CR LF or a lone CR.
+void ForEachIniLine(std::string_view text, const std::function<bool(const TIniLine&)>& visit);
+
+// Follows a text line by line and tells the lines of the sections of one
+// name (headers included) from the others.
+class TSectionFilter {
+ public:
+  explicit TSectionFilter(std::string_view section) : section_(section) {}
+  bool InSection(const TIniLine& line);
+
+ private:
+  std::string section_;
+  bool inside_ = false;
+};
+
+// The lines of a new section as a store writes it; nothing when a name is
+// invalid.
+std::optional<std::string> NewSectionText(std::string_view section, const std::vector<TIniEntry>& entries);
+
+// The text without the sections of that name and with the new section at its
+// end, as a record is stored; every other byte stays as it was.
+std::optional<std::string> ReplaceSectionInText(std::string_view text, std::string_view section,
+                                                const std::vector<TIniEntry>& entries);
 
 // Section names must fit on their header line; keys must not begin like a
 // header or a comment, hold "=" or begin or end with a blank.

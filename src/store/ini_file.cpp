@@ -1,6 +1,9 @@
 #include "store/ini_file.h"
 
+#include <unordered_set>
+
 #include "store/atomic_file.h"
+#include "store/text_case.h"
 
 namespace novlet {
 
@@ -14,36 +17,93 @@ void DropByteOrderMark(std::string& text) {
   if (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());
 }
 
+// Where the complete lines of a text end, looking for line ends from `from`
+// on: a CR at the very end may be the first half of a CR LF still to come.
+std::size_t EndOfCompleteLines(std::string_view text, std::size_t from) {
+  for (std::size_t i = text.size(); i > from; --i) {
+    const char c = text[i - 1];
+    if (c == '\n' || (c == '\r' && i < text.size())) return i;
+  }
+  return 0;
+}
+
+// Streams the file's lines to visit, until it returns false.
+TFileReadStatus ForEachFileLine(const std::filesystem::path& path,
+                                const std::function<bool(const TIniLine&)>& visit) {
+  std::string pending;
+  bool first = true;
+  bool stopped = false;
+  const auto visitUpTo = [&](std::size_t end) {
+    ForEachIniLine(std::string_view(pending).substr(0, end), [&](const TIniLine& line) {
+      stopped = !visit(line);
+      return !stopped;
+    });
+    pending.erase(0, end);
+  };
+  const auto status = ReadFileInPieces(path, [&](std::string_view piece) {
+    // Lines already cut off end before the pending text, except a held CR.
+    const std::size_t searchFrom = pending.empty() ? 0 : pending.size() - 1;
+    pending += piece;
+    if (std::exchange(first, false)) DropByteOrderMark(pending);
+    visitUpTo(EndOfCompleteLines(pending, searchFrom));
+    return !stopped;
+  });
+  if (status == TFileReadStatus::Read && !stopped) visitUpTo(pending.size());
+  return status;
+}
+
 }  // namespace
 
 std::string ReadIniText(const std::filesystem::path& path) {
   auto content = ReadWholeFile(path);
-  if (content.Status != TFileReadStatus::Read) return {};
   DropByteOrderMark(content.Text);
   return std::move(content.Text);
 }
 
 std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& path) {
-  const std::string text = ReadIniText(path);
-  return DistinctSectionNames(ScanIniSections(text));
+  std::vector<std::string> names;
+  std::unordered_set<std::string> seen;
+  ForEachFileLine(path, [&](const TIniLine& line) {
+    if (line.SectionName && seen.insert(ChangeCase(*line.SectionName, 1)).second) {
+      names.emplace_back(*line.SectionName);
+    }
+    return true;
+  });
+  return names;
+}
+
+std::optional<TIniSectionCopy> ReadIniSectionFromFile(const std::filesystem::path& path, std::string_view section) {
+  std::optional<TIniSectionCopy> found;
+  ForEachFileLine(path, [&](const TIniLine& line) {
+    if (line.SectionName) {
+      if (found) return false;
+      if (EqualsIgnoringCase(*line.SectionName, section)) found = TIniSectionCopy{std::string(*line.SectionName), {}};
+    } else if (found) {
+      found->Body += line.Raw;
+    }
+    return true;
+  });
+  return found;
 }
 
 std::vector<std::string> ReadIniKeyNames(const std::filesystem::path& path, std::string_view section) {
-  const std::string text = ReadIniText(path);
-  const auto found = FindIniSection(text, section);
-  return found ? found->KeyNames() : std::vector<std::string>{};
+  const auto found = ReadIniSectionFromFile(path, section);
+  return found ? found->View().KeyNames() : std::vector<std::string>{};
 }
 
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
                           std::string_view key, std::string_view defaultValue) {
-  const std::string text = ReadIniText(path);
-  const auto found = FindIniSection(text, section);
-  return found ? found->ReadString(key, defaultValue) : std::string(defaultValue);
+  const auto found = ReadIniSectionFromFile(path, section);
+  return found ? found->View().ReadString(key, defaultValue) : std::string(defaultValue);
 }
 
 bool IniSectionExists(const std::filesystem::path& path, std::string_view section) {
-  const std::string text = ReadIniText(path);
-  return FindIniSection(text, section).has_value();
+  bool exists = false;
+  ForEachFileLine(path, [&](const TIniLine& line) {
+    exists = line.SectionName && EqualsIgnoringCase(*line.SectionName, section);
+    return !exists;
+  });
+  return exists;
 }
 
 TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view section,
@@ -52,16 +112,6 @@ TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view 
     return document.WriteString(section, key, value) ? TStoreResult::Success()
                                                      : TStoreResult::Failure(UnableToWriteMessage(path));
   });
-}
-
-TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
-                               const std::vector<TIniEntry>& entries) {
-  auto content = ReadWholeFile(path);
-  if (content.Status == TFileReadStatus::Unreadable) return TStoreResult::Failure(UnableToWriteMessage(path));
-  DropByteOrderMark(content.Text);
-  const auto replaced = ReplaceSectionInText(content.Text, section, entries);
-  if (!replaced) return TStoreResult::Failure(UnableToWriteMessage(path));
-  return TStagedFile::Stage(path, replaced->Parts()).Commit();
 }
 
 TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section) {
@@ -73,10 +123,31 @@ TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view
   });
 }
 
+TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
+                               const std::vector<TIniEntry>& entries) {
+  const auto added = NewSectionText(section, entries);
+  if (!added) return TStoreResult::Failure(UnableToWriteMessage(path));
+  auto staged = TStagedFile::Begin(path);
+  if (!staged.Result()) return staged.Result();
+  TSectionFilter filter(section);
+  bool endsWithLineBreak = true;
+  const auto status = ForEachFileLine(path, [&](const TIniLine& line) {
+    if (!filter.InSection(line)) {
+      staged.Write(line.Raw);
+      endsWithLineBreak = line.Raw.size() > line.Content.size();
+    }
+    return true;
+  });
+  // Replacing a file we could not read would throw away whatever it holds.
+  if (status == TFileReadStatus::Unreadable) return TStoreResult::Failure(UnableToWriteMessage(path));
+  if (!endsWithLineBreak) staged.Write("\n");
+  staged.Write(*added);
+  return staged.Commit();
+}
+
 TStoreResult EditIniFile(const std::filesystem::path& path,
                          const std::function<TStoreResult(TIniDocument&)>& edit) {
   auto content = ReadWholeFile(path);
-  // Replacing a file we could not read would throw away whatever it holds.
   if (content.Status == TFileReadStatus::Unreadable) {
     return TStoreResult::Failure(UnableToWriteMessage(path));
   }

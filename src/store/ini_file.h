@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +13,25 @@
 // The profile operations on INI files by path. Each one reads the file, works
 // and, when it changes something, replaces the file atomically; no file stays
 // open between operations. A missing file reads as having no sections; a file
-// that exists but cannot be read is never replaced.
+// that exists but cannot be read is never replaced. The operations on one
+// section stream the file through a small buffer, so that a collection of
+// many megabytes is never held whole for one record.
 namespace novlet {
 
-// The file's text for reading: empty when the file is missing or unreadable.
+// A section read from a file, holding its own text.
+struct TIniSectionCopy {
+  std::string Name;
+  std::string Body;
+  TIniSectionView View() const { return {Name, Body}; }
+};
+
+// The file's whole text: empty when the file is missing or unreadable.
 std::string ReadIniText(const std::filesystem::path& path);
 
+// Each name once (its first spelling), in file order.
 std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& path);
+// The first section of that name.
+std::optional<TIniSectionCopy> ReadIniSectionFromFile(const std::filesystem::path& path, std::string_view section);
 std::vector<std::string> ReadIniKeyNames(const std::filesystem::path& path, std::string_view section);
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,
                           std::string_view key, std::string_view defaultValue);
@@ -26,10 +39,10 @@ bool IniSectionExists(const std::filesystem::path& path, std::string_view sectio
 
 TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view section,
                             std::string_view key, std::string_view value);
+TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section);
 // Erases the section and writes it anew at the end with these entries.
 TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
                                const std::vector<TIniEntry>& entries);
-TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section);
 
 // Reads the file (missing: empty), lets edit change the document, and writes
 // the result back in one atomic replacement, so that a batch of changes

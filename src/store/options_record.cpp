@@ -55,9 +55,8 @@ std::string LastEnterNDesignSectionName(std::string_view userName) {
 }
 
 void ReadOptions(const std::filesystem::path& optionsFile, std::string_view userName, TOptions& options) {
-  const std::string text = ReadIniText(optionsFile);
-  const auto found = FindIniSection(text, OptionsSectionName(userName));
-  const TIniSectionView section = found.value_or(TIniSectionView{});
+  const auto found = ReadIniSectionFromFile(optionsFile, OptionsSectionName(userName));
+  const TIniSectionView section = found ? found->View() : TIniSectionView{};
   const TOptions defaults;
 
   options.LngID = ReadInteger(section, "LngID", options.LngID);

@@ -100,9 +100,8 @@ bool PuzzleRecordFromSection(const TIniSectionView& section, TNovletFileData& re
 
 bool ReadPuzzleRecord(const std::filesystem::path& path, std::string_view section, TNovletFileData& record) {
   InitPuzzleRecord(record);
-  const std::string text = ReadIniText(path);
-  const auto found = FindIniSection(text, section);
-  return found && PuzzleRecordFromSection(*found, record);
+  const auto found = ReadIniSectionFromFile(path, section);
+  return found && PuzzleRecordFromSection(found->View(), record);
 }
 
 TStoreResult WritePuzzleRecord(const std::filesystem::path& path, std::string_view section,

@@ -31,6 +31,27 @@ TEST(IniFile, WritesKeepEverySectionAndKeyAndLeaveNoTemporaryFiles) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
+// The file is read in pieces of 1 MiB; line ends that fall on the cut must
+// read as they would in one piece.
+TEST(IniFile, LinesCutBetweenReadPiecesReadAndRewriteWhole) {
+  constexpr std::size_t kPiece = 1 << 20;
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  const std::string head = "[A]\r\nk=";
+  const std::string value(kPiece - head.size() - 1, 'v');  // its CR ends the first piece, the LF starts the next
+  const std::string second(kPiece - 9, 'w');  // its lone CR ends the second piece
+  const std::string text = head + value + "\r\n[B]\r\n" + "y=" + second + "\r[C]\rz=1";
+  ASSERT_EQ(text[kPiece - 1], '\r');
+  ASSERT_EQ(text[2 * kPiece - 1], '\r');
+  WriteFileText(path, text);
+  EXPECT_EQ(ReadIniSectionNames(path), (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(ReadIniString(path, "A", "k", ""), value);
+  EXPECT_EQ(ReadIniString(path, "B", "y", ""), second);
+  EXPECT_EQ(ReadIniString(path, "C", "z", ""), "1");
+  ASSERT_TRUE(ReplaceIniSection(path, "b", {{"y", "2"}}));
+  EXPECT_EQ(FileText(path), head + value + "\r\n[C]\rz=1\n[b]\ny=2\n");
+}
+
 TEST(IniFile, ReplacedFileKeepsItsPermissions) {
   TTempFolder folder;
   const auto path = folder / "novlet.dat";
