@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMenu>
+
+#include <functional>
+#include <utility>
+
+namespace novlet {
+
+// The box-shape menu of the New buttons: "3 x 3 (Pure Novlet)" on top and the
+// eighteen other shapes in the "Variants" submenu. Each item's object name is
+// its documented name ("S3X3", "S2X2", ...).
+class TGridShapeMenu : public QMenu {
+ public:
+  explicit TGridShapeMenu(QWidget* parent = nullptr);
+
+  // The captions of the two translated items (tags 450 and 460); the shapes'
+  // own captions are the same in every language.
+  void SetCaptions(const QString& pureShape, const QString& variants);
+
+  std::function<void(QAction* item)> OnItemClick;
+
+ private:
+  QAction* pureShape_ = nullptr;
+  QMenu* variants_ = nullptr;
+};
+
+// The box width and height an item name stands for; 3 x 3 for any name that
+// is not one of the 19.
+std::pair<int, int> ShapeOfMenuItem(const QString& itemName);
+
+}  // namespace novlet
