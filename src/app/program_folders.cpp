@@ -16,11 +16,17 @@ bool HoldsLanguageFile(const std::filesystem::path& folder) {
 TProgramFolders ResolveProgramFolders(const std::filesystem::path& programFolder) {
   TProgramFolders folders;
   folders.ProgramFolder = programFolder;
-  folders.Data = ResolveDataPaths(CurrentDataPathInputs(programFolder));
   const std::filesystem::path installed = programFolder.parent_path() / "share" / "corvex-novlet";
   // An installed program lives in <prefix>/bin with its resources in
   // <prefix>/share; anything else carries them beside itself.
-  folders.ResourceFolder = !HoldsLanguageFile(programFolder) && HoldsLanguageFile(installed) ? installed : programFolder;
+  const bool isInstalled = !HoldsLanguageFile(programFolder) && HoldsLanguageFile(installed);
+  folders.ResourceFolder = isInstalled ? installed : programFolder;
+  TDataPathInputs inputs = CurrentDataPathInputs(programFolder);
+  // An installed program keeps the users' files in their own data folders,
+  // even when its bin folder happens to be writable (a prefix in the home
+  // folder): a bin folder is no place for puzzles.
+  if (isInstalled) inputs.ExecutableFolderWritable = false;
+  folders.Data = ResolveDataPaths(inputs);
   return folders;
 }
 

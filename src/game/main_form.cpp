@@ -69,6 +69,8 @@ TMainForm::TMainForm(TMainFormSetup setup)
     shellLinks_ = ownShellLinks_.get();
   }
   run_.Folders = std::move(setup.Folders);
+  // Every run deals new puzzles.
+  run_.Engine.Random().ReseedFromClock();
   run_.UserName = accountName_();
   CreateFrame();
   CreatePages();
@@ -305,14 +307,6 @@ void TMainForm::PagesPageChanged() {
     enterNDesignPage_->SaveDesign(OptionsFile(), LastEnterNDesignSectionName(run_.UserName), false);
     run_.GameState = TGameState();
   }
-  MarkActivePageButton();
-}
-
-// The page button of the page shown stays down, so the player sees where
-// they are.
-void TMainForm::MarkActivePageButton() {
-  TBaseBtn* const pageButtons[] = {playNSolveBtn_, enterNDesignBtn_, myNovletsBtn_, optionsBtn_};
-  for (int index = 0; index < 4; ++index) pageButtons[index]->SetButtonIsDown(index == ActivePageIndex());
 }
 
 void TMainForm::QuitBtnClick() {
@@ -532,7 +526,6 @@ void TMainForm::FormShow() {
   run_.PuzzleTexts = TCellTexts{};
   run_.AlternativeTexts = TCellTexts{};
   ActivatePage(PlayNSolvePageIndex);
-  MarkActivePageButton();
   ResizeGridBuffer(playNSolvePage_->NovletGridSize());
   playNSolvePage_->LoadPlayGame(OptionsFile(), LastPlayNSolveSectionName(run_.UserName));
   UpdateStatus();
@@ -591,8 +584,7 @@ void TMainForm::FormKeyUp(int key, Qt::KeyboardModifiers shift) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this) {
+  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched == FirstKeyReceiver()) {
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     if (!keyEvent->isAutoRepeat()) {
       if (type == QEvent::KeyPress)
@@ -609,6 +601,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseButtonRelease) FormMouseUp(captionLbl_, mouseEvent);
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// A key event travels from the focused control up to the window; the window
+// looks at it once, where it starts.
+const QObject* TMainForm::FirstKeyReceiver() const {
+  const QWidget* focused = QApplication::focusWidget();
+  return focused && focused->window() == this ? focused : this;
 }
 
 bool TMainForm::IsDragHandle(QObject* sender) const { return sender == background_ || sender == captionLbl_; }

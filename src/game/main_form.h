@@ -159,8 +159,8 @@ class TMainForm : public QWidget, public TEngineHost {
   void FormMouseMove(QObject* sender, QMouseEvent* event);
   void FormMouseUp(QObject* sender, QMouseEvent* event);
   bool IsDragHandle(QObject* sender) const;
+  const QObject* FirstKeyReceiver() const;
   void ActivatePage(int index);
-  void MarkActivePageButton();
   void ResizeGridBuffer(QSize gridSize);
   void AnimateThinking();
   void DesktopShortcutUpkeep();

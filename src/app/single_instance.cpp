@@ -1,0 +1,73 @@
+#include "app/single_instance.h"
+
+#include <QCryptographicHash>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <utility>
+
+namespace novlet {
+
+namespace {
+
+constexpr int kHandOverTimeoutMs = 1000;
+const QByteArray kRaiseLine = "raise\n";
+const QByteArray kCloseLine = "close\n";
+constexpr qint64 kMaxLineLength = 64;
+
+}  // namespace
+
+QString TSingleInstance::ServerName(const QString& userName, const QString& dataFolder) {
+  const QByteArray fingerprint = QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+  QString account = userName;
+  // The name becomes a file name in the temporary folder.
+  account.replace(QLatin1Char('/'), QLatin1Char('_'));
+  return QStringLiteral("Corvex Novlet-%1-%2").arg(account, QString::fromLatin1(fingerprint));
+}
+
+TSingleInstance::TSingleInstance(QString serverName, QObject* parent)
+    : QObject(parent), serverName_(std::move(serverName)) {}
+
+TSingleInstance::~TSingleInstance() = default;
+
+bool TSingleInstance::SendToRunningInstance(TInstanceRequest request) const {
+  QLocalSocket socket;
+  socket.connectToServer(serverName_);
+  if (!socket.waitForConnected(kHandOverTimeoutMs)) return false;
+  socket.write(request == TInstanceRequest::Raise ? kRaiseLine : kCloseLine);
+  const bool sent = socket.waitForBytesWritten(kHandOverTimeoutMs);
+  socket.disconnectFromServer();
+  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kHandOverTimeoutMs);
+  return sent;
+}
+
+bool TSingleInstance::Listen() {
+  server_ = new QLocalServer(this);
+  // Only this account may hand requests over.
+  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server_->listen(serverName_)) {
+    QLocalServer::removeServer(serverName_);
+    if (!server_->listen(serverName_)) return false;
+  }
+  connect(server_, &QLocalServer::newConnection, this, &TSingleInstance::ReadRequests);
+  return true;
+}
+
+void TSingleInstance::ReadRequests() {
+  while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    const auto readLines = [this, socket] {
+      while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(kMaxLineLength);
+        // Anything else is not ours to act on.
+        if (line == kRaiseLine && OnRequest) OnRequest(TInstanceRequest::Raise);
+        if (line == kCloseLine && OnRequest) OnRequest(TInstanceRequest::Close);
+      }
+      if (socket->bytesAvailable() > kMaxLineLength) socket->abort();
+    };
+    connect(socket, &QLocalSocket::readyRead, this, readLines);
+    readLines();
+  }
+}
+
+}  // namespace novlet

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLocalServer;
+
+namespace novlet {
+
+// What a second start asks of the running instance.
+enum class TInstanceRequest { Raise, Close };
+
+// One running program per account and data folder: the first start listens
+// on a local socket, a later start hands its request over and leaves.
+class TSingleInstance : public QObject {
+ public:
+  // The socket's name: the window class name "Corvex Novlet", the account,
+  // and a short fingerprint of the data folder, so that copies working on
+  // different files (a test's, a portable copy's) do not wait on each other.
+  static QString ServerName(const QString& userName, const QString& dataFolder);
+
+  explicit TSingleInstance(QString serverName, QObject* parent = nullptr);
+  ~TSingleInstance() override;
+
+  // Hands the request to a running instance; false when none answered.
+  bool SendToRunningInstance(TInstanceRequest request) const;
+
+  // Starts listening, clearing a socket left behind by a crashed run; false
+  // when the name cannot be taken.
+  bool Listen();
+
+  // Runs in the first instance for each request received.
+  std::function<void(TInstanceRequest)> OnRequest;
+
+ private:
+  void ReadRequests();
+
+  QString serverName_;
+  QLocalServer* server_ = nullptr;
+};
+
+}  // namespace novlet

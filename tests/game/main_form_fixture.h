@@ -1,0 +1,65 @@
+#pragma once
+
+// A main window on the offscreen platform with its files in a temporary
+// folder, a desktop of its own and an account name the test can change.
+
+#include "game/main_form.h"
+#include "game/shell_links.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace novlet::test {
+
+// Records what the window asked of the desktop.
+class TFakeShellLinks : public TShellLinks {
+ public:
+  bool OpenWebPage(const QString& url) override {
+    OpenedUrls << url;
+    return true;
+  }
+  bool DesktopShortcutExists() const override { return ShortcutExists; }
+  bool CreateDesktopShortcut() override {
+    ++CreateCalls;
+    ShortcutExists = true;
+    return true;
+  }
+  bool RemoveDesktopShortcut() override {
+    ++RemoveCalls;
+    ShortcutExists = false;
+    return true;
+  }
+
+  QStringList OpenedUrls;
+  bool ShortcutExists = false;
+  int CreateCalls = 0;
+  int RemoveCalls = 0;
+};
+
+class MainFormTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Creates the window; flags default to no splash and no farewell pause.
+  TMainForm& CreateForm(std::uint8_t startupFlags = 0);
+  TMainForm& Form() { return *form_; }
+  std::filesystem::path DataFolder() const { return dataFolder_.path().toStdString(); }
+
+  // Answers the next message box (left button or right) once it shows.
+  static void AnswerNextBox(bool leftButton);
+
+  QTemporaryDir dataFolder_;
+  TFakeShellLinks shellLinks_;
+  std::string account_ = "tester";
+  std::unique_ptr<TMainForm> form_;
+};
+
+}  // namespace novlet::test
