@@ -1,0 +1,80 @@
+// The grid menu's items, the box-shape menu, and the reading of an
+// alternatives text.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QRegularExpression>
+
+#include "game/grid_alternatives.h"
+#include "game/grid_key_codes.h"
+#include "game/grid_key_map.h"
+#include "game/grid_popup_menu.h"
+#include "game/grid_shape_menu.h"
+
+namespace novlet {
+namespace {
+
+TEST(GridMenu, ItemNamesAndTheKeysTheyStandFor) {
+  EXPECT_EQ(GridMenuItemName(false, 0), "N01");
+  EXPECT_EQ(GridMenuItemName(false, 9), "N91");
+  EXPECT_EQ(GridMenuItemName(false, 10), "NA1");
+  EXPECT_EQ(GridMenuItemName(true, 16), "PG2");
+  EXPECT_EQ(GridMenuItemKey("N01"), VkClear);
+  EXPECT_EQ(GridMenuItemKey("N71"), Vk1 + 6);
+  EXPECT_EQ(GridMenuItemKey("PA2"), LetterKey('Q'));
+  EXPECT_EQ(GridMenuItemKey("NG1"), LetterKey('W'));
+  EXPECT_EQ(GridMenuItemKey("Solution_1"), 0);
+  EXPECT_EQ(GridMenuItemKey("NZ1"), 0);
+}
+
+TEST(GridMenu, FollowsTheDisplaySetAndTheBoardSide) {
+  TGridPopupMenu menu;
+  TDisplaySet letters;
+  letters.Apply(1, kSymbolAlphabets[1], 6, {});
+  menu.ApplyDisplaySet(letters);
+  EXPECT_EQ(menu.ValueItem(3)->text(), "C");
+  EXPECT_EQ(menu.PencilNoteItem(1)->text(), "A  (Ctrl + A)");
+  EXPECT_TRUE(menu.ValueItem(6)->isVisible());
+  EXPECT_FALSE(menu.ValueItem(7)->isVisible());
+  EXPECT_FALSE(menu.PencilNoteItem(0)->isVisible());
+
+  TDisplaySet wide;
+  wide.Apply(1, kSymbolAlphabets[1], 16, {});
+  menu.ApplyDisplaySet(wide);
+  EXPECT_EQ(menu.ValueItem(3)->text(), "3");
+  EXPECT_EQ(menu.ValueItem(16)->text(), "W");
+  EXPECT_TRUE(menu.ValueItem(16)->isVisible());
+
+  QAction* clicked = nullptr;
+  menu.OnItemClick = [&clicked](QAction* item) { clicked = item; };
+  menu.PencilNoteItem(5)->trigger();
+  EXPECT_EQ(clicked, menu.PencilNoteItem(5));
+  menu.SetPencilNoteVisible(false);
+  EXPECT_FALSE(menu.PencilNote()->menuAction()->isVisible());
+}
+
+TEST(GridShapeMenu, OffersTheNineteenShapesUnderTheirNames) {
+  TGridShapeMenu menu;
+  EXPECT_EQ(menu.findChildren<QAction*>(QRegularExpression("^S\\dX\\d$")).size(), 19);
+  QAction* clicked = nullptr;
+  menu.OnItemClick = [&clicked](QAction* item) { clicked = item; };
+  QAction* variant = menu.findChild<QAction*>("S8X2");
+  ASSERT_NE(variant, nullptr);
+  EXPECT_EQ(variant->text(), "8 x 2");
+  variant->trigger();
+  EXPECT_EQ(clicked, variant);
+  EXPECT_EQ(ShapeOfMenuItem("S8X2"), std::make_pair(8, 2));
+  EXPECT_EQ(ShapeOfMenuItem("S9X9"), std::make_pair(3, 3));
+}
+
+TEST(GridAlternatives, ReadsListsMarksAndSingleValuesWithinTheBoard) {
+  EXPECT_EQ(AlternativeValues("1,4,7", 9), (std::vector<int>{1, 4, 7}));
+  EXPECT_EQ(AlternativeValues("$0C", 16), (std::vector<int>{12}));
+  EXPECT_EQ(AlternativeValues("$0C", 9), (std::vector<int>{}));
+  EXPECT_EQ(AlternativeValues("5", 9), (std::vector<int>{5}));
+  EXPECT_EQ(AlternativeValues("3,x,12,", 9), (std::vector<int>{3}));
+  EXPECT_EQ(AlternativeValues("", 9), (std::vector<int>{}));
+}
+
+}  // namespace
+}  // namespace novlet
