@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(document.ReplaceSection("again", written));
     const std::string text = document.Text();
     novlet::TNovletFileData reread;
-    Require(novlet::PuzzleRecordFromSection(*novlet::FindIniSection(text, "again"), reread));
+    Require(novlet::PuzzleRecordFromSection(*novlet::TIniDocument::Parse(text).Section("again"), reread));
     const auto rewritten = novlet::PuzzleRecordEntries(reread);
     Require(rewritten.size() == written.size());
     for (std::size_t i = 0; i < written.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -69,7 +70,9 @@ TFileReadStatus ReadFileInPieces(const std::filesystem::path& path,
   }
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return TFileReadStatus::Unreadable;
-  std::vector<char> buffer(kPieceSize);
+  // Small files, the options file among them, need no large buffer.
+  const auto size = static_cast<std::size_t>(info.st_size);
+  std::vector<char> buffer(std::clamp<std::size_t>(size + 1, 4096, kPieceSize));
   for (;;) {
     const ssize_t got = ::read(fd.Get(), buffer.data(), buffer.size());
     if (got == 0) return TFileReadStatus::Read;

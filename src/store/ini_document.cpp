@@ -220,22 +220,6 @@ std::vector<std::string> DistinctSectionNames(const std::vector<TIniSectionView>
   return names;
 }
 
-std::optional<TIniSectionView> FindIniSection(std::string_view text, std::string_view section) {
-  std::optional<TIniSectionView> found;
-  ForEachLine(text, [&](const TLine& line) {
-    if (const auto name = HeaderName(line.Content)) {
-      if (found) {
-        found->Body = text.substr(found->Body.data() - text.data(),
-                                  line.Begin - static_cast<std::size_t>(found->Body.data() - text.data()));
-        return false;
-      }
-      if (EqualsIgnoringCase(*name, section)) found = TIniSectionView{*name, text.substr(line.Next)};
-    }
-    return true;
-  });
-  return found;
-}
-
 void ForEachIniLine(std::string_view text, const std::function<bool(const TIniLine&)>& visit) {
   ForEachLine(text, [&](const TLine& line) {
     return visit(TIniLine{text.substr(line.Begin, line.Next - line.Begin), line.Content, HeaderName(line.Content)});
@@ -255,20 +239,6 @@ std::optional<std::string> NewSectionText(std::string_view section, const std::v
   std::string text = "[" + std::string(section) + "]\n";
   for (const auto& entry : entries) text += KeyLine(entry.Key, entry.Value);
   return text;
-}
-
-std::optional<std::string> ReplaceSectionInText(std::string_view text, std::string_view section,
-                                                const std::vector<TIniEntry>& entries) {
-  auto added = NewSectionText(section, entries);
-  if (!added) return std::nullopt;
-  std::string result;
-  TSectionFilter filter(section);
-  ForEachIniLine(text, [&](const TIniLine& line) {
-    if (!filter.InSection(line)) result += line.Raw;
-    return true;
-  });
-  AppendWithLineBreak(result, *added);
-  return result;
 }
 
 bool IsValidSectionName(std::string_view section) {

@@ -51,9 +51,6 @@ std::vector<TIniSectionView> ScanIniSections(std::string_view text);
 std::vector<TIniSectionView> DistinctSections(const std::vector<TIniSectionView>& sections);
 std::vector<std::string> DistinctSectionNames(const std::vector<TIniSectionView>& sections);
 
-// The first section of that name (ignoring case), if any.
-std::optional<TIniSectionView> FindIniSection(std::string_view text, std::string_view section);
-
 // One line of an INI text.
 struct TIniLine {
   std::string_view Raw;      // with its line end
@@ -80,11 +77,6 @@ class TSectionFilter {
 // The lines of a new section as a store writes it; nothing when a name is
 // invalid.
 std::optional<std::string> NewSectionText(std::string_view section, const std::vector<TIniEntry>& entries);
-
-// The text without the sections of that name and with the new section at its
-// end, as a record is stored; every other byte stays as it was.
-std::optional<std::string> ReplaceSectionInText(std::string_view text, std::string_view section,
-                                                const std::vector<TIniEntry>& entries);
 
 // Section names must fit on their header line; keys must not begin like a
 // header or a comment, hold "=" or begin or end with a blank.

@@ -104,7 +104,8 @@ TEST(IniDocument, LongValuesAndManySectionsComeBackWhole) {
   const auto sections = ScanIniSections(text);
   ASSERT_EQ(sections.size(), 2000u);
   EXPECT_EQ(sections[1999].Name, "Some User@A fairly long puzzle name number 1999");
-  EXPECT_EQ(FindIniSection(text, "some user@a fairly long puzzle name number 7")->ReadString("U", ""), history);
+  EXPECT_EQ(TIniDocument::Parse(text).Section("some user@a fairly long puzzle name number 7")->ReadString("U", ""),
+            history);
 }
 
 }  // namespace
