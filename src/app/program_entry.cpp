@@ -92,13 +92,6 @@ int RunProgram(int argc, char** argv) {
   if (commandLine.AskQuitAtStart) setup.StartupFlags |= StartupAskQuit;
   setup.ShellLinks = &desktopLinks;
   TMainForm mainForm(std::move(setup));
-  instance.OnRequest = [&mainForm](TInstanceRequest request) {
-    if (request == TInstanceRequest::Raise)
-      mainForm.FormRestore();
-    else
-      mainForm.close();
-  };
-
   const std::int64_t probeLaunch = StartupProbeLaunchTime();
   if (probeLaunch > 0)
     new TStartupProbe(&mainForm, probeLaunch);
@@ -107,6 +100,12 @@ int RunProgram(int argc, char** argv) {
 
   mainForm.show();
   mainForm.activateWindow();
+  instance.HandleRequests([&mainForm](TInstanceRequest request) {
+    if (request == TInstanceRequest::Raise)
+      mainForm.FormRestore();
+    else
+      mainForm.close();
+  });
   return QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
 #include <utility>
 
@@ -53,6 +54,22 @@ bool TSingleInstance::Listen() {
   return true;
 }
 
+void TSingleInstance::HandleRequests(std::function<void(TInstanceRequest)> handler) {
+  handler_ = std::move(handler);
+  if (pending_.empty()) return;
+  QTimer::singleShot(0, this, [this] {
+    const std::vector<TInstanceRequest> requests = std::exchange(pending_, {});
+    for (TInstanceRequest request : requests) handler_(request);
+  });
+}
+
+void TSingleInstance::Deliver(TInstanceRequest request) {
+  if (handler_)
+    handler_(request);
+  else
+    pending_.push_back(request);
+}
+
 void TSingleInstance::ReadRequests() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -60,8 +77,8 @@ void TSingleInstance::ReadRequests() {
       while (socket->canReadLine()) {
         const QByteArray line = socket->readLine(kMaxLineLength);
         // Anything else is not ours to act on.
-        if (line == kRaiseLine && OnRequest) OnRequest(TInstanceRequest::Raise);
-        if (line == kCloseLine && OnRequest) OnRequest(TInstanceRequest::Close);
+        if (line == kRaiseLine) Deliver(TInstanceRequest::Raise);
+        if (line == kCloseLine) Deliver(TInstanceRequest::Close);
       }
       if (socket->bytesAvailable() > kMaxLineLength) socket->abort();
     };

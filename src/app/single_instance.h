@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QLocalServer;
 
@@ -31,14 +32,19 @@ class TSingleInstance : public QObject {
   // when the name cannot be taken.
   bool Listen();
 
-  // Runs in the first instance for each request received.
-  std::function<void(TInstanceRequest)> OnRequest;
+  // From now on runs handler for each request received; requests that came
+  // before (while the window was still being made) follow once the event
+  // loop runs.
+  void HandleRequests(std::function<void(TInstanceRequest)> handler);
 
  private:
   void ReadRequests();
+  void Deliver(TInstanceRequest request);
 
   QString serverName_;
   QLocalServer* server_ = nullptr;
+  std::function<void(TInstanceRequest)> handler_;
+  std::vector<TInstanceRequest> pending_;
 };
 
 }  // namespace novlet

@@ -1,0 +1,38 @@
+#include "app/command_line.h"
+#include "app/display_check.h"
+
+#include <gtest/gtest.h>
+
+namespace novlet {
+namespace {
+
+TEST(CommandLine, OnlyTheFirstArgumentCountsInAnyLetterCase) {
+  EXPECT_TRUE(ParseCommandLine({"uninstall"}).Uninstall);
+  EXPECT_TRUE(ParseCommandLine({"UnInstall", "/s"}).Uninstall);
+  EXPECT_FALSE(ParseCommandLine({"UnInstall", "/s"}).AskQuitAtStart);
+  EXPECT_TRUE(ParseCommandLine({"/S"}).AskQuitAtStart);
+  EXPECT_FALSE(ParseCommandLine({"x", "uninstall"}).Uninstall);
+  EXPECT_FALSE(ParseCommandLine({"uninstall-now"}).Uninstall);
+  EXPECT_FALSE(ParseCommandLine({}).Uninstall);
+  EXPECT_FALSE(ParseCommandLine({}).AskQuitAtStart);
+}
+
+TEST(DisplayCheck, NoDisplayIsSaidPlainly) {
+  const auto reason = MissingDisplayReason({});
+  ASSERT_TRUE(reason.has_value());
+  EXPECT_NE(reason->find("needs a graphical display"), std::string::npos);
+  EXPECT_TRUE(MissingDisplayReason({std::nullopt, std::nullopt, std::string("wayland-0")}) == std::nullopt);
+  // A platform the user chose (offscreen, vnc) needs no X server.
+  EXPECT_TRUE(MissingDisplayReason({std::string("offscreen"), std::nullopt, std::nullopt}) == std::nullopt);
+  EXPECT_TRUE(MissingDisplayReason({std::string("xcb"), std::nullopt, std::nullopt}).has_value());
+}
+
+TEST(DisplayCheck, ALocalDisplayWithoutServerIsRefusedARemoteOneIsLeftToTheToolkit) {
+  const auto reason = MissingDisplayReason({std::nullopt, std::string(":987"), std::nullopt});
+  ASSERT_TRUE(reason.has_value());
+  EXPECT_NE(reason->find(":987"), std::string::npos);
+  EXPECT_TRUE(MissingDisplayReason({std::nullopt, std::string("remotehost:0"), std::nullopt}) == std::nullopt);
+}
+
+}  // namespace
+}  // namespace novlet
