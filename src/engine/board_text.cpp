@@ -194,10 +194,23 @@ bool ColumnSumValid(const TGeometry& g, const TBoard& board, int column) {
 }
 
 bool BoardLinesValid(const TGeometry& g, const TBoard& board) {
+  const auto holdsEachValueOnce = [&](auto cellAt) {
+    unsigned seen = 0;
+    for (int k = 1; k <= g.GridSize; ++k) {
+      const int value = cellAt(k);
+      if (value < 1 || value > g.GridSize || (seen & (1u << value))) return false;
+      seen |= 1u << value;
+    }
+    return true;
+  };
   for (int r = 1; r <= g.GridSize; ++r)
-    if (!RowSumValid(g, board, r)) return false;
+    if (!holdsEachValueOnce([&](int c) { return board.at(c, r); })) return false;
   for (int c = 1; c <= g.GridSize; ++c)
-    if (!ColumnSumValid(g, board, c)) return false;
+    if (!holdsEachValueOnce([&](int r) { return board.at(c, r); })) return false;
+  for (int by = 1; by <= g.BoxesDown; ++by)
+    for (int bx = 1; bx <= g.BoxesAcross; ++bx)
+      if (!holdsEachValueOnce([&](int k) { return board.at(g.BoxCellColumn(bx, k), g.BoxCellRow(by, k)); }))
+        return false;
   return true;
 }
 

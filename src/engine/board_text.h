@@ -43,6 +43,8 @@ int CountMarkInRow(const TGeometry& g, const TCellTexts& texts, int value, int r
 int CountMarkInColumn(const TGeometry& g, const TCellTexts& texts, int value, int column);
 bool RowSumValid(const TGeometry& g, const TBoard& board, int row);
 bool ColumnSumValid(const TGeometry& g, const TBoard& board, int column);
+// True when every row, column and box holds each value 1..N exactly once.
+// (The row and column sums alone would also pass boards with repeated values.)
 bool BoardLinesValid(const TGeometry& g, const TBoard& board);
 bool BoardFull(const TGeometry& g, const TBoard& board);
 bool TextsFull(const TGeometry& g, const TCellTexts& texts);

@@ -46,6 +46,7 @@ bool TNovletEngine::ComputeAlternatives(TBoard& board, TCellTexts& texts) {
   detail::LoadTexts(layout_, texts, workTexts);
   const bool anyPlace = detail::ComputeAlternatives(layout_, workBoard, workTexts);
   detail::StoreBoard(layout_, workBoard, board);
+  ClearCellTexts(texts);
   detail::StoreTexts(layout_, workTexts, texts);
   return anyPlace;
 }

@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kDrawsPerValue = 500;
 constexpr int kRefillAfterFailures = 12;
-constexpr int kMostPlacementsPerBox = 26;
+constexpr int kMostFailuresPerBox = 26;
 constexpr int kMostReductions = 101;
 
 }  // namespace
@@ -45,22 +45,27 @@ bool TNovletEngine::GeneratePuzzle(TBoard& board, TCellTexts& texts, bool reduce
   ClearCellTexts(texts);
 
   // Fill the boxes of a checkerboard pattern at random; a box that keeps
-  // failing is emptied and refilled, and one that fails too often ends the try.
+  // failing is emptied and refilled, and one that fails too often ends the
+  // try. Only failed placements count: a 16-value box would otherwise spend
+  // most of its allowance on the placements that worked.
   int tries = 0;
   bool placed = false;
   for (int by = 1; by <= g.BoxesDown; ++by) {
     for (int bx = 1; bx <= g.BoxesAcross; ++bx) {
-      if (tries >= kMostPlacementsPerBox) continue;
+      if (tries >= kMostFailuresPerBox) continue;
       tries = 0;
       if ((bx + by) % 2 != 0) continue;
-      for (int value = 1; value <= g.GridSize && tries < kMostPlacementsPerBox; ++tries) {
+      for (int value = 1; value <= g.GridSize && tries < kMostFailuresPerBox;) {
         placed = PlaceInBoxAtRandom(board, bx, value, by);
         if (placed) {
           ++value;
-        } else if (tries > kRefillAfterFailures) {
+          continue;
+        }
+        if (tries > kRefillAfterFailures) {
           ClearBox(g, board, bx, by);
           value = 1;
         }
+        ++tries;
       }
     }
   }
@@ -78,6 +83,9 @@ bool TNovletEngine::GeneratePuzzle(TBoard& board, TCellTexts& texts, bool reduce
       detail::StoreBoard(layout_, solutions_.back(), board);
       ClearCellTexts(texts);
       generated = true;
+    } else {
+      detail::StoreBoard(layout_, workBoard, board);
+      detail::StoreTexts(layout_, workTexts, texts);
     }
   }
   solutionCap_ = kRestingSolutionCap;

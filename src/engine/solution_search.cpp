@@ -78,7 +78,7 @@ bool TNovletEngine::SearchNode(TWorkBoard& board, TWorkTexts& texts, bool guess)
       if (detail::BoardsEqual(layout_, board, boardBefore) && detail::TextsEqual(layout_, texts, textsBefore)) break;
     }
     const bool textsFull = detail::TextsFull(layout_, texts);
-    ok = detail::BoardFull(layout_, board) && detail::BoardLinesValid(geometry_, board) && textsFull;
+    ok = detail::BoardFull(layout_, board) && detail::BoardLinesValid(layout_, board) && textsFull;
     if (ok) {
       RecordSolution(board);
     } else if (textsFull && guess) {

@@ -142,18 +142,20 @@ int CountEmptyTexts(const TLayout& layout, const TWorkTexts& texts) {
   return count;
 }
 
-bool BoardLinesValid(const TGeometry& g, const TWorkBoard& board) {
-  const int n = g.GridSize;
-  for (int r = 0; r < n; ++r) {
-    int sum = 0;
-    for (int c = 0; c < n; ++c) sum += board.Values[r * n + c];
-    if (sum != g.LineSum) return false;
+bool BoardLinesValid(const TLayout& layout, const TWorkBoard& board) {
+  std::array<TValueMask, kMaxGridSize> rows{};
+  std::array<TValueMask, kMaxGridSize> columns{};
+  std::array<TValueMask, kMaxGridSize> boxes{};
+  for (int i = 0; i < layout.Cells; ++i) {
+    const int value = board.Values[i];
+    if (value < 1 || value > layout.N) return false;
+    rows[layout.RowOf[i]] |= ValueBit(value);
+    columns[layout.ColumnOf[i]] |= ValueBit(value);
+    boxes[layout.BoxOf[i]] |= ValueBit(value);
   }
-  for (int c = 0; c < n; ++c) {
-    int sum = 0;
-    for (int r = 0; r < n; ++r) sum += board.Values[r * n + c];
-    if (sum != g.LineSum) return false;
-  }
+  // N values in each unit cover all N bits only when none repeats.
+  for (int unit = 0; unit < layout.N; ++unit)
+    if (rows[unit] != layout.Full || columns[unit] != layout.Full || boxes[unit] != layout.Full) return false;
   return true;
 }
 

@@ -73,7 +73,7 @@ bool TextsEqual(const TLayout& layout, const TWorkTexts& a, const TWorkTexts& b)
 bool BoardFull(const TLayout& layout, const TWorkBoard& board);
 bool TextsFull(const TLayout& layout, const TWorkTexts& texts);
 int CountEmptyTexts(const TLayout& layout, const TWorkTexts& texts);
-bool BoardLinesValid(const TGeometry& g, const TWorkBoard& board);
+bool BoardLinesValid(const TLayout& layout, const TWorkBoard& board);
 
 // One propagation pass (ComputeAlternatives) on the working form.
 bool ComputeAlternatives(const TLayout& layout, TWorkBoard& board, TWorkTexts& texts);

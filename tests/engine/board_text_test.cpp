@@ -151,14 +151,18 @@ TEST(PencilNoteRecord, RestoresNotesOnlyIntoEmptyCells) {
   EXPECT_EQ(empty, TCellTexts());
 }
 
-TEST(BoardChecks, LineSumsAloneDecideValidity) {
+TEST(BoardChecks, ValidityWantsEveryValueOnceInEachRowColumnAndBox) {
   const TGeometry four = Shape(2, 2);
-  // Rows and columns hold 1..4 though the 2 x 2 boxes repeat values.
-  EXPECT_TRUE(BoardLinesValid(four, BoardFromRows({"1 2 3 4", "2 3 4 1", "3 4 1 2", "4 1 2 3"})));
-  EXPECT_FALSE(BoardLinesValid(four, BoardFromRows({"1 2 3 4", "2 3 4 1", "3 4 1 2", "4 1 3 2"})));
-  // Sums right by accident still pass: the test is a sum test only.
-  EXPECT_TRUE(BoardLinesValid(four, BoardFromRows({"1 4 1 4", "4 1 4 1", "1 4 1 4", "4 1 4 1"})));
-  EXPECT_FALSE(BoardLinesValid(four, BoardFromRows({"1 2 3 4", "2 3 4 1", "3 4 1 2", "4 1 2 ."})));
+  EXPECT_TRUE(BoardLinesValid(four, BoardFromRows({"1 2 3 4", "3 4 1 2", "2 1 4 3", "4 3 2 1"})));
+  // Rows and columns hold 1..4 but the 2 x 2 boxes repeat values.
+  EXPECT_FALSE(BoardLinesValid(four, BoardFromRows({"1 2 3 4", "2 3 4 1", "3 4 1 2", "4 1 2 3"})));
+  // Every row and column sums to 10 while repeating values.
+  EXPECT_FALSE(BoardLinesValid(four, BoardFromRows({"1 4 1 4", "4 1 4 1", "1 4 1 4", "4 1 4 1"})));
+  EXPECT_FALSE(BoardLinesValid(four, BoardFromRows({"1 2 3 4", "3 4 1 2", "2 1 4 3", "4 3 2 ."})));
+  // The documented sum tests themselves still only add up.
+  const TBoard repeating = BoardFromRows({"1 4 1 4", "4 1 4 1", "1 4 1 4", "4 1 4 1"});
+  EXPECT_TRUE(RowSumValid(four, repeating, 1));
+  EXPECT_TRUE(ColumnSumValid(four, repeating, 2));
 }
 
 TEST(BoardChecks, CountValuesAndMarksInLines) {

@@ -126,6 +126,15 @@ TYPED_TEST(LevelReduction, ABoardWithARepeatedValueIsRefusedUntouched) {
   EXPECT_EQ(texts, callers);
 }
 
+TYPED_TEST(LevelReduction, ABoardWhoseBoxesRepeatValuesIsRefused) {
+  this->UseShape(2, 2);
+  // Every row and column holds 1..4, but the 2 x 2 boxes repeat values.
+  TBoard latin = BoardFromRows({"1 2 3 4", "2 3 4 1", "3 4 1 2", "4 1 2 3"});
+  TCellTexts texts;
+  EXPECT_FALSE(this->engine.ReduceToLevel(latin, texts, kLevelRookie));
+  EXPECT_EQ(texts, TCellTexts());
+}
+
 TYPED_TEST(LevelReduction, ARookiePuzzleReachesItsTargetAndNeedsNoGuess) {
   this->UseShape(3, 3);
   ASSERT_TRUE(this->Reduce(kLevelRookie, 1));

@@ -211,15 +211,23 @@ int TLiteralModel::CountMarkInColumn(const TCellTexts& texts, int value, int col
 }
 
 bool TLiteralModel::BoardLinesValid(const TBoard& board) const {
+  // Every row, then every column, then every box must hold each of 1..N once.
   for (int r = 1; r <= gridSize_; ++r) {
-    int sum = 0;
-    for (int c = 1; c <= gridSize_; ++c) sum += board.at(c, r);
-    if (sum != lineSum_) return false;
+    for (int v = 1; v <= gridSize_; ++v)
+      if (CountInRow(board, v, r) != 1) return false;
   }
   for (int c = 1; c <= gridSize_; ++c) {
-    int sum = 0;
-    for (int r = 1; r <= gridSize_; ++r) sum += board.at(c, r);
-    if (sum != lineSum_) return false;
+    for (int v = 1; v <= gridSize_; ++v)
+      if (CountInColumn(board, v, c) != 1) return false;
+  }
+  for (int by = 1; by <= boxesDown_; ++by) {
+    for (int bx = 1; bx <= boxesAcross_; ++bx) {
+      for (int v = 1; v <= gridSize_; ++v) {
+        int count = 0;
+        for (int k = 1; k <= gridSize_; ++k) count += board.at(BoxCellColumn(bx, k), BoxCellRow(by, k)) == v ? 1 : 0;
+        if (count != 1) return false;
+      }
+    }
   }
   return true;
 }
@@ -571,8 +579,8 @@ bool TLiteralModel::GeneratePuzzle(TBoard& board, TCellTexts& texts, bool reduce
             ClearBox(board, bx, by);
             v = 1;
           }
+          ++tries;
         }
-        ++tries;
       }
     }
   }

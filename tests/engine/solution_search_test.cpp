@@ -184,6 +184,21 @@ TYPED_TEST(SolutionSearch, AContradictionHasNoSolution) {
   EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
 }
 
+TYPED_TEST(SolutionSearch, AFullGridThatRepeatsValuesIsNoSolution) {
+  this->engine.SetBoxShape(2, 2);
+  TGeometry four;
+  four.SetBoxShape(2, 2);
+  // Rows and columns hold 1..4 (and so sum right) but the boxes repeat values.
+  for (const auto& rows : {std::initializer_list<std::string_view>{"1 2 3 4", "2 3 4 1", "3 4 1 2", "4 1 2 3"},
+                           std::initializer_list<std::string_view>{"1 4 1 4", "4 1 4 1", "1 4 1 4", "4 1 4 1"}}) {
+    TBoard board = BoardFromRows(rows);
+    TCellTexts texts;
+    BoardToTexts(four, board, texts);
+    EXPECT_FALSE(this->engine.SolveAndCount(board, texts, false, true));
+    EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
+  }
+}
+
 TYPED_TEST(SolutionSearch, AnOuterSearchForgetsTheLastOne) {
   TCellTexts full;
   BoardToTexts(this->nine, kFullBoard, full);
