@@ -263,7 +263,7 @@ void TMainForm::ActivatePage(int index) {
 }
 
 void TMainForm::ResizeGridBuffer(QSize gridSize) {
-  if (run_.GridBuffer.size() != gridSize) run_.GridBuffer = QPixmap(gridSize);
+  if (run_.GridBuffer.size() != gridSize) run_.GridBuffer = QImage(gridSize, QImage::Format_RGB32);
 }
 
 void TMainForm::PlayNSolveBtnClick() {
@@ -562,7 +562,7 @@ bool TMainForm::FormCloseQuery() {
   }
   mainTimer_->stop();
   SaveOptions();
-  run_.GridBuffer = QPixmap();
+  run_.GridBuffer = QImage();
   if (!dragOrigin_.isNull()) QGuiApplication::restoreOverrideCursor();
   dragOrigin_ = QPoint();
   return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QStringList>
 
 #include <filesystem>
@@ -48,7 +48,7 @@ struct TRunState {
   TNovletFileData CollectionRecord;
   TOptions Options;
   // The grid drawing's off-screen picture, sized to the visible game grid.
-  QPixmap GridBuffer;
+  QImage GridBuffer;
   // The value the grids highlight; 0 for none.
   int HighlightValue = 0;
   std::string UserName;

@@ -1,0 +1,112 @@
+#pragma once
+
+// The Play & Solve page in a real main window, with a clock the test moves,
+// flashes that do not wait, and name boxes the test answers.
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+#include <string>
+
+#include "engine/board_text.h"
+#include "game/grid_shape_menu.h"
+#include "game/grid_symbol_strip.h"
+#include "game/novlet_grid.h"
+#include "game/pie_gauge.h"
+#include "game/play_n_solve_page.h"
+#include "main_form_fixture.h"
+#include "render/display_set_strip.h"
+#include "render/grid_painter.h"
+#include "ui/base_btn.h"
+
+namespace novlet::test {
+
+class PlayNSolveTest : public MainFormTest {
+ protected:
+  // A window showing the Play & Solve page, its timer stopped so that only
+  // Tick moves the clock.
+  TPlayNSolvePage& CreatePage() {
+    TMainForm& form = CreateForm();
+    form.MainTimer()->stop();
+    Attach();
+    form.show();
+    form.MainTimer()->stop();
+    return Page();
+  }
+
+  // Gives the current window's page the test's clock, flashes and boxes.
+  void Attach() {
+    TPlayNSolvePage& page = Page();
+    page.SetTimeSource([this] { return now_; });
+    page.SetFlashWait([](int) {});
+    page.SetNameEntryDialogs({[this](const QString&, const QString&, const QString&, const QString& initial) {
+                                ++namesAsked_;
+                                return nameAnswer_ ? QString::fromStdString(*nameAnswer_) : initial;
+                              },
+                              [this](const QString&, const QString&, const QString&) {
+                                ++overwritesAsked_;
+                                return overwriteAnswer_;
+                              }});
+  }
+
+  TPlayNSolvePage& Page() { return *Form().PlayNSolvePage(); }
+  TRunState& Run() { return Form().Run(); }
+  TNovletGrid& Grid() { return *Page().PlayNSolveNovletGrid(); }
+  TNovletFileData& Game() { return Run().CurrentGame; }
+  int N() { return Run().Engine.Geometry().GridSize; }
+
+  // New with a box shape of the menu, from a fixed seed.
+  void NewGame(const char* shapeItem = "S2X2", std::uint64_t seed = 7) {
+    Run().Engine.Random().Seed(seed);
+    QAction* item = Page().NovletGridsPopupMenu()->findChild<QAction*>(QString::fromLatin1(shapeItem));
+    ASSERT_NE(item, nullptr) << shapeItem;
+    Page().NovletGridsPopupMenuClick(item);
+  }
+
+  // Lets time pass and runs one tick of the main timer.
+  void Tick(double seconds = 1) {
+    now_ += seconds / kSecondsPerDay;
+    Form().MainTimerTime();
+  }
+
+  // Selects cell (c, r), 1-based, with the mouse.
+  void Select(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
+    const QPoint centre = GridCellRect(c - 1, r - 1, N(), Grid().size()).center();
+    QTest::mouseClick(&Grid(), button, {}, centre);
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&Grid(), key, modifiers); }
+  void StripClick(int value, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    TGridSymbolStrip* strip = Page().PlayNSolveDisplaySetImg();
+    const int slot = StripSlotWidth(strip->width(), N(), strip->ScreenMode());
+    QTest::mouseClick(strip, Qt::LeftButton, modifiers, QPoint(slot * (value - 1) + slot / 2, strip->height() / 2));
+  }
+  void Click(TBaseBtn* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 7)); }
+
+  std::string Cell(int c, int r) { return Grid().Cells().at(c, r); }
+  bool IsGiven(int c, int r) { return Run().PuzzleTexts.at(c, r) == DecimalText(Run().Solution.at(c, r)); }
+  // The first open cell in reading order, 1-based.
+  std::pair<int, int> OpenCell(int skip = 0) {
+    for (int r = 1; r <= N(); ++r)
+      for (int c = 1; c <= N(); ++c)
+        if (!IsGiven(c, r) && skip-- == 0) return {c, r};
+    return {0, 0};
+  }
+  std::pair<int, int> GivenCell() {
+    for (int r = 1; r <= N(); ++r)
+      for (int c = 1; c <= N(); ++c)
+        if (IsGiven(c, r)) return {c, r};
+    return {0, 0};
+  }
+  QString TimeLabel() { return Page().PlayNSolveTimeLbl()->text(); }
+
+  TDateTime now_ = 46000.5;  // a day in 2025, noon
+  std::optional<std::string> nameAnswer_;
+  bool overwriteAnswer_ = false;
+  int namesAsked_ = 0;
+  int overwritesAsked_ = 0;
+};
+
+}  // namespace novlet::test
