@@ -11,7 +11,12 @@ TOptionsPage::TOptionsPage(TMainForm& mainForm) : TBookPage(mainForm, 810, QStri
   shortcutChkBox_ = new QCheckBox(QStringLiteral("Show Shortcut On Desktop"), this);
   shortcutChkBox_->setObjectName(QStringLiteral("OptionsShowProgramShortcutOnDesktopChkBox"));
   shortcutChkBox_->setGeometry(12, 330, 388, 20);
-  shortcutChkBox_->setStyleSheet(QStringLiteral("QCheckBox { color: #f2e9d8; background: transparent; }"));
+  // Light text on the dark panel; the box itself keeps its white field.
+  QPalette colours = shortcutChkBox_->palette();
+  colours.setColor(QPalette::WindowText, QColor(0xf2, 0xe9, 0xd8));
+  colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Text, QColor(0x1c, 0x25, 0x33));
+  shortcutChkBox_->setPalette(colours);
   shortcutChkBox_->setFocusPolicy(Qt::NoFocus);
   connect(shortcutChkBox_, &QCheckBox::clicked, this, [this] { MainForm().UpdateStatus(shortcutChkBox_); });
 }
