@@ -1,7 +1,10 @@
 #include "store/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "store/atomic_file.h"
 #include "temp_folder.h"
@@ -93,13 +96,30 @@ TEST(IniFile, RefusedWritesReportThePathAndLoseNothing) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary left";
 }
 
+// Root writes through permission bits, so as root the write is made by a
+// child process that has given up its rights to an ordinary account.
+bool WriteAsOrdinaryUser(const std::function<bool()>& write) {
+  if (::geteuid() != 0) return write();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+    ::_exit(write() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 TEST(IniFile, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes through permission bits";
   TTempFolder folder;
   const auto path = folder / "novlet.dat";
   WriteFileText(path, "[A]\nk=old\n");
-  std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_EQ(WriteIniString(path, "A", "k", "new").Message, "Unable to write to " + path.string());
+  using std::filesystem::perms;
+  std::filesystem::permissions(folder.Path(), perms::owner_read | perms::owner_exec | perms::group_read |
+                                                  perms::group_exec | perms::others_read | perms::others_exec);
+  EXPECT_TRUE(WriteAsOrdinaryUser(
+      [&] { return WriteIniString(path, "A", "k", "new").Message == "Unable to write to " + path.string(); }));
   EXPECT_EQ(FileText(path), "[A]\nk=old\n");
 }
 
