@@ -2,6 +2,7 @@
 
 #include "game/book_page.h"
 #include "game/enter_n_design_page.h"
+#include "game/grid_popup_menu.h"
 #include "game/my_novlets_page.h"
 #include "game/options_page.h"
 #include "game/pie_gauge.h"
@@ -80,6 +81,10 @@ TMainForm::TMainForm(TMainFormSetup setup)
 TMainForm::~TMainForm() {
   qApp->removeEventFilter(this);
   mainWindowRunning_ = false;
+  // The controls go while the run state they point into is still there;
+  // QWidget would delete them only after this class's members are gone.
+  mainTimer_->stop();
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 void TMainForm::CreateFrame() {
@@ -307,6 +312,7 @@ void TMainForm::PagesPageChanged() {
     enterNDesignPage_->SaveDesign(OptionsFile(), LastEnterNDesignSectionName(run_.UserName), false);
     run_.GameState = TGameState();
   }
+  playNSolvePage_->NovletGridPopupMenu()->SetPencilNoteVisible(ActivePageIndex() == PlayNSolvePageIndex);
 }
 
 void TMainForm::QuitBtnClick() {
@@ -565,6 +571,8 @@ bool TMainForm::FormCloseQuery() {
   run_.GridBuffer = QImage();
   if (!dragOrigin_.isNull()) QGuiApplication::restoreOverrideCursor();
   dragOrigin_ = QPoint();
+  // No control may keep the mouse once the window is gone.
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include "main_form_fixture.h"
 
 #include "game/enter_n_design_page.h"
+#include "game/grid_popup_menu.h"
 #include "game/my_novlets_page.h"
 #include "game/options_page.h"
 #include "game/pie_gauge.h"
@@ -131,6 +132,12 @@ TEST_F(MainFormTest, LeavingAPageEndsTheGameItOwned) {
   form.Run().GameState = TGameFlag::Designing | TGameFlag::PuzzleMode;
   form.MyNovletsBtnClick();
   EXPECT_TRUE(form.Run().GameState.IsClear());
+
+  // The pencil notes belong to Play & Solve alone.
+  EXPECT_FALSE(form.PlayNSolvePage()->NovletGridPopupMenu()->PencilNote()->menuAction()->isVisible());
+  form.PlayNSolveBtnClick();
+  EXPECT_TRUE(form.PlayNSolvePage()->NovletGridPopupMenu()->PencilNote()->menuAction()->isVisible());
+  form.MyNovletsBtnClick();
 
   // The page button of the page already shown changes nothing.
   form.MyNovletsBtnClick();
