@@ -15,17 +15,14 @@ if [[ ! -x $program ]]; then
   exit 1
 fi
 
-display=
-for n in $(seq 70 99); do
-  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=$n; break; fi
-done
-[[ -n $display ]] || { echo "startup_time.sh: no free X display number" >&2; exit 1; }
-
 home=$(mktemp -d)
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and tells it on its output.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$home/display" 2>/dev/null &
 xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null; rm -rf "$home"' EXIT
-for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
+trap 'kill $xvfb_pid 2>/dev/null || true; wait $xvfb_pid 2>/dev/null || true; rm -rf "$home"' EXIT
+for _ in $(seq 100); do [[ -s $home/display ]] && break; sleep 0.1; done
+display=$(head -1 "$home/display")
+[[ -n $display ]] || { echo "startup_time.sh: Xvfb did not start" >&2; exit 1; }
 
 # One unmeasured run fills the file cache, as on a desktop that has the
 # program's libraries loaded already.

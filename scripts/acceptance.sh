@@ -20,22 +20,23 @@ fi
 xvfb_pid=
 program_pid=
 work=$(mktemp -d)
+# Stops what this script started, whatever the exit statuses of the ends.
 cleanup() {
-  [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; wait "$program_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-free_display() {
-  for n in $(seq 70 99); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-      echo "$n"
-      return
-    fi
-  done
-  echo "acceptance.sh: no free X display number between 70 and 99" >&2
-  exit 1
+# A virtual X server on a display number it picks itself, so that runs side
+# by side never take each other's.
+start_xvfb() {
+  rm -f "$work/display"
+  Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp >"$work/display" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  display=$(head -1 "$work/display")
+  [[ -n $display ]] || { echo "acceptance.sh: Xvfb did not start" >&2; exit 1; }
 }
 
 shot() { import -display ":$display" -window root "$folder/$1.png"; }
@@ -59,10 +60,7 @@ for size in 800x600 1024x768 1280x1024; do
   height=${size#*x}
   folder=$out/$size
   mkdir -p "$folder"
-  display=$(free_display)
-  Xvfb ":$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
+  start_xvfb "${width}x${height}"
 
   rm -rf "$work/home"
   DISPLAY=:$display NOVLET_HOME=$work/home HOME=$work "$program" &
