@@ -71,6 +71,7 @@ void TNovletGrid::paintEvent(QPaintEvent* event) {
 }
 
 void TNovletGrid::keyPressEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) pressedShift_[VirtualKeyOf(*event)] = ShiftStateOf(event->modifiers());
   switch (event->key()) {
     case Qt::Key_Left: MoveSelection(col_ - 1, row_); break;
     case Qt::Key_Right: MoveSelection(col_ + 1, row_); break;
@@ -88,8 +89,22 @@ void TNovletGrid::keyPressEvent(QKeyEvent* event) {
 void TNovletGrid::keyReleaseEvent(QKeyEvent* event) {
   // A held key repeats its presses but is released once, as the game expects.
   if (event->isAutoRepeat()) return;
-  if (OnKeyUp) OnKeyUp(this, VirtualKeyOf(*event), ShiftStateOf(event->modifiers()));
+  // A key counts with the shift state it was pressed with, so that Ctrl let
+  // go a moment before the digit still makes a note.
+  const int key = VirtualKeyOf(*event);
+  TShiftState shift = ShiftStateOf(event->modifiers());
+  if (const auto pressed = pressedShift_.find(key); pressed != pressedShift_.end()) {
+    shift |= pressed->second;
+    pressedShift_.erase(pressed);
+  }
+  if (OnKeyUp) OnKeyUp(this, key, shift);
   event->accept();
+}
+
+void TNovletGrid::focusOutEvent(QFocusEvent* event) {
+  // Keys released elsewhere never come back to this grid.
+  pressedShift_.clear();
+  QWidget::focusOutEvent(event);
 }
 
 void TNovletGrid::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "engine/board.h"
@@ -83,6 +84,7 @@ class TNovletGrid : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // Moves the selection as the user asked, when the handler allows it.
@@ -93,6 +95,8 @@ class TNovletGrid : public QWidget {
   int col_ = 0;
   int row_ = 0;
   TCellTexts cells_;
+  // The shift state each held key was pressed with.
+  std::map<int, TShiftState> pressedShift_;
   QMenu* popupMenu_ = nullptr;
   bool popupAllowed_ = false;
 };

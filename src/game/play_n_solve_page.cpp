@@ -1,6 +1,9 @@
 #include "game/play_n_solve_page.h"
 
+#include <algorithm>
+
 #include <QAction>
+#include <QFontMetrics>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +40,14 @@ void WaitProcessingEvents(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
   loop.exec();
+}
+
+// Captions sit in the middle of the face, whatever their length.
+void SetCentredCaption(TBaseBtn* button, const QString& caption) {
+  button->SetCaption(caption);
+  const double faceWidth = button->FaceWidth() * button->width();
+  const int textWidth = QFontMetrics(button->font()).horizontalAdvance(caption);
+  button->SetCaptionXOffset(std::max(0.0, (faceWidth - textWidth) / 2.0 / button->width()));
 }
 
 // Layout at base size, inside the page area of 412 x 363.
@@ -108,7 +119,8 @@ void TPlayNSolvePage::CreateControls() {
 
   strip_ = new TGridSymbolStrip(this);
   strip_->setObjectName(QStringLiteral("PlayNSolveDisplaySetImg"));
-  strip_->setGeometry(kGridLeft - 5, kGridTop + kGridSide + 8, 255, 16);
+  // Seven pixels to the left, the strip's digits stand under the columns.
+  strip_->setGeometry(kGridLeft - 7, kGridTop + kGridSide + 8, 255, 16);
   strip_->setFont(PageFont(11, false));
   strip_->SetFillColor(kStripFill);
   strip_->SetDisplaySet(&Run().DisplaySet);
@@ -185,7 +197,6 @@ void TPlayNSolvePage::CreateControls() {
 TBaseBtn* TPlayNSolvePage::CreateButton(int top, int tag, const QString& caption, const QString& hint) {
   auto* button = new TBaseBtn(this);
   button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
-  button->SetCaption(caption);
   button->setToolTip(hint);
   button->setFont(PageFont(10, true));
   button->SetFontColor(kCreamText);
@@ -200,6 +211,7 @@ TBaseBtn* TPlayNSolvePage::CreateButton(int top, int tag, const QString& caption
   button->SetBrush(QColor(0x3c, 0x52, 0x72));
   button->SetPen(QPen(QColor(0x7d, 0x98, 0xbd), 1));
   button->SetCaptionYOffset(0.0);
+  SetCentredCaption(button, caption);
   taggedControls_.push_back({button, tag, caption, hint});
   return button;
 }
@@ -226,7 +238,8 @@ void TPlayNSolvePage::Translate() {
     if (tagged.Control == pauseBtn_) continue;
     const TControlTexts texts =
         MainForm().TranslateControl(tagged.Tag, {tagged.Caption.toStdString(), tagged.Hint.toStdString()});
-    if (auto* button = dynamic_cast<TBaseBtn*>(tagged.Control)) button->SetCaption(QString::fromStdString(texts.Caption));
+    if (auto* button = dynamic_cast<TBaseBtn*>(tagged.Control))
+      SetCentredCaption(button, QString::fromStdString(texts.Caption));
     tagged.Control->setToolTip(QString::fromStdString(texts.Hint));
   }
   SetPauseCaption(Run().GameState.Has(TGameFlag::Paused) ? 531 : 530);
@@ -240,7 +253,7 @@ void TPlayNSolvePage::SetPauseCaption(int tag) {
   // The paused caption is ours; a language file may give its own.
   const TControlTexts builtIn{tag == 531 ? "Continue" : "Pause", "Pause solving"};
   const TControlTexts texts = MainForm().TranslateControl(tag, builtIn);
-  pauseBtn_->SetCaption(QString::fromStdString(texts.Caption));
+  SetCentredCaption(pauseBtn_, QString::fromStdString(texts.Caption));
   pauseBtn_->setToolTip(QString::fromStdString(texts.Hint));
 }
 
@@ -289,12 +302,12 @@ void TPlayNSolvePage::ShowSolutionChoices(int menuItems, const std::string& coun
     item->setObjectName(QStringLiteral("Solution_") + QString::number(i));
     connect(item, &QAction::triggered, this, [this, item] { SolutionsPopupMenuClick(item); });
   }
-  if (!countSuffix.empty()) solutionBtn_->SetCaption(word + QString::fromStdString(countSuffix));
+  if (!countSuffix.empty()) SetCentredCaption(solutionBtn_, word + QString::fromStdString(countSuffix));
 }
 
 void TPlayNSolvePage::ResetSolutionChoices() {
   solutionsMenu_->clear();
-  solutionBtn_->SetCaption(MainForm().TranslateText(560, QStringLiteral("Solution")));
+  SetCentredCaption(solutionBtn_, MainForm().TranslateText(560, QStringLiteral("Solution")));
 }
 
 void TPlayNSolvePage::SetGridEnabled(bool enabled) {

@@ -84,6 +84,17 @@ TEST(NovletGrid, ReleasedKeysReachTheHandlerAsKeyCodesWithTheirShiftState) {
   EXPECT_EQ(t.released[0].Shift, TShiftState());
 }
 
+TEST(NovletGrid, AKeyKeepsTheCtrlItWasPressedWith) {
+  TGridUnderTest t;
+  QTest::keyPress(&t.grid, Qt::Key_3, Qt::ControlModifier);
+  QTest::keyRelease(&t.grid, Qt::Key_3, Qt::NoModifier);
+  QTest::keyPress(&t.grid, Qt::Key_4, Qt::NoModifier);
+  QTest::keyRelease(&t.grid, Qt::Key_4, Qt::NoModifier);
+  ASSERT_EQ(t.released.size(), 2u);
+  EXPECT_EQ(t.released[0].Shift, TShiftState(TShift::Ctrl));
+  EXPECT_EQ(t.released[1].Shift, TShiftState());
+}
+
 TEST(NovletGrid, AHeldKeyIsReleasedOnce) {
   TGridUnderTest t;
   QTest::sendKeyEvent(QTest::KeyAction::Release, &t.grid, Qt::Key_5, '5', Qt::NoModifier);
