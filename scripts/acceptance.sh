@@ -109,4 +109,5 @@ for size in 800x600 1024x768 1280x1024; do
   wait "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=
 done
+NOVLET_BUILD=$build bash scripts/acceptance_game.sh "$out/game"
 echo "Screenshots in $out"
