@@ -161,9 +161,11 @@ TBaseBtn* TMainForm::CreatePageButton(int top, const QString& caption) {
   auto* button = new TBaseBtn(this);
   button->setGeometry(8, top, 120, 35);
   button->SetCaption(caption);
-  button->SetCaptionXOffset(0.1);
-  button->SetCaptionYOffset(0.26);
-  button->setFont(FrameFont(12, true));
+  // The longest caption, "Enter & Design", fits inside the face with room
+  // to spare at every screen size.
+  button->SetCaptionXOffset(0.08);
+  button->SetCaptionYOffset(0.28);
+  button->setFont(FrameFont(11, true));
   button->SetFontColor(QColor(kCreamText));
   // The drawn look until the skin's faces are put on.
   button->SetFaceXOffset(0.02);
