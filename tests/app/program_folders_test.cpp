@@ -1,0 +1,74 @@
+#include "app/program_folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace novlet {
+namespace {
+
+// Runs with HOME inside a temporary folder and no data-folder overrides.
+class ProgramFoldersTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root_.isValid());
+    for (const char* name : {"HOME", "NOVLET_HOME", "XDG_DATA_HOME"}) saved_.push_back(qgetenv(name));
+    qputenv("HOME", root_.filePath("home").toLocal8Bit());
+    qunsetenv("NOVLET_HOME");
+    qunsetenv("XDG_DATA_HOME");
+  }
+  void TearDown() override {
+    const char* names[] = {"HOME", "NOVLET_HOME", "XDG_DATA_HOME"};
+    for (int index = 0; index < 3; ++index) {
+      if (saved_[index].isEmpty())
+        qunsetenv(names[index]);
+      else
+        qputenv(names[index], saved_[index]);
+    }
+  }
+
+  std::filesystem::path Path(const QString& relative) const { return root_.filePath(relative).toStdString(); }
+  void Touch(const QString& relative) {
+    QDir().mkpath(QFileInfo(root_.filePath(relative)).path());
+    QFile file(root_.filePath(relative));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+
+  QTemporaryDir root_;
+  std::vector<QByteArray> saved_;
+};
+
+TEST_F(ProgramFoldersTest, AnInstalledProgramKeepsDataInTheUsersFolderAndReadsTheShareFolder) {
+  Touch("prefix/bin/corvex-novlet");
+  Touch("prefix/share/corvex-novlet/Novlet.lng");
+  const TProgramFolders folders = ResolveProgramFolders(Path("prefix/bin"));
+  EXPECT_EQ(folders.ResourceFolder, Path("prefix/share/corvex-novlet"));
+  EXPECT_EQ(folders.LanguageFile(), Path("prefix/share/corvex-novlet/Novlet.lng"));
+  // The bin folder is writable here, and still holds no puzzles.
+  EXPECT_EQ(folders.Data.DataFolder, Path("home/.local/share/corvex-novlet"));
+}
+
+TEST_F(ProgramFoldersTest, APortableCopyKeepsEverythingBesideItself) {
+  Touch("copy/corvex-novlet");
+  Touch("copy/Novlet.lng");
+  Touch("share/corvex-novlet/Novlet.lng");
+  const TProgramFolders folders = ResolveProgramFolders(Path("copy"));
+  EXPECT_EQ(folders.ResourceFolder, Path("copy"));
+  EXPECT_EQ(folders.Data.DataFolder, Path("copy"));
+  EXPECT_EQ(folders.Data.OptionsFile, Path("copy/novlet.ini"));
+}
+
+TEST_F(ProgramFoldersTest, NovletHomeWinsOverBoth) {
+  Touch("prefix/share/corvex-novlet/Novlet.lng");
+  QDir().mkpath(root_.filePath("prefix/bin"));
+  qputenv("NOVLET_HOME", root_.filePath("elsewhere").toLocal8Bit());
+  EXPECT_EQ(ResolveProgramFolders(Path("prefix/bin")).Data.DataFolder, Path("elsewhere"));
+}
+
+}  // namespace
+}  // namespace novlet
