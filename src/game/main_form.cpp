@@ -554,10 +554,13 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (FormCloseQuery())
-    event->accept();
-  else
+  if (!FormCloseQuery()) {
     event->ignore();
+    return;
+  }
+  // An about box left open would keep the program running without its window.
+  DestroyAbout();
+  event->accept();
 }
 
 bool TMainForm::FormCloseQuery() {

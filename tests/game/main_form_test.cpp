@@ -227,6 +227,15 @@ TEST_F(MainFormTest, TheFarewellShowsTheAboutBoxWithoutButtons) {
   EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(MainFormTest, ClosingTakesAnOpenAboutBoxAlong) {
+  TMainForm& form = CreateForm();
+  form.show();
+  form.InfoBtnClick();
+  ASSERT_NE(TAboutBox::Instance(), nullptr);
+  EXPECT_TRUE(form.close());
+  EXPECT_EQ(TAboutBox::Instance(), nullptr);
+}
+
 TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {
   TMainForm& form = CreateForm();
   form.show();
