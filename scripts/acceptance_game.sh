@@ -112,7 +112,7 @@ note_keys 2 3
 shot 05-notes
 x mousemove "$(screen_x 300)" "$(screen_y 340)"
 click_button hint
-sleep 1.5
+sleep 2  # the hint flashes for 1.2 s
 shot 06-hint
 click_button errors
 shot 07-errors

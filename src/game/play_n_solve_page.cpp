@@ -246,7 +246,6 @@ void TPlayNSolvePage::Translate() {
   shapeMenu_->SetCaptions(MainForm().TranslateText(450, QStringLiteral("3 x 3 (Pure Novlet)")),
                           MainForm().TranslateText(460, QStringLiteral("Variants")));
   gridMenu_->SetPencilNoteCaption(MainForm().TranslateText(566, QStringLiteral("Pencil Note")));
-  UpdatePlayNSolveStatus();
 }
 
 void TPlayNSolvePage::SetPauseCaption(int tag) {

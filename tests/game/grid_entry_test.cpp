@@ -16,15 +16,11 @@ struct TCellUnderKeys {
   TKeyMap Map = TKeyMap::Digits;
   int GridSize = 9;
   std::string Text;
-  int Changes = 0;
 
   void Press(int key, bool ctrl = false) {
     const auto symbol = KeySymbol(Map, key, GridSize);
     if (!symbol) return;
-    if (auto entered = EnteredCellText(Text, *symbol, ctrl)) {
-      Text = *entered;
-      ++Changes;
-    }
+    if (auto entered = EnteredCellText(Text, *symbol, ctrl)) Text = *entered;
   }
 };
 
@@ -76,33 +72,6 @@ TEST(GridKeyMap, ValueKeyCodesAreDigitsThenQToW) {
   for (int k = 1; k <= 16; ++k) EXPECT_EQ(KeySymbol(TKeyMap::Digits, ValueKeyCode(k), 16), k);
 }
 
-TEST(GridCellEntry, AValueIsWrittenOnceAndReplacesNotes) {
-  TCellUnderKeys cell;
-  cell.Press(Vk1 + 6);
-  EXPECT_EQ(cell.Text, "7");
-  cell.Press(Vk1 + 6);
-  EXPECT_EQ(cell.Changes, 1);  // the same value again is no change
-  cell.Text = "3,1,";
-  cell.Press(Vk1 + 4);
-  EXPECT_EQ(cell.Text, "5");
-}
-
-TEST(GridCellEntry, NotesToggleInTheOrderAddedAndReplaceAnEntry) {
-  TCellUnderKeys cell;
-  cell.Press(Vk1 + 2, true);
-  cell.Press(Vk1, true);
-  EXPECT_EQ(cell.Text, "3,1,");
-  cell.Press(Vk1 + 2, true);
-  EXPECT_EQ(cell.Text, "1,");
-  cell.Press(Vk1 + 4);
-  EXPECT_EQ(cell.Text, "5");
-  cell.Press(Vk1 + 1, true);
-  EXPECT_EQ(cell.Text, "2,");
-  cell.Press(Vk1 + 1, true);
-  EXPECT_EQ(cell.Text, "");  // the last note removed leaves the cell empty
-  EXPECT_EQ(cell.Changes, 6);
-}
-
 TEST(GridCellEntry, WideNotesAreMatchedAsWholeItems) {
   TCellUnderKeys cell;
   cell.GridSize = 16;
@@ -119,18 +88,6 @@ TEST(GridCellEntry, WideNotesAreMatchedAsWholeItems) {
   cell.Text = "1,11,";
   cell.Press(Vk1, true);
   EXPECT_EQ(cell.Text, "11,");
-}
-
-TEST(GridCellEntry, ClearingEmptiesOnlyACellWithContent) {
-  for (bool ctrl : {false, true}) {
-    TCellUnderKeys cell;
-    cell.Press(VkDelete, ctrl);
-    EXPECT_EQ(cell.Changes, 0);
-    cell.Text = "4,2,";
-    cell.Press(VkSpace, ctrl);
-    EXPECT_EQ(cell.Text, "");
-    EXPECT_EQ(cell.Changes, 1);
-  }
 }
 
 TEST(GridHistory, RecordsGoInFrontAndComeBackNewestFirst) {
