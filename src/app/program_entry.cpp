@@ -79,7 +79,6 @@ int RunProgram(int argc, char** argv) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("corvex-novlet"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Corvex Novlet"));
   const TProgramFolders folders = ResolveProgramFolders(ProgramFolder());
 
   TSingleInstance instance(InstanceName(folders));

@@ -221,6 +221,7 @@ void TMainForm::FormCreate() {
   run_.Options.LngID = DetectLanguage();
   setWindowTitle(kWindowCaption);
   UpdateCaption();
+  QGuiApplication::setApplicationDisplayName(kApplicationTitle);
   QDir::setCurrent(QString::fromStdString(run_.Folders.ProgramFolder.string()));
   altF4Requested_ = false;
   dragOrigin_ = QPoint();
