@@ -101,8 +101,9 @@ void TPlayNSolvePage::NovletGridShowAlternatives(QLabel* label, QLabel* image, c
   const QString caption = MainForm().TranslateText(565, QStringLiteral("Alternatives")) + '\n';
 
   if (n <= 9 && displaySet.UsesIcons()) {
+    // The icons stand on the page itself, which the skin paints.
     QPixmap picture(image->size());
-    picture.fill(palette().window().color());
+    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     int shown = 0;
     for (int value : values) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QRegularExpression>
 
 #include "game/grid_popup_menu.h"
 #include "play_n_solve_fixture.h"
@@ -181,6 +182,20 @@ TEST_F(PlayNSolveTest, AlternativesOfTheSelectedCellAreShownAndCounted) {
   const auto [gc, gr] = GivenCell();
   Select(gc, gr);
   EXPECT_EQ(label->text(), "Alternatives");
+}
+
+TEST_F(PlayNSolveTest, AlternativesAreShownInTheDisplaySetsLetters) {
+  CreatePage();
+  Run().Options.Alternatives = true;
+  Run().Options.DisplaySet = "ABCDEFGHI";
+  NewGame("S3X3");
+  const auto [c, r] = OpenCell();
+  Select(c, r);
+  const QString letter = Run().DisplaySet.DisplaySetSymbol(Run().Solution.at(c, r));
+  const QString shown = Page().PlayNSolveAlternativesLbl()->text();
+  EXPECT_TRUE(shown.startsWith("Alternatives\n"));
+  EXPECT_TRUE(shown.contains(letter)) << shown.toStdString();
+  EXPECT_FALSE(shown.contains(QRegularExpression("[0-9]"))) << shown.toStdString();
 }
 
 TEST_F(PlayNSolveTest, AWholeGamePlayedByKeysStripAndMenuEndsSolved) {
