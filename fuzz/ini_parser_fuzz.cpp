@@ -52,10 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(novlet::DistinctSectionNames(novlet::ScanIniSections(input)) == names);
 
   // The same bytes as a file, through the streamed reads and a record store;
-  // the file reads drop a leading byte-order mark.
+  // the file reads drop leading byte-order marks.
   const auto& path = ScratchFile();
   std::ofstream(path, std::ios::binary | std::ios::trunc).write(input.data(), static_cast<std::streamsize>(size));
-  const std::string_view unmarked = input.starts_with("\xEF\xBB\xBF") ? input.substr(3) : input;
+  std::string_view unmarked = input;
+  while (unmarked.starts_with("\xEF\xBB\xBF")) unmarked.remove_prefix(3);
   const auto fileDocument = novlet::TIniDocument::Parse(unmarked);
   const auto fileNames = fileDocument.SectionNames();
   Require(novlet::ReadIniSectionNames(path) == fileNames);

@@ -14,7 +14,10 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A byte-order mark written by some editors would otherwise glue itself to
 // the first section's name.
 void DropByteOrderMark(std::string& text) {
-  if (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());
+  // Every leading mark goes: a file saved twice by such an editor carries two,
+  // and dropping only one would leave the second to be dropped by the next
+  // read, after a store, changing what the first line means.
+  while (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());
 }
 
 // Where the complete lines of a text end, looking for line ends from `from`

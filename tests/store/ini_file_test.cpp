@@ -34,6 +34,15 @@ TEST(IniFile, WritesKeepEverySectionAndKeyAndLeaveNoTemporaryFiles) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
+TEST(IniFile, EveryLeadingByteOrderMarkIsDroppedSoAStoreKeepsTheFirstSection) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.ini";
+  WriteFileText(path, "\xEF\xBB\xBF\xEF\xBB\xBF[A]\nk=1\n");
+  EXPECT_EQ(ReadIniSectionNames(path), std::vector<std::string>{"A"});
+  ASSERT_TRUE(WriteIniString(path, "B", "k", "2"));
+  EXPECT_EQ(ReadIniSectionNames(path), (std::vector<std::string>{"A", "B"}));
+}
+
 // The file is read in pieces of 1 MiB; line ends that fall on the cut must
 // read as they would in one piece.
 TEST(IniFile, LinesCutBetweenReadPiecesReadAndRewriteWhole) {
