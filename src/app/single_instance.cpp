@@ -1,8 +1,10 @@
 #include "app/single_instance.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <utility>
@@ -21,9 +23,12 @@ constexpr qint64 kMaxLineLength = 64;
 QString TSingleInstance::ServerName(const QString& userName, const QString& dataFolder) {
   const QByteArray fingerprint = QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
   QString account = userName;
-  // The name becomes a file name in the temporary folder.
+  // The name becomes a file name.
   account.replace(QLatin1Char('/'), QLatin1Char('_'));
-  return QStringLiteral("Corvex Novlet-%1-%2").arg(account, QString::fromLatin1(fingerprint));
+  const QString name = QStringLiteral("Corvex Novlet-%1-%2").arg(account, QString::fromLatin1(fingerprint));
+  const QString runtimeFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  // Without a runtime folder the socket goes to the shared temporary folder.
+  return runtimeFolder.isEmpty() ? name : QDir(runtimeFolder).filePath(name);
 }
 
 TSingleInstance::TSingleInstance(QString serverName, QObject* parent)

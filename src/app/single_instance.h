@@ -17,9 +17,11 @@ enum class TInstanceRequest { Raise, Close };
 // on a local socket, a later start hands its request over and leaves.
 class TSingleInstance : public QObject {
  public:
-  // The socket's name: the window class name "Corvex Novlet", the account,
-  // and a short fingerprint of the data folder, so that copies working on
-  // different files (a test's, a portable copy's) do not wait on each other.
+  // The socket: named after the window class name "Corvex Novlet", the
+  // account, and a short fingerprint of the data folder, so that copies
+  // working on different files (a test's, a portable copy's) do not wait on
+  // each other; placed in the account's private runtime folder, where no
+  // other account can put a socket of that name first.
   static QString ServerName(const QString& userName, const QString& dataFolder);
 
   explicit TSingleInstance(QString serverName, QObject* parent = nullptr);

@@ -7,9 +7,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,7 +29,8 @@ QString UniqueName(const char* test) {
 
 TEST(SingleInstance, TheNameHoldsClassAccountAndDataFolder) {
   const QString name = TSingleInstance::ServerName("ann/b", "/home/ann/.local/share/corvex-novlet");
-  EXPECT_TRUE(name.startsWith("Corvex Novlet-ann_b-")) << name.toStdString();
+  EXPECT_TRUE(QFileInfo(name).fileName().startsWith("Corvex Novlet-ann_b-")) << name.toStdString();
+  EXPECT_EQ(QFileInfo(name).path(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
   EXPECT_NE(name, TSingleInstance::ServerName("ann/b", "/tmp/other"));
   EXPECT_EQ(name, TSingleInstance::ServerName("ann/b", "/home/ann/.local/share/corvex-novlet"));
 }
@@ -54,7 +57,7 @@ TEST(SingleInstance, NobodyListeningMeansThisIsTheFirstStart) {
 TEST(SingleInstance, ALeftoverSocketOfACrashedRunIsTakenOver) {
   const QString name = UniqueName("leftover");
   // A file nobody answers on, in the socket's place, as a killed run leaves it.
-  QFile leftover(QDir::temp().filePath(name));
+  QFile leftover(name);
   ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
   leftover.close();
   EXPECT_FALSE(TSingleInstance(name).SendToRunningInstance(TInstanceRequest::Raise));
