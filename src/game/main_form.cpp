@@ -471,8 +471,11 @@ void TMainForm::SaveOptions() {
 void TMainForm::ScaleUp(int screenSizeChoice) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize screenSize = screen ? screen->size() : QSize(kBaseWidth, kBaseHeight);
+  const int oldMode = scaler_->ScreenMode();
   scaler_->ScaleUp(screenSizeChoice, screenSize);
-  CenterOnScreen();
+  // A window the player has moved stays where it is when nothing changed
+  // (options loaded again for another account, say).
+  if (scaler_->ScreenMode() != oldMode) CenterOnScreen();
 }
 
 void TMainForm::CenterOnScreen() {

@@ -117,8 +117,8 @@ class TMainForm : public QWidget, public TEngineHost {
   // writes the options.
   void LoadOptions();
   void SaveOptions();
-  // Applies the screen-size choice (0 Automatic ... 4 "1024 x 768") and
-  // centres the window.
+  // Applies the screen-size choice (0 Automatic ... 4 "1024 x 768"); a
+  // window that changed size is centred on the screen.
   void ScaleUp(int screenSizeChoice);
 
   // The shown text for a text id, the built-in text as fallback.

@@ -349,6 +349,12 @@ TEST_F(MainFormTest, ScreenSizesScaleTheWindowAndComeBackExactly) {
   form.ScaleUp(1);
   EXPECT_EQ(form.size(), QSize(568, 405));
   EXPECT_EQ(form.QuitBtn()->geometry(), quitGeometry);
+
+  form.move(3, 4);
+  form.ScaleUp(1);
+  EXPECT_EQ(form.pos(), QPoint(3, 4)) << "the same size again leaves the window where the player put it";
+  form.ScaleUp(3);
+  EXPECT_NE(form.pos(), QPoint(3, 4)) << "a new size is centred";
 }
 
 TEST_F(MainFormTest, StartedWithSlashSAsksAtFirstActivation) {
