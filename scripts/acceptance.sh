@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X server at 800 x 600, 1024 x 768 and
 # 1280 x 1024, walks through its pages and boxes with real mouse and key
-# events, and saves a screenshot of each step:
+# events, starts it with "/s" and a second time, and saves a screenshot of
+# each step:
 #   bash scripts/acceptance.sh [output folder]     (default build/acceptance)
 # Set NOVLET_BUILD to use a build folder other than build/release.
 set -euo pipefail
@@ -101,6 +102,23 @@ for size in 800x600 1024x768 1280x1024; do
   for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$program_pid" 2>/dev/null; then
     echo "acceptance.sh: the program did not close after Yes at $size" >&2
+    exit 1
+  fi
+  wait "$program_pid" || true
+  program_pid=
+
+  # Started with "/s", the program asks the quit question at once; a second
+  # start meanwhile only brings the first forward; Yes ends it.
+  DISPLAY=:$display NOVLET_HOME=$work/home HOME=$work "$program" /s &
+  program_pid=$!
+  sleep 3.5
+  shot 12-slash-s-asks
+  DISPLAY=:$display NOVLET_HOME=$work/home HOME=$work timeout 10 "$program" ||
+    { echo "acceptance.sh: a second start did not hand over at $size" >&2; exit 1; }
+  click_box 400 150 200 117
+  for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$program_pid" 2>/dev/null; then
+    echo "acceptance.sh: the program started with /s did not close after Yes at $size" >&2
     exit 1
   fi
   wait "$program_pid" || true

@@ -388,6 +388,11 @@ void TMainForm::FormRestore() {
   show();
   raise();
   activateWindow();
+  // A question left open stays in front of the window it belongs to.
+  if (QWidget* box = QApplication::activeModalWidget()) {
+    box->raise();
+    box->activateWindow();
+  }
 }
 
 void TMainForm::MainTimerTime() {
