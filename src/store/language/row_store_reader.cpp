@@ -151,7 +151,8 @@ std::optional<std::string> TRowStoreReader::FieldText(const TTableInfo& table, s
 std::optional<std::uint32_t> TRowStoreReader::FindRow(const TTableInfo& table, std::string_view column,
                                                       std::string_view value) const {
   const std::optional<std::size_t> index = table.ColumnIndex(column);
-  if (!index) return std::nullopt;
+  // An empty table may have columns of no width at all (RowSize 0).
+  if (!index || table.RowCount == 0) return std::nullopt;
   const TColumnInfo& info = table.Columns[*index];
   // Every look-up scans a table anew, so rows are read in blocks rather than
   // with a seek per row.

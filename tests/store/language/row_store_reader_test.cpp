@@ -186,5 +186,16 @@ TEST(RowStoreReader, RowsWithoutBytesAreDamage) {
   EXPECT_FALSE(TRowStoreReader::FromBytes(bytes));
 }
 
+TEST(RowStoreReader, AnEmptyTableOfZeroWidthColumnsFindsNothing) {
+  TRowStoreContent content;
+  content.Tables = {{"Empty", {{"Blank", {13, 0}}}, {}}};
+  std::string bytes;
+  std::string problem;
+  ASSERT_TRUE(EncodeRowStore(content, bytes, problem)) << problem;
+  const auto reader = TRowStoreReader::FromBytes(bytes);
+  ASSERT_TRUE(reader);
+  EXPECT_FALSE(reader->FindRow(reader->Tables().front(), "Blank", ""));
+}
+
 }  // namespace
 }  // namespace novlet::row_store
