@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Model/ComputeAlternatives/4x4", OnePropagationPass<TLiteralModel>, 4, 4)
         ->Unit(benchmark::kMicrosecond);
   }
-  benchmark::RegisterBenchmark("SolveAndCount/3x3/unique", SearchFixedPosition, 3, 3, 0, false)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("SolveAndCount/3x3/expert", SearchFixedPosition, 3, 3, 0, true)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("SolveAndCount/3x3/branching", SearchFixedPosition, 3, 3, 6, true)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("SolveAndCount/4x4/branching", SearchFixedPosition, 4, 4, 12, true)->Unit(benchmark::kMicrosecond);
 
