@@ -5,16 +5,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Said before the long build, not after it.
-if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  echo "run.sh: Corvex Novlet is a desktop program and this session has no graphical display" >&2
-  echo "run.sh: (DISPLAY is not set). Run it from a desktop session, or under Xvfb:" >&2
-  echo "run.sh:   Xvfb :99 & DISPLAY=:99 bash scripts/run.sh" >&2
-  exit 1
-fi
-
 bash scripts/setup.sh
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release -j "$(nproc)" --target corvex-novlet
+cmake --build build/release -j "$(nproc)" --target corvex-novlet novlet-tool
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
+  echo "run.sh: Corvex Novlet is built (build/release/corvex-novlet), but it is a desktop program" >&2
+  echo "run.sh: and this session has no graphical display (DISPLAY is not set)." >&2
+  echo "run.sh: Run it from a desktop session, or under Xvfb:  Xvfb :99 & DISPLAY=:99 bash scripts/run.sh" >&2
+  echo "run.sh: Meanwhile, a puzzle from the engine: build/release/tools/novlet-tool generate --shape 3x3 --level normal --format grid" >&2
+  build/release/tools/novlet-tool generate --shape 3x3 --level normal --format grid >&2
+  exit 1
+fi
+
 exec build/release/corvex-novlet "$@"
