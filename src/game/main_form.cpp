@@ -458,6 +458,9 @@ void TMainForm::LoadOptions() {
   TranslateWindow();
   ScaleUp(run_.Options.ScreenSize);
   optionsPage_->ApplyOptions();
+  // The display set may differ for this account, and the strips are drawn
+  // for the screen size just chosen.
+  playNSolvePage_->ApplyDisplaySet();
   UpdateCaption();
 }
 
