@@ -30,8 +30,9 @@ void HexToBoard(const TGeometry& g, std::string_view hex, TBoard& board);
 std::string TextsToHex(const TGeometry& g, const TCellTexts& texts);
 void HexToTexts(const TGeometry& g, std::string_view hex, TCellTexts& texts);
 
-// The visible grids keep their cells as TCellTexts; these are the operations
-// the documents name for them.
+// The visible grids keep their cells as TCellTexts, so the texts operations
+// serve them too (BoardToTexts fills a grid, TextsFull tells a full grid);
+// these four are the ones whose rules differ for a grid.
 std::string GridNotesToText(const TGeometry& g, const TCellTexts& grid);
 void TextToGridNotes(const TGeometry& g, std::string_view record, TCellTexts& grid);
 bool GridMatchesBoard(const TGeometry& g, const TBoard& board, const TCellTexts& grid);
