@@ -10,50 +10,13 @@ cd "$(dirname "$0")/.."
 
 out=${1:-build/acceptance/game}
 build=${NOVLET_BUILD:-build/release}
-program=$build/corvex-novlet
+script=acceptance_game.sh
 width=1024
 height=768
+click_pause=0.4
+source scripts/xvfb_session.sh
 
-if [[ ! -x $program ]]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$build" -j "$(nproc)" --target corvex-novlet
-fi
-
-xvfb_pid=
-program_pid=
-work=$(mktemp -d)
-# A killed process's status must not end the cleanup early (set -e), or the
-# X server would outlive the script.
-cleanup() {
-  if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; wait "$program_pid" 2>/dev/null || true; fi
-  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-free_display() {
-  for n in $(seq 70 99); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-      echo "$n"
-      return
-    fi
-  done
-  echo "acceptance_game.sh: no free X display number between 70 and 99" >&2
-  exit 1
-}
-
-x() { DISPLAY=:$display xdotool "$@"; }
 shot() { import -display ":$display" -window root "$out/$1.png"; }
-
-# Screen position of a point given in the window's base-size coordinates
-# (568 x 405).
-screen_x() { echo $((win_x + $1 * win_w / 568)); }
-screen_y() { echo $((win_y + $1 * win_h / 405)); }
-click_base() {
-  x mousemove "$(screen_x "$1")" "$(screen_y "$2")" click 1
-  sleep 0.4
-}
 
 # The page's controls in base-size window coordinates: the grid's cells are
 # 27 pixels from (159, 67); the buttons stand in one column at x 483.
@@ -75,23 +38,15 @@ note_keys() {
   sleep 0.3
 }
 
-start_program() {
-  DISPLAY=:$display NOVLET_HOME=$work/home HOME=$work "$program" &
-  program_pid=$!
-  window=$(x search --sync --name '^Corvex Novlet 1\.0 release 5$' | head -1)
-  sleep 2.5  # past the splash
-  eval "$(x getwindowgeometry --shell "$window" | sed 's/^/win_/' | tr 'A-Z' 'a-z')"
-  win_w=$win_width
-  win_h=$win_height
+start_game() {
+  start_program
+  find_main_window 2.5  # past the splash
 }
 
 mkdir -p "$out"
-display=$(free_display)
-Xvfb ":$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
+start_xvfb "${width}x${height}"
 
-start_program
+start_game
 shot 01-no-game
 click_button new
 shot 02-shape-menu
@@ -131,14 +86,8 @@ shot 10-solution
 # Closing through Quit stores the game; the next start shows it again.
 click_base 68 335
 x mousemove $(((width - 400) / 2 + 200)) $(((height - 150) / 2 + 117)) click 1
-for _ in $(seq 80); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$program_pid" 2>/dev/null; then
-  echo "acceptance_game.sh: the program did not close after Yes" >&2
-  exit 1
-fi
-wait "$program_pid" || true
-program_pid=
-start_program
+expect_program_ends "the program did not close after Yes"
+start_game
 shot 11-restored-after-restart
 click_button restart
 shot 12-restarted

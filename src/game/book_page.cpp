@@ -1,5 +1,6 @@
 #include "game/book_page.h"
 
+#include "game/frame_look.h"
 #include "game/main_form.h"
 
 #include <QLabel>
@@ -12,11 +13,8 @@ TBookPage::TBookPage(TMainForm& mainForm, int headingTag, const QString& heading
   headingLbl_ = new QLabel(heading, this);
   headingLbl_->setObjectName(QStringLiteral("HeadingLbl"));
   headingLbl_->setGeometry(12, 6, kPageAreaWidth - 24, 22);
-  QFont font(QStringLiteral("Verdana"));
-  font.setPixelSize(15);
-  font.setBold(true);
-  headingLbl_->setFont(font);
-  headingLbl_->setStyleSheet(QStringLiteral("color: #f2e9d8; background: transparent;"));
+  headingLbl_->setFont(FrameFont(15, true));
+  headingLbl_->setStyleSheet(CreamLabelStyle());
 }
 
 void TBookPage::Translate() { headingLbl_->setText(mainForm_.TranslateText(headingTag_, builtInHeading_)); }

@@ -2,6 +2,8 @@
 
 #include "game/book_page.h"
 #include "game/enter_n_design_page.h"
+#include "game/event_wait.h"
+#include "game/frame_look.h"
 #include "game/grid_popup_menu.h"
 #include "game/my_novlets_page.h"
 #include "game/options_page.h"
@@ -24,7 +26,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,23 +42,7 @@ namespace {
 
 const QString kWindowCaption = QStringLiteral("Corvex Novlet 1.0 release 5");
 const QString kApplicationTitle = QStringLiteral("Corvex Novlet");
-const QString kCreamText = QStringLiteral("#f2e9d8");
-
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
-QFont FrameFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Verdana"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
-// Waits while the window goes on living: timer ticks and paints continue.
-void WaitProcessingEvents(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 }  // namespace
 
@@ -107,7 +92,7 @@ void TMainForm::CreateFrame() {
   captionLbl_->setGeometry(144, 4, 330, 16);
   captionLbl_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   captionLbl_->setFont(FrameFont(11, false));
-  captionLbl_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kCreamText));
+  captionLbl_->setStyleSheet(CreamLabelStyle());
   captionLbl_->installEventFilter(this);
 
   playNSolveBtn_ = CreatePageButton(48, QStringLiteral("Play & Solve"));
@@ -166,7 +151,7 @@ TBaseBtn* TMainForm::CreatePageButton(int top, const QString& caption) {
   button->SetCaptionXOffset(0.08);
   button->SetCaptionYOffset(0.28);
   button->setFont(FrameFont(11, true));
-  button->SetFontColor(QColor(kCreamText));
+  button->SetFontColor(kCreamText);
   // The drawn look until the skin's faces are put on.
   button->SetFaceXOffset(0.02);
   button->SetFaceYOffset(0.03);
@@ -184,7 +169,7 @@ TBaseBtn* TMainForm::CreateSmallButton(int left, const QString& caption) {
   button->setGeometry(left, 3, 18, 17);
   button->SetCaption(caption);
   button->setFont(FrameFont(11, true));
-  button->SetFontColor(QColor(kCreamText));
+  button->SetFontColor(kCreamText);
   button->SetFaceWidth(0.9);
   button->SetFaceHeight(0.9);
   button->SetCaptionXRound(6);

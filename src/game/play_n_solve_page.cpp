@@ -4,12 +4,12 @@
 
 #include <QAction>
 #include <QFontMetrics>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
-#include <QTimer>
 
 #include "engine/board_text.h"
+#include "game/event_wait.h"
+#include "game/frame_look.h"
 #include "game/grid_history.h"
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
@@ -25,22 +25,7 @@
 namespace novlet {
 namespace {
 
-const QColor kCreamText(0xf2, 0xe9, 0xd8);
 const QColor kStripFill(0xfa, 0xf6, 0xee);
-
-QFont PageFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Verdana"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
-// Waits while the window goes on living: timer ticks, paints and clicks run.
-void WaitProcessingEvents(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 // Captions sit in the middle of the face, whatever their length.
 void SetCentredCaption(TBaseBtn* button, const QString& caption) {
@@ -121,7 +106,7 @@ void TPlayNSolvePage::CreateControls() {
   strip_->setObjectName(QStringLiteral("PlayNSolveDisplaySetImg"));
   // Seven pixels to the left, the strip's digits stand under the columns.
   strip_->setGeometry(kGridLeft - 7, kGridTop + kGridSide + 8, 255, 16);
-  strip_->setFont(PageFont(11, false));
+  strip_->setFont(FrameFont(11, false));
   strip_->SetFillColor(kStripFill);
   strip_->SetDisplaySet(&Run().DisplaySet);
   strip_->OnMouseUp = [this](QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
@@ -198,7 +183,7 @@ TBaseBtn* TPlayNSolvePage::CreateButton(int top, int tag, const QString& caption
   auto* button = new TBaseBtn(this);
   button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
   button->setToolTip(hint);
-  button->setFont(PageFont(10, true));
+  button->setFont(FrameFont(10, true));
   button->SetFontColor(kCreamText);
   // The drawn look until the skin's faces are put on.
   button->SetFaceWidth(0.96);
@@ -220,8 +205,8 @@ QLabel* TPlayNSolvePage::CreateLabel(const QRect& geometry, const QString& name,
   auto* label = new QLabel(this);
   label->setObjectName(name);
   label->setGeometry(geometry);
-  label->setFont(PageFont(11, bold));
-  label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kCreamText.name()));
+  label->setFont(FrameFont(11, bold));
+  label->setStyleSheet(CreamLabelStyle());
   return label;
 }
 
