@@ -605,10 +605,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (watched == captionLbl_) {
-    auto* mouseEvent = static_cast<QMouseEvent*>(event);
-    if (type == QEvent::MouseButtonPress) FormMouseDown(captionLbl_, mouseEvent);
-    if (type == QEvent::MouseMove) FormMouseMove(captionLbl_, mouseEvent);
-    if (type == QEvent::MouseButtonRelease) FormMouseUp(captionLbl_, mouseEvent);
+    // Only mouse events may be taken as such: the label gets every kind.
+    if (type == QEvent::MouseButtonPress) FormMouseDown(captionLbl_, static_cast<QMouseEvent*>(event));
+    if (type == QEvent::MouseMove) FormMouseMove(captionLbl_, static_cast<QMouseEvent*>(event));
+    if (type == QEvent::MouseButtonRelease) FormMouseUp(captionLbl_, static_cast<QMouseEvent*>(event));
   }
   return QWidget::eventFilter(watched, event);
 }
