@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, each fuzz target
-# for a short while, then the layers without Qt again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# for a short while, then everything again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +15,6 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 bash scripts/fuzz.sh
 
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNOVLET_SANITIZE=ON -DNOVLET_CORE_ONLY=ON
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNOVLET_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
