@@ -19,7 +19,7 @@ else
 fi
 build=build/fuzz
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DNOVLET_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DNOVLET_FUZZ=ON -DNOVLET_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=()
 for source in fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")

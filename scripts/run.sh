@@ -7,8 +7,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release -j "$(nproc)" --target corvex-novlet novlet-tool
+bash scripts/build.sh build/release corvex-novlet novlet-tool
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   echo "run.sh: Corvex Novlet is built (build/release/corvex-novlet), but it is a desktop program" >&2

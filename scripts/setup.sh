@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick
+  weston qt6-wayland
+  desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation2
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, each fuzz target
-# for a short while, then everything again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the normal build with its tests, the
+# packager's build and install, the program on a Wayland compositor, each
+# fuzz target for a short while, then everything again under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,12 +10,14 @@ bash scripts/setup.sh
 
 jobs=$(nproc)
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release -j "$jobs"
+bash scripts/build.sh build/release
 ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+bash tests/packaging/install_check.sh
+bash tests/packaging/acceptance_build_check.sh
+bash scripts/wayland_smoke.sh
 
 bash scripts/fuzz.sh
 
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNOVLET_SANITIZE=ON
-cmake --build build/sanitize -j "$jobs"
+bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DNOVLET_SANITIZE=ON
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

@@ -1,15 +1,13 @@
-# Sourced by the acceptance scripts: builds the program when it is missing,
-# runs it on a private virtual X server, and cleans up whatever happens.
+# Sourced by the acceptance scripts: brings the program up to date (a stale
+# binary would pass or fail for code that is no longer there), runs it on a
+# private virtual X server, and cleans up whatever happens.
 # The caller sets `build` and `script` before sourcing; it gets `program`,
 # `work`, `display`, `win_x`, `win_y`, `win_w`, `win_h`, `window` and the
 # functions below.
 
+bash scripts/setup.sh
+bash scripts/build.sh "$build" corvex-novlet
 program=$build/corvex-novlet
-if [[ ! -x $program ]]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$build" -j "$(nproc)" --target corvex-novlet
-fi
 
 xvfb_pid=
 program_pid=

@@ -3,8 +3,21 @@
 # the program's own share folder once empty), never the users' puzzles and
 # settings, which live in their own data folders.
 set(destdir "$ENV{DESTDIR}")
-set(script_path "${CMAKE_INSTALL_PREFIX}/${NOVLET_BINDIR}/corvex-novlet-uninstall")
-set(share_folder "${CMAKE_INSTALL_PREFIX}/${NOVLET_DATADIR}/corvex-novlet")
+cmake_path(ABSOLUTE_PATH NOVLET_BINDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE bin_folder)
+cmake_path(ABSOLUTE_PATH NOVLET_DATADIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE data_folder)
+set(script_path "${bin_folder}/corvex-novlet-uninstall")
+set(share_folder "${data_folder}/corvex-novlet")
+
+# Paths are compared as text, not as patterns: a staging folder such as
+# .../corvex-novlet-1.0.5+ds/debian/tmp is full of pattern characters.
+function(starts_with out text prefix)
+  string(FIND "${text}" "${prefix}" position)
+  if(position EQUAL 0)
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
 
 function(shell_quote out text)
   string(REPLACE "'" "'\\''" text "${text}")
@@ -18,16 +31,19 @@ string(APPEND lines "remove() { if [ -e \"$1\" ] || [ -L \"$1\" ]; then rm -f --
 
 set(folders "")
 foreach(installed IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
-  if(destdir AND installed MATCHES "^${destdir}")
+  starts_with(staged "${installed}" "${destdir}")
+  if(destdir AND staged)
     string(LENGTH "${destdir}" destdir_length)
     string(SUBSTRING "${installed}" ${destdir_length} -1 installed)
   endif()
   shell_quote(quoted "${installed}")
   string(APPEND lines "remove ${quoted}\n")
   get_filename_component(folder "${installed}" DIRECTORY)
-  while(folder MATCHES "^${share_folder}")
+  starts_with(in_share "${folder}" "${share_folder}")
+  while(in_share)
     list(APPEND folders "${folder}")
     get_filename_component(folder "${folder}" DIRECTORY)
+    starts_with(in_share "${folder}" "${share_folder}")
   endwhile()
 endforeach()
 
