@@ -1,14 +1,20 @@
+// Reading data files, and replacing them through a flushed temporary file and a rename.
 #include "store/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
+
+#include "store/stale_temporary_files.h"
 
 namespace novlet {
 
@@ -62,25 +68,30 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-TFileReadStatus ReadFileInPieces(const std::filesystem::path& path,
+TFileReadResult ReadFileInPieces(const std::filesystem::path& path,
                                  const std::function<bool(std::string_view)>& consume) {
-  TDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  const auto unreadable = [](int error) { return TFileReadResult{TFileReadStatus::Unreadable, std::strerror(error)}; };
+  // Not blocking, so that a pipe in the file's place cannot hang the program.
+  TDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.Get() < 0) {
-    return (errno == ENOENT || errno == ENOTDIR) ? TFileReadStatus::Missing : TFileReadStatus::Unreadable;
+    if (errno == ENOENT || errno == ENOTDIR) return {TFileReadStatus::Missing, {}};
+    return unreadable(errno);
   }
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return TFileReadStatus::Unreadable;
+  if (::fstat(fd.Get(), &info) != 0) return unreadable(errno);
+  if (S_ISDIR(info.st_mode)) return unreadable(EISDIR);
+  if (!S_ISREG(info.st_mode)) return {TFileReadStatus::Unreadable, "not a regular file"};
   // Small files, the options file among them, need no large buffer.
   const auto size = static_cast<std::size_t>(info.st_size);
   std::vector<char> buffer(std::clamp<std::size_t>(size + 1, 4096, kPieceSize));
   for (;;) {
     const ssize_t got = ::read(fd.Get(), buffer.data(), buffer.size());
-    if (got == 0) return TFileReadStatus::Read;
+    if (got == 0) return {};
     if (got < 0) {
       if (errno == EINTR) continue;
-      return TFileReadStatus::Unreadable;
+      return unreadable(errno);
     }
-    if (!consume(std::string_view(buffer.data(), static_cast<std::size_t>(got)))) return TFileReadStatus::Read;
+    if (!consume(std::string_view(buffer.data(), static_cast<std::size_t>(got)))) return {};
   }
 }
 
@@ -89,38 +100,68 @@ TFileContent ReadWholeFile(const std::filesystem::path& path) {
   std::error_code ignored;
   const auto size = std::filesystem::file_size(path, ignored);
   if (size != static_cast<std::uintmax_t>(-1)) content.Text.reserve(static_cast<std::size_t>(size));
-  content.Status = ReadFileInPieces(path, [&](std::string_view piece) {
+  auto read = ReadFileInPieces(path, [&](std::string_view piece) {
     content.Text += piece;
     return true;
   });
+  content.Status = read.Status;
+  content.Reason = std::move(read.Reason);
   if (content.Status != TFileReadStatus::Read) content.Text.clear();
   return content;
 }
 
-TStagedFile::TStagedFile(std::filesystem::path target, std::filesystem::path temporary, int descriptor)
-    : target_(std::move(target)), temporary_(std::move(temporary)), descriptor_(descriptor) {
-  if (descriptor_ < 0) result_ = TStoreResult::Failure(UnableToWriteMessage(target_));
+std::filesystem::path ResolveWriteTarget(const std::filesystem::path& path) {
+  // The limit the system itself puts on a chain of links; a longer one is a
+  // loop, which no read gets through either.
+  constexpr int kMaxLinks = 40;
+  std::filesystem::path current = path;
+  for (int link = 0; link < kMaxLinks; ++link) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(current, error)) return current;
+    const auto pointsTo = std::filesystem::read_symlink(current, error);
+    if (error) return current;
+    current = pointsTo.is_absolute() ? pointsTo : current.parent_path() / pointsTo;
+  }
+  return current;
+}
+
+TStagedFile::TStagedFile(std::filesystem::path target, std::filesystem::path destination,
+                         std::filesystem::path temporary, int descriptor)
+    : target_(std::move(target)),
+      destination_(std::move(destination)),
+      temporary_(std::move(temporary)),
+      descriptor_(descriptor) {
+  if (descriptor_ < 0) Fail();
 }
 
 TStagedFile::TStagedFile(TStagedFile&& other) noexcept
     : target_(std::move(other.target_)),
+      destination_(std::move(other.destination_)),
       temporary_(std::exchange(other.temporary_, {})),
       descriptor_(std::exchange(other.descriptor_, -1)),
+      finished_(other.finished_),
       buffer_(std::move(other.buffer_)),
       result_(std::move(other.result_)) {}
 
 TStagedFile::~TStagedFile() {
-  if (descriptor_ >= 0) ::close(descriptor_);
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  if (descriptor_ >= 0) ::close(descriptor_);
 }
 
 TStagedFile TStagedFile::Begin(const std::filesystem::path& target) {
-  // Hidden and in the target's own folder, so that the rename never crosses
-  // file systems.
-  std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  TStagedFile staged(target, fd >= 0 ? std::filesystem::path(pattern) : std::filesystem::path(), fd);
-  if (fd >= 0 && ::fchmod(fd, PermissionsFor(target)) != 0) staged.Fail();
+  const std::filesystem::path destination = ResolveWriteTarget(target);
+  RemoveStaleTemporaryFiles(destination);
+  // In the destination's own folder, so that the rename never crosses file
+  // systems.
+  std::string pattern = TemporaryFileTemplate(destination);
+  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+  TStagedFile staged(target, destination, fd >= 0 ? std::filesystem::path(pattern) : std::filesystem::path(), fd);
+  if (fd < 0) return staged;
+  // Locked while it lives, so that no clean-up takes it for a stale one. A
+  // file system without locks fails this, and the clean-up's own lock too,
+  // which then leaves the file alone.
+  ::flock(fd, LOCK_EX | LOCK_NB);
+  if (::fchmod(fd, PermissionsFor(destination)) != 0) staged.Fail();
   return staged;
 }
 
@@ -143,10 +184,10 @@ void TStagedFile::Flush() {
 }
 
 void TStagedFile::Finish() {
-  if (descriptor_ < 0) return;
+  if (!result_ || finished_) return;
+  finished_ = true;
   Flush();
   if (result_ && ::fsync(descriptor_) != 0) Fail();
-  if (::close(std::exchange(descriptor_, -1)) != 0) Fail();
 }
 
 void TStagedFile::Fail() { result_ = TStoreResult::Failure(UnableToWriteMessage(target_)); }
@@ -154,12 +195,14 @@ void TStagedFile::Fail() { result_ = TStoreResult::Failure(UnableToWriteMessage(
 TStoreResult TStagedFile::Commit() {
   Finish();
   if (!result_) return result_;
-  if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+  // The descriptor, and with it the lock, is kept until the file is in place.
+  if (std::rename(temporary_.c_str(), destination_.c_str()) != 0) {
     Fail();
     return result_;
   }
   temporary_.clear();
-  SyncFolder(target_.parent_path());
+  ::close(std::exchange(descriptor_, -1));
+  SyncFolder(destination_.parent_path());
   return result_;
 }
 

@@ -1,3 +1,4 @@
+// Reading data files whole or in pieces, and replacing them atomically.
 #pragma once
 
 #include <filesystem>
@@ -15,8 +16,14 @@ namespace novlet {
 
 enum class TFileReadStatus { Read, Missing, Unreadable };
 
+struct TFileReadResult {
+  TFileReadStatus Status = TFileReadStatus::Read;
+  std::string Reason;  // why the file is unreadable, as the system puts it
+};
+
 struct TFileContent {
   TFileReadStatus Status = TFileReadStatus::Missing;
+  std::string Reason;
   std::string Text;
 };
 
@@ -26,11 +33,19 @@ TFileContent ReadWholeFile(const std::filesystem::path& path);
 
 // Reads the file in pieces through one reused buffer, until consume returns
 // false: a collection of many megabytes is scanned without holding it whole.
-TFileReadStatus ReadFileInPieces(const std::filesystem::path& path,
+// Anything but a regular file (a folder, a pipe) is unreadable.
+TFileReadResult ReadFileInPieces(const std::filesystem::path& path,
                                  const std::function<bool(std::string_view)>& consume);
 
-// A new content for a file, written to a temporary file beside it and not
-// yet in place. The temporary file is removed again unless Commit() succeeds.
+// The file a write to path replaces: path itself, or where its chain of
+// symbolic links ends, so that a novlet.dat linked into a synced folder is
+// updated there rather than replaced by a plain file.
+std::filesystem::path ResolveWriteTarget(const std::filesystem::path& path);
+
+// A new content for a file, written to a temporary file beside the file it
+// replaces (ResolveWriteTarget) and not yet in place. The temporary file is
+// removed again unless Commit() succeeds; one a killed process left behind is
+// removed by a later write (stale_temporary_files.h).
 class TStagedFile {
  public:
   // Creates the temporary file; the content follows through Write.
@@ -55,14 +70,17 @@ class TStagedFile {
   TStoreResult Commit();
 
  private:
-  TStagedFile(std::filesystem::path target, std::filesystem::path temporary, int descriptor);
+  TStagedFile(std::filesystem::path target, std::filesystem::path destination, std::filesystem::path temporary,
+              int descriptor);
   void Flush();
   void Finish();
   void Fail();
 
-  std::filesystem::path target_;
+  std::filesystem::path target_;       // as the caller named it, for messages
+  std::filesystem::path destination_;  // the file the rename replaces
   std::filesystem::path temporary_;
   int descriptor_ = -1;
+  bool finished_ = false;
   std::string buffer_;
   TStoreResult result_;
 };

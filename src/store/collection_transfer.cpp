@@ -1,5 +1,7 @@
+// Export, Export All, Import, Backup All and Restore All: whole sections between the collection and other files.
 #include "store/collection_transfer.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -7,31 +9,70 @@
 #include "store/ini_document.h"
 #include "store/ini_file.h"
 #include "store/puzzle_naming.h"
+#include "store/puzzle_record.h"
 #include "store/text_case.h"
 
 namespace novlet {
 
 namespace {
 
-// For a source section name, the target section name, or nothing to skip it.
+// For a source section name, the target section name, or nothing to leave it.
 using TTargetNameOf = std::function<std::optional<std::string>(std::string_view)>;
 
-std::vector<TIniSection> CollectCopies(const std::filesystem::path& source, const TTargetNameOf& targetNameOf) {
-  const std::string text = ReadIniText(source);
-  std::vector<TIniSection> copies;
-  for (const auto& section : DistinctSections(ScanIniSections(text))) {
-    if (auto targetName = targetNameOf(section.Name)) copies.push_back({std::move(*targetName), section.Entries()});
+// Files of other encodings read as garbage sections that would each be
+// skipped; saying what the file is helps the user more.
+std::optional<std::string> NotTextReason(std::string_view text) {
+  using namespace std::string_view_literals;
+  for (const std::string_view mark : {"\xFF\xFE"sv, "\xFE\xFF"sv, "\0\0\xFE\xFF"sv}) {
+    if (text.starts_with(mark)) return "it is UTF-16 or UTF-32 text, not UTF-8";
   }
-  return copies;
+  if (text.find('\0') != std::string_view::npos) return "it holds binary data, not text";
+  return std::nullopt;
 }
 
-TTransferResult AddCopies(const std::filesystem::path& target, const std::vector<TIniSection>& copies) {
-  if (copies.empty()) return {};
+enum class TSourceKind { DataFile, HandedFile };
+
+struct TCollected {
+  TStoreResult Result;
+  std::vector<TIniSection> Copies;
+  int Skipped = 0;
+};
+
+// Reads the source once. A missing source has nothing to copy; one that
+// cannot be read is refused, as reporting "0 copied" would hide the failure.
+// Records that are not whole are left out and counted.
+TCollected CollectCopies(const std::filesystem::path& source, TSourceKind kind, const TTargetNameOf& targetNameOf) {
+  const TFileContent content = ReadIniFile(source);
+  if (content.Status == TFileReadStatus::Unreadable) {
+    return {TStoreResult::Failure(UnableToReadMessage(source, content.Reason)), {}, 0};
+  }
+  if (kind == TSourceKind::HandedFile) {
+    if (auto reason = NotTextReason(content.Text)) return {TStoreResult::Failure(UnableToReadMessage(source, *reason)), {}, 0};
+  }
+  TCollected collected;
+  for (const auto& section : DistinctSections(ScanIniSections(content.Text))) {
+    auto targetName = targetNameOf(section.Name);
+    if (!targetName) continue;
+    if (!IsWholePuzzleRecord(section)) {
+      ++collected.Skipped;
+      continue;
+    }
+    collected.Copies.push_back({std::move(*targetName), section.Entries()});
+  }
+  return collected;
+}
+
+int CopiedCount(const TStoreResult& result, const TCollected& collected) {
+  return result ? static_cast<int>(collected.Copies.size()) : 0;
+}
+
+TTransferResult AddCopies(const std::filesystem::path& target, const TCollected& collected) {
+  if (!collected.Result || collected.Copies.empty()) return {collected.Result, 0, collected.Skipped};
   const auto result = EditIniFile(target, [&](TIniDocument& document) {
-    return document.ReplaceSections(copies) ? TStoreResult::Success()
-                                            : TStoreResult::Failure(UnableToWriteMessage(target));
+    return document.ReplaceSections(collected.Copies) ? TStoreResult::Success()
+                                                      : TStoreResult::Failure(UnableToWriteMessage(target));
   });
-  return {result, result ? static_cast<int>(copies.size()) : 0};
+  return {result, CopiedCount(result, collected), collected.Skipped};
 }
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -43,9 +84,24 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   return !error && canonicalA == canonicalB;
 }
 
-std::optional<TStoreResult> RefuseOwnDataFile(const TDataPaths& files, const std::filesystem::path& target) {
-  for (const auto& own : {files.CollectionFile, files.OptionsFile, files.BackupFile}) {
-    if (SameFile(target, own)) {
+// Whether path lies anywhere below folder, after both are resolved.
+bool InsideFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) return false;
+  const auto resolvedFolder = std::filesystem::canonical(folder, error);
+  if (error) return false;
+  const auto resolvedPath = std::filesystem::weakly_canonical(path, error);
+  if (error) return false;
+  const auto [folderEnd, pathEnd] =
+      std::mismatch(resolvedFolder.begin(), resolvedFolder.end(), resolvedPath.begin(), resolvedPath.end());
+  return folderEnd == resolvedFolder.end() && pathEnd != resolvedPath.end();
+}
+
+std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target) {
+  std::vector<std::filesystem::path> own{files.CollectionFile, files.OptionsFile, files.BackupFile};
+  own.insert(own.end(), files.ProtectedPaths.begin(), files.ProtectedPaths.end());
+  for (const auto& path : own) {
+    if (SameFile(target, path) || InsideFolder(target, path)) {
       return TStoreResult::Failure("Cannot export to " + target.string() +
                                    ": it is one of Corvex Novlet's own data files");
     }
@@ -55,13 +111,13 @@ std::optional<TStoreResult> RefuseOwnDataFile(const TDataPaths& files, const std
 
 TTransferResult ExportSections(const TDataPaths& files, const std::filesystem::path& target,
                                const TTargetNameOf& targetNameOf) {
-  if (auto refusal = RefuseOwnDataFile(files, target)) return {*refusal, 0};
-  const auto copies = CollectCopies(files.CollectionFile, targetNameOf);
-  if (copies.empty()) return {};
+  if (auto refusal = RefuseOwnFile(files, target)) return {*refusal, 0, 0};
+  const auto collected = CollectCopies(files.CollectionFile, TSourceKind::DataFile, targetNameOf);
+  if (!collected.Result || collected.Copies.empty()) return {collected.Result, 0, collected.Skipped};
   TIniDocument exported;
-  exported.ReplaceSections(copies);
+  exported.ReplaceSections(collected.Copies);
   const auto result = ReplaceFileAtomically(target, exported.Text());
-  return {result, result ? static_cast<int>(copies.size()) : 0};
+  return {result, CopiedCount(result, collected), collected.Skipped};
 }
 
 TTargetNameOf SameNameIfAccount(std::string_view userName) {
@@ -86,8 +142,10 @@ void SetEntry(std::vector<TIniEntry>& entries, std::string_view key, std::string
 std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
                                             std::string_view userName) {
   std::vector<std::string> names;
+  // The known account is cut off whole, as an account name may itself hold
+  // an "@" ("ann@corp.example" on a domain-joined machine).
   for (const auto& section : ReadIniSectionNames(collectionFile)) {
-    if (IsAccountSection(section, userName)) names.push_back(BarePuzzleName(section));
+    if (IsAccountSection(section, userName)) names.push_back(section.substr(AccountPrefix(userName).size()));
   }
   return names;
 }
@@ -96,7 +154,9 @@ TTransferResult CopySection(const std::filesystem::path& sourceFile, std::string
                             const std::filesystem::path& targetFile, std::string_view targetSection) {
   const auto found = ReadIniSectionFromFile(sourceFile, sourceSection);
   if (!found) return {};
-  return AddCopies(targetFile, {{std::string(targetSection), found->View().Entries()}});
+  TCollected collected;
+  collected.Copies.push_back({std::string(targetSection), found->View().Entries()});
+  return AddCopies(targetFile, collected);
 }
 
 TTransferResult ExportPuzzle(const TDataPaths& files, std::string_view userName, std::string_view bareName,
@@ -116,22 +176,22 @@ TTransferResult ExportAllPuzzles(const TDataPaths& files, std::string_view userN
 TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName,
                               const std::filesystem::path& source) {
   const std::string prefix = AccountPrefix(userName) + "Imports ";
-  auto copies = CollectCopies(source, [&](std::string_view name) -> std::optional<std::string> {
+  auto collected = CollectCopies(source, TSourceKind::HandedFile, [&](std::string_view name) -> std::optional<std::string> {
     return prefix + BarePuzzleName(name);
   });
-  for (auto& copy : copies) {
+  for (auto& copy : collected.Copies) {
     SetEntry(copy.Entries, "Name", copy.Name);
     SetEntry(copy.Entries, "I", "1");
   }
-  return AddCopies(files.CollectionFile, copies);
+  return AddCopies(files.CollectionFile, collected);
 }
 
 TTransferResult BackupAllPuzzles(const TDataPaths& files, std::string_view userName) {
-  return AddCopies(files.BackupFile, CollectCopies(files.CollectionFile, SameNameIfAccount(userName)));
+  return AddCopies(files.BackupFile, CollectCopies(files.CollectionFile, TSourceKind::DataFile, SameNameIfAccount(userName)));
 }
 
 TTransferResult RestoreAllPuzzles(const TDataPaths& files, std::string_view userName) {
-  return AddCopies(files.CollectionFile, CollectCopies(files.BackupFile, SameNameIfAccount(userName)));
+  return AddCopies(files.CollectionFile, CollectCopies(files.BackupFile, TSourceKind::DataFile, SameNameIfAccount(userName)));
 }
 
 }  // namespace novlet

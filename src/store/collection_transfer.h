@@ -1,3 +1,4 @@
+// The file side of Export, Export All, Import, Backup All and Restore All.
 #pragma once
 
 #include <filesystem>
@@ -10,31 +11,37 @@
 
 // Moving puzzles between the collection and other files: the file side of
 // Export, Export All, Import, Backup All and Restore All. Sections travel key
-// by key as text; no record is interpreted. Each operation reads its source
-// once and replaces its target in one atomic write, so a refused write leaves
-// the target exactly as it was.
+// by key as text. Each operation reads its source once and replaces its
+// target in one atomic write, so a refused write leaves the target exactly as
+// it was. A source that exists but cannot be read is refused with "Unable to
+// read %s" and the reason; a missing one has nothing to copy. Only whole
+// records travel (IsWholePuzzleRecord): a record cut short in a damaged
+// backup must never replace a good one, so it is left out and counted.
 namespace novlet {
 
 struct TTransferResult {
   TStoreResult Result;
   int SectionsCopied = 0;
+  int SectionsSkipped = 0;  // records of the source left out as not whole
 };
 
-// The bare names of the account's puzzles, in file order (the page sorts).
+// The bare names of the account's puzzles, in file order (SortPuzzleNames
+// orders them for the list).
 std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
                                             std::string_view userName);
 
 // Copies the source section's keys, in order, into the target section, which
-// is erased first. A missing source section copies nothing and leaves the
-// target alone.
+// is erased first, whatever the section holds. A missing source section
+// copies nothing and leaves the target alone.
 TTransferResult CopySection(const std::filesystem::path& sourceFile, std::string_view sourceSection,
                             const std::filesystem::path& targetFile, std::string_view targetSection);
 
 // Writes the account's puzzle of that bare name (Export), or all its puzzles
 // in file order (Export All), into a new file replacing the target. With
 // nothing to export the target is not touched. A target that is the
-// collection, the options or the backup file is refused, as replacing it
-// would lose the user's data.
+// collection, the options or the backup file, or one of files.ProtectedPaths
+// or inside one of those that is a folder, is refused, as replacing it would
+// lose the user's data or break the program. Paths are compared resolved.
 TTransferResult ExportPuzzle(const TDataPaths& files, std::string_view userName, std::string_view bareName,
                              const std::filesystem::path& target);
 TTransferResult ExportAllPuzzles(const TDataPaths& files, std::string_view userName,
@@ -42,7 +49,8 @@ TTransferResult ExportAllPuzzles(const TDataPaths& files, std::string_view userN
 
 // Adds every section of the source, whatever its account, to the collection
 // as UserName + "@Imports " + its bare name, with "Name" set to that and "I"
-// to "1"; a puzzle of that name is replaced.
+// to "1"; a puzzle of that name is replaced. A source that is not text (NUL
+// bytes, UTF-16 or UTF-32) is refused as unreadable.
 TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName,
                               const std::filesystem::path& source);
 

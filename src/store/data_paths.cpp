@@ -1,3 +1,4 @@
+// Where the data files live: the data path rule, and making the data folder.
 #include "store/data_paths.h"
 
 #include <cstdlib>
@@ -41,7 +42,7 @@ TDataPaths ResolveDataPaths(const TDataPathInputs& inputs) {
       folder = std::filesystem::path(*inputs.Home) / ".local" / "share" / "corvex-novlet";
     }
   }
-  return {folder, folder / "novlet.dat", folder / "novlet.ini", folder / "novlet.bak"};
+  return {folder, folder / "novlet.dat", folder / "novlet.ini", folder / "novlet.bak", {}};
 }
 
 TStoreResult EnsureDataFolder(const TDataPaths& paths) {

@@ -1,8 +1,10 @@
+// Where the data files live, and which files of the program no export may replace.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "store/store_result.h"
 
@@ -24,6 +26,11 @@ struct TDataPaths {
   std::filesystem::path CollectionFile;  // novlet.dat
   std::filesystem::path OptionsFile;     // novlet.ini
   std::filesystem::path BackupFile;      // novlet.bak
+  // The program's other own files, which no export may replace: for example
+  // the program file, the language file, and the display-set and skin
+  // folders (a folder protects every file below it). The caller fills this;
+  // ResolveDataPaths leaves it empty.
+  std::vector<std::filesystem::path> ProtectedPaths;
 };
 
 // NOVLET_HOME when set and not empty; else the executable's folder when

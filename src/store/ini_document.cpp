@@ -1,9 +1,11 @@
+// The INI text layer: parsing, scanning and editing the text of the data files.
 #include "store/ini_document.h"
 
 #include <algorithm>
 #include <cstring>
 #include <unordered_set>
 
+#include "store/section_name.h"
 #include "store/text_case.h"
 
 namespace novlet {
@@ -209,7 +211,7 @@ std::vector<TIniSectionView> DistinctSections(const std::vector<TIniSectionView>
   distinct.reserve(sections.size());
   std::unordered_set<std::string> seen;
   for (const auto& section : sections) {
-    if (seen.insert(ChangeCase(section.Name, 1)).second) distinct.push_back(section);
+    if (seen.insert(SectionNameKey(section.Name)).second) distinct.push_back(section);
   }
   return distinct;
 }
@@ -227,7 +229,7 @@ void ForEachIniLine(std::string_view text, const std::function<bool(const TIniLi
 }
 
 bool TSectionFilter::InSection(const TIniLine& line) {
-  if (line.SectionName) inside_ = EqualsIgnoringCase(*line.SectionName, section_);
+  if (line.SectionName) inside_ = SameSectionName(*line.SectionName, section_);
   return inside_;
 }
 
@@ -285,14 +287,14 @@ std::vector<std::string> TIniDocument::SectionNames() const {
 
 std::optional<TIniSectionView> TIniDocument::Section(std::string_view section) const {
   for (const auto& candidate : sections_) {
-    if (EqualsIgnoringCase(candidate.Name, section)) return TIniSectionView{candidate.Name, candidate.Body};
+    if (SameSectionName(candidate.Name, section)) return TIniSectionView{candidate.Name, candidate.Body};
   }
   return std::nullopt;
 }
 
 TIniDocument::TSection* TIniDocument::FindSection(std::string_view section) {
   for (auto& candidate : sections_) {
-    if (EqualsIgnoringCase(candidate.Name, section)) return &candidate;
+    if (SameSectionName(candidate.Name, section)) return &candidate;
   }
   return nullptr;
 }
@@ -331,7 +333,7 @@ bool TIniDocument::WriteString(std::string_view section, std::string_view key, s
 }
 
 void TIniDocument::EraseSection(std::string_view section) {
-  std::erase_if(sections_, [&](const TSection& candidate) { return EqualsIgnoringCase(candidate.Name, section); });
+  std::erase_if(sections_, [&](const TSection& candidate) { return SameSectionName(candidate.Name, section); });
 }
 
 bool TIniDocument::ReplaceSection(std::string_view section, const std::vector<TIniEntry>& entries) {
@@ -350,9 +352,9 @@ bool TIniDocument::ReplaceSections(const std::vector<TIniSection>& sections) {
   std::unordered_set<std::string> replaced;
   std::vector<const TIniSection*> added;
   for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
-    if (replaced.insert(ChangeCase(it->Name, 1)).second) added.push_back(&*it);
+    if (replaced.insert(SectionNameKey(it->Name)).second) added.push_back(&*it);
   }
-  std::erase_if(sections_, [&](const TSection& kept) { return replaced.contains(ChangeCase(kept.Name, 1)); });
+  std::erase_if(sections_, [&](const TSection& kept) { return replaced.contains(SectionNameKey(kept.Name)); });
   for (auto it = added.rbegin(); it != added.rend(); ++it) {
     TSection section{(*it)->Name, "[" + (*it)->Name + "]\n", {}};
     for (const auto& entry : (*it)->Entries) section.Body += KeyLine(entry.Key, entry.Value);

@@ -1,3 +1,4 @@
+// The INI text of the data files: scanning it, and editing it as a document.
 #pragma once
 
 #include <functional>
@@ -7,8 +8,9 @@
 #include <vector>
 
 // The INI text the collection, export, backup and options files are made of:
-// "[section]" lines, each followed by its "key=value" lines. Section and key
-// look-ups ignore letter case; keys keep their written order and sections the
+// "[section]" lines, each followed by its "key=value" lines. Key look-ups
+// ignore letter case, and section look-ups too except in the account part of
+// a name (section_name.h); keys keep their written order and sections the
 // order of their creation; lines this layer does not understand (comments,
 // lines without "=") are kept as they are.
 //

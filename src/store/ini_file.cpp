@@ -1,9 +1,11 @@
+// The profile operations on INI files by path: streamed reads, and locked, atomic changes.
 #include "store/ini_file.h"
 
 #include <unordered_set>
 
 #include "store/atomic_file.h"
-#include "store/text_case.h"
+#include "store/data_file_lock.h"
+#include "store/section_name.h"
 
 namespace novlet {
 
@@ -31,7 +33,7 @@ std::size_t EndOfCompleteLines(std::string_view text, std::size_t from) {
 }
 
 // Streams the file's lines to visit, until it returns false.
-TFileReadStatus ForEachFileLine(const std::filesystem::path& path,
+TFileReadResult ForEachFileLine(const std::filesystem::path& path,
                                 const std::function<bool(const TIniLine&)>& visit) {
   std::string pending;
   bool first = true;
@@ -43,7 +45,7 @@ TFileReadStatus ForEachFileLine(const std::filesystem::path& path,
     });
     pending.erase(0, end);
   };
-  const auto status = ReadFileInPieces(path, [&](std::string_view piece) {
+  auto read = ReadFileInPieces(path, [&](std::string_view piece) {
     // Lines already cut off end before the pending text, except a held CR.
     const std::size_t searchFrom = pending.empty() ? 0 : pending.size() - 1;
     pending += piece;
@@ -51,23 +53,25 @@ TFileReadStatus ForEachFileLine(const std::filesystem::path& path,
     visitUpTo(EndOfCompleteLines(pending, searchFrom));
     return !stopped;
   });
-  if (status == TFileReadStatus::Read && !stopped) visitUpTo(pending.size());
-  return status;
+  if (read.Status == TFileReadStatus::Read && !stopped) visitUpTo(pending.size());
+  return read;
 }
 
 }  // namespace
 
-std::string ReadIniText(const std::filesystem::path& path) {
+TFileContent ReadIniFile(const std::filesystem::path& path) {
   auto content = ReadWholeFile(path);
   DropByteOrderMark(content.Text);
-  return std::move(content.Text);
+  return content;
 }
+
+std::string ReadIniText(const std::filesystem::path& path) { return std::move(ReadIniFile(path).Text); }
 
 std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& path) {
   std::vector<std::string> names;
   std::unordered_set<std::string> seen;
   ForEachFileLine(path, [&](const TIniLine& line) {
-    if (line.SectionName && seen.insert(ChangeCase(*line.SectionName, 1)).second) {
+    if (line.SectionName && seen.insert(SectionNameKey(*line.SectionName)).second) {
       names.emplace_back(*line.SectionName);
     }
     return true;
@@ -80,7 +84,7 @@ std::optional<TIniSectionCopy> ReadIniSectionFromFile(const std::filesystem::pat
   ForEachFileLine(path, [&](const TIniLine& line) {
     if (line.SectionName) {
       if (found) return false;
-      if (EqualsIgnoringCase(*line.SectionName, section)) found = TIniSectionCopy{std::string(*line.SectionName), {}};
+      if (SameSectionName(*line.SectionName, section)) found = TIniSectionCopy{std::string(*line.SectionName), {}};
     } else if (found) {
       found->Body += line.Raw;
     }
@@ -103,7 +107,7 @@ std::string ReadIniString(const std::filesystem::path& path, std::string_view se
 bool IniSectionExists(const std::filesystem::path& path, std::string_view section) {
   bool exists = false;
   ForEachFileLine(path, [&](const TIniLine& line) {
-    exists = line.SectionName && EqualsIgnoringCase(*line.SectionName, section);
+    exists = line.SectionName && SameSectionName(*line.SectionName, section);
     return !exists;
   });
   return exists;
@@ -130,11 +134,13 @@ TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_vi
                                const std::vector<TIniEntry>& entries) {
   const auto added = NewSectionText(section, entries);
   if (!added) return TStoreResult::Failure(UnableToWriteMessage(path));
+  const TDataFileLock lock(path);
+  if (!lock.Result()) return lock.Result();
   auto staged = TStagedFile::Begin(path);
   if (!staged.Result()) return staged.Result();
   TSectionFilter filter(section);
   bool endsWithLineBreak = true;
-  const auto status = ForEachFileLine(path, [&](const TIniLine& line) {
+  const auto read = ForEachFileLine(path, [&](const TIniLine& line) {
     if (!filter.InSection(line)) {
       staged.Write(line.Raw);
       endsWithLineBreak = line.Raw.size() > line.Content.size();
@@ -142,7 +148,7 @@ TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_vi
     return true;
   });
   // Replacing a file we could not read would throw away whatever it holds.
-  if (status == TFileReadStatus::Unreadable) return TStoreResult::Failure(UnableToWriteMessage(path));
+  if (read.Status == TFileReadStatus::Unreadable) return TStoreResult::Failure(UnableToWriteMessage(path));
   if (!endsWithLineBreak) staged.Write("\n");
   staged.Write(*added);
   return staged.Commit();
@@ -150,11 +156,12 @@ TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_vi
 
 TStoreResult EditIniFile(const std::filesystem::path& path,
                          const std::function<TStoreResult(TIniDocument&)>& edit) {
-  auto content = ReadWholeFile(path);
+  const TDataFileLock lock(path);
+  if (!lock.Result()) return lock.Result();
+  auto content = ReadIniFile(path);
   if (content.Status == TFileReadStatus::Unreadable) {
     return TStoreResult::Failure(UnableToWriteMessage(path));
   }
-  DropByteOrderMark(content.Text);
   auto document = TIniDocument::Parse(content.Text);
   content.Text.clear();
   content.Text.shrink_to_fit();

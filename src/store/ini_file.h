@@ -1,3 +1,4 @@
+// Reading and changing INI files by path, one profile operation at a time.
 #pragma once
 
 #include <filesystem>
@@ -7,15 +8,17 @@
 #include <string_view>
 #include <vector>
 
+#include "store/atomic_file.h"
 #include "store/ini_document.h"
 #include "store/store_result.h"
 
 // The profile operations on INI files by path. Each one reads the file, works
-// and, when it changes something, replaces the file atomically; no file stays
-// open between operations. A missing file reads as having no sections; a file
-// that exists but cannot be read is never replaced. The operations on one
-// section stream the file through a small buffer, so that a collection of
-// many megabytes is never held whole for one record.
+// and, when it changes something, replaces the file atomically while holding
+// the file's lock (data_file_lock.h); no file stays open between operations.
+// A missing file reads as having no sections; a file that exists but cannot
+// be read is never replaced. The operations on one section stream the file
+// through a small buffer, so that a collection of many megabytes is never
+// held whole for one record.
 namespace novlet {
 
 // A section read from a file, holding its own text.
@@ -25,6 +28,9 @@ struct TIniSectionCopy {
   TIniSectionView View() const { return {Name, Body}; }
 };
 
+// The file's whole text without a leading byte-order mark, and whether it
+// could be read.
+TFileContent ReadIniFile(const std::filesystem::path& path);
 // The file's whole text: empty when the file is missing or unreadable.
 std::string ReadIniText(const std::filesystem::path& path);
 

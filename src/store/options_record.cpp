@@ -1,3 +1,4 @@
+// The options record and its section of novlet.ini.
 #include "store/options_record.h"
 
 #include <optional>
@@ -5,6 +6,7 @@
 #include "store/clock_time_text.h"
 #include "store/ini_file.h"
 #include "store/integer_text.h"
+#include "store/section_name.h"
 
 namespace novlet {
 
@@ -46,12 +48,12 @@ void ChooseLevel(TOptions& options, int level) {
   options.PlayTimeLimit = preset.PlayTimeLimit;
 }
 
-std::string OptionsSectionName(std::string_view userName) { return std::string(userName) + ".Options"; }
+std::string OptionsSectionName(std::string_view userName) { return std::string(userName) + std::string(kOptionsSuffix); }
 std::string LastPlayNSolveSectionName(std::string_view userName) {
-  return std::string(userName) + ".Last_PlayNSolve";
+  return std::string(userName) + std::string(kLastPlayNSolveSuffix);
 }
 std::string LastEnterNDesignSectionName(std::string_view userName) {
-  return std::string(userName) + ".Last_EnterNDesign";
+  return std::string(userName) + std::string(kLastEnterNDesignSuffix);
 }
 
 void ReadOptions(const std::filesystem::path& optionsFile, std::string_view userName, TOptions& options) {

@@ -1,4 +1,10 @@
+// Section names of puzzles, default names, entered names and their order.
 #include "store/puzzle_naming.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "store/text_case.h"
 
 namespace novlet {
 
@@ -26,6 +32,18 @@ std::string BarePuzzleName(std::string_view section) {
 std::string DefaultPuzzleName(std::string_view userName, TDateTime created,
                               const std::array<std::string_view, 12>& monthNames) {
   return CollectionSectionName(userName, FormatCreationDateTime(created, monthNames));
+}
+
+void SortPuzzleNames(std::vector<std::string>& names) {
+  // Each name is folded once rather than at every comparison.
+  std::vector<std::pair<std::string, std::string>> keyed;
+  keyed.reserve(names.size());
+  for (auto& name : names) {
+    std::string folded = ChangeCase(name, 1);
+    keyed.emplace_back(std::move(folded), std::move(name));
+  }
+  std::sort(keyed.begin(), keyed.end());
+  for (std::size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].second);
 }
 
 std::string TrimEnteredName(std::string_view typed) {

@@ -1,8 +1,10 @@
+// How puzzles are named in the files, and how their names sort.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/date_time.h"
 
@@ -24,6 +26,11 @@ std::string BarePuzzleName(std::string_view section);
 // time as "December 5 2026 19:17:16", with the caller's month names.
 std::string DefaultPuzzleName(std::string_view userName, TDateTime created,
                               const std::array<std::string_view, 12>& monthNames = kEnglishMonthNames);
+
+// Sorts bare puzzle names as the collection list and the command line show
+// them: ignoring letter case (text_case.h), and names that differ only in
+// case by their exact text, so that the order is the same on every run.
+void SortPuzzleNames(std::vector<std::string>& names);
 
 // A name as the user typed it, without the blanks and control characters
 // around it, and with any line break inside (a pasted text) made a blank, as

@@ -1,4 +1,8 @@
+// Reading, checking and writing puzzle records.
 #include "store/puzzle_record.h"
+
+#include <algorithm>
+#include <cctype>
 
 #include "engine/geometry.h"
 #include "store/atomic_file.h"
@@ -26,6 +30,15 @@ TDateTime ReadTime(const TIniSectionView& section, std::string_view key, TDateTi
 
 std::string ReadText(const TIniSectionView& section, std::string_view key, const std::string& current) {
   return section.ReadString(key, current);
+}
+
+bool IsHexBoard(std::string_view text, std::size_t cells) {
+  return text.size() == 2 * cells &&
+         std::all_of(text.begin(), text.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+}
+
+bool IsGridNotes(std::string_view text, std::size_t cells) {
+  return !text.empty() && text.back() == '|' && static_cast<std::size_t>(std::count(text.begin(), text.end(), '|')) == cells;
 }
 
 }  // namespace
@@ -96,6 +109,20 @@ bool PuzzleRecordFromSection(const TIniSectionView& section, TNovletFileData& re
   read.Status = ReadByte(section, "S", read.Status);
   record = std::move(read);
   return true;
+}
+
+bool IsWholePuzzleRecord(const TIniSectionView& section) {
+  // Only the keys that decide, read as PuzzleRecordFromSection reads them:
+  // batched transfers check thousands of records.
+  const TNovletFileData defaults;
+  const std::int32_t width = ReadInteger(section, "Nc", defaults.BoxWidth);
+  const std::int32_t height = ReadInteger(section, "Nr", defaults.BoxHeight);
+  if (!FindBoxShape(width, height)) return false;
+  const auto cells = static_cast<std::size_t>(width * height * width * height);
+  const std::string grid = section.ReadString("M3", "");
+  const std::string notes = section.ReadString("M4", "");
+  return IsHexBoard(section.ReadString("M1", ""), cells) && IsHexBoard(section.ReadString("M2", ""), cells) &&
+         (grid.empty() || IsHexBoard(grid, cells)) && (notes.empty() || IsGridNotes(notes, cells));
 }
 
 bool ReadPuzzleRecord(const std::filesystem::path& path, std::string_view section, TNovletFileData& record) {

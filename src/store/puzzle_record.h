@@ -1,3 +1,4 @@
+// The puzzle record and its section in a file.
 #pragma once
 
 #include <cstdint>
@@ -69,6 +70,13 @@ std::vector<TIniEntry> PuzzleRecordEntries(const TNovletFileData& record);
 // the result is false and the record keeps its defaults, as for a missing
 // section, so that no board is ever set up with a shape the engine lacks.
 bool PuzzleRecordFromSection(const TIniSectionView& section, TNovletFileData& record);
+
+// Whether the section reads as a whole record of its box shape: one of the
+// 19 shapes, "M1" and "M2" exactly 2 x N x N hexadecimal digits, "M3" empty
+// or as long, "M4" empty or a pencil-note record of exactly N x N fields. A
+// record cut short by a crash or a damaged copy is not, so that it never
+// replaces one that is.
+bool IsWholePuzzleRecord(const TIniSectionView& section);
 
 // Resets the record, then reads the section. False, with the defaults, when
 // the file or the section is missing or the box shape is refused.

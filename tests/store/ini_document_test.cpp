@@ -1,3 +1,4 @@
+// Tests of the INI text: parsing, look-ups and edits as the profile functions make them.
 #include "store/ini_document.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,14 @@
 namespace novlet {
 namespace {
 
-TEST(IniDocument, LooksUpSectionsAndKeysIgnoringCaseAndKeepsOrder) {
+TEST(IniDocument, LooksUpPuzzleNamesAndKeysIgnoringCaseButAccountsExactlyAndKeepsOrder) {
   const auto document = TIniDocument::Parse(
       "[Alice@One]\nName=Alice@One\nL=2\n[bob@Two]\nS=3\nL=1\n[ALICE@three]\n");
   EXPECT_EQ(document.SectionNames(), (std::vector<std::string>{"Alice@One", "bob@Two", "ALICE@three"}));
-  ASSERT_TRUE(document.HasSection("alice@one"));
-  EXPECT_EQ(document.Section("ALICE@ONE")->ReadString("l", "?"), "2");
-  EXPECT_EQ(document.Section("Bob@two")->KeyNames(), (std::vector<std::string>{"S", "L"}));
+  ASSERT_TRUE(document.HasSection("Alice@one"));
+  EXPECT_FALSE(document.HasSection("alice@One"));
+  EXPECT_EQ(document.Section("Alice@ONE")->ReadString("l", "?"), "2");
+  EXPECT_EQ(document.Section("bob@two")->KeyNames(), (std::vector<std::string>{"S", "L"}));
   EXPECT_EQ(document.Section("bob@Two")->ReadString("missing", "fallback"), "fallback");
   EXPECT_FALSE(document.HasSection("Alice@Two"));
 }
@@ -104,7 +106,7 @@ TEST(IniDocument, LongValuesAndManySectionsComeBackWhole) {
   const auto sections = ScanIniSections(text);
   ASSERT_EQ(sections.size(), 2000u);
   EXPECT_EQ(sections[1999].Name, "Some User@A fairly long puzzle name number 1999");
-  EXPECT_EQ(TIniDocument::Parse(text).Section("some user@a fairly long puzzle name number 7")->ReadString("U", ""),
+  EXPECT_EQ(TIniDocument::Parse(text).Section("Some User@a fairly long puzzle name number 7")->ReadString("U", ""),
             history);
 }
 

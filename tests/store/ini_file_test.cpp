@@ -1,12 +1,17 @@
+// Tests of the INI file operations: streamed reads, atomic and locked replacement.
 #include "store/ini_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
 
 #include "store/atomic_file.h"
+#include "store/data_file_lock.h"
+#include "store/stale_temporary_files.h"
 #include "temp_folder.h"
 
 namespace novlet {
@@ -149,6 +154,62 @@ TEST(IniFile, ACancelledEditWritesNothing) {
     return TStoreResult::Failure("changed my mind");
   });
   EXPECT_EQ(result.Message, "changed my mind");
+  EXPECT_EQ(FileText(path), "[A]\nk=old\n");
+}
+
+TEST(IniFile, WritesThroughASymbolicLinkReplaceTheFileItLeadsTo) {
+  TTempFolder folder;
+  std::filesystem::create_directory(folder / "synced");
+  WriteFileText(folder / "synced" / "novlet.dat", "[A]\nk=1\n");
+  std::filesystem::create_symlink("synced/novlet.dat", folder / "novlet.dat");
+  ASSERT_TRUE(WriteIniString(folder / "novlet.dat", "A", "k", "2"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "novlet.dat"));
+  EXPECT_EQ(FileText(folder / "synced" / "novlet.dat"), "[A]\nk=2\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "synced"), {}), 1) << "no temporary or lock left";
+}
+
+// A killed write leaves its temporary file; a later write of the same file,
+// or the start, removes it unless a live writer may still own it.
+TEST(IniFile, WritesAndTheStartRemoveOnlyStaleTemporaryFilesOfTheirOwnFiles) {
+  TTempFolder folder;
+  const struct {
+    const char* Name;
+    bool Old;
+    bool GoneAfterWrite;
+    bool GoneAfterStart;
+  } files[] = {
+      {".novlet.dat.k1Ll3d", true, true, true},
+      {".novlet.dat.fResh1", false, false, false},  // its lock may not be taken yet
+      {".novlet.dat.L1ve22", true, false, true},    // locked by a live writer until the start
+      {".novlet.ini.k1Ll3d", true, false, true},    // another data file's
+      {".novlet.dat.notmine", true, false, false},
+  };
+  for (const auto& file : files) {
+    WriteFileText(folder / file.Name, "x");
+    const auto age = std::chrono::minutes(file.Old ? 5 : 0);
+    std::filesystem::last_write_time(folder / file.Name, std::filesystem::file_time_type::clock::now() - age);
+  }
+  const int live = ::open((folder / ".novlet.dat.L1ve22").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(live, LOCK_EX), 0);
+  ASSERT_TRUE(WriteIniString(folder / "novlet.dat", "A", "k", "v"));
+  for (const auto& file : files) EXPECT_EQ(!std::filesystem::exists(folder / file.Name), file.GoneAfterWrite) << file.Name;
+  ::close(live);
+  RemoveStaleDataTemporaryFiles(ResolveDataPaths({folder.Path(), true, std::nullopt, std::nullopt, std::nullopt}));
+  for (const auto& file : files) EXPECT_EQ(!std::filesystem::exists(folder / file.Name), file.GoneAfterStart) << file.Name;
+}
+
+TEST(IniFile, AWriteWaitsBrieflyForAnotherWritersLockAndThenRefuses) {
+  TTempFolder folder;
+  const auto path = folder / "novlet.dat";
+  WriteFileText(path, "[A]\nk=old\n");
+  {
+    const TDataFileLock otherWriter(path);
+    ASSERT_TRUE(otherWriter.Result());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(WriteIniString(path, "A", "k", "new").Message,
+              "Unable to write to " + path.string() + ": it is in use by another program; please try again");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  }
   EXPECT_EQ(FileText(path), "[A]\nk=old\n");
 }
 

@@ -1,3 +1,4 @@
+// Tests of the puzzle record, its checks and the naming of puzzles.
 #include "store/puzzle_record.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ TEST(PuzzleRecord, EveryFieldRoundTripsInTheDocumentedKeyOrder) {
   EXPECT_EQ(ReadIniString(path, record.Name, "O", ""), "Self");
   EXPECT_EQ(ReadIniString(path, record.Name, "I", ""), "1");
   TNovletFileData read;
-  ASSERT_TRUE(ReadPuzzleRecord(path, "ALICE@evening PUZZLE", read));
+  ASSERT_TRUE(ReadPuzzleRecord(path, "alice@EVENING puzzle", read));
   EXPECT_EQ(read, record);
 }
 
@@ -114,6 +115,21 @@ TEST(PuzzleRecord, BoxShapesOutsideTheNineteenRefuseTheRecord) {
   EXPECT_TRUE(ReadPuzzleRecord(path, "ok", read));
 }
 
+TEST(PuzzleRecord, OnlyRecordsWithEveryBoardWholeForTheirShapeAreWhole) {
+  const std::string hex = std::string(81, 'a') + std::string(81, '0');
+  const std::string boards = "M1=" + hex + "\nM2=" + hex + "\n";
+  const std::pair<std::string, bool> cases[] = {
+      {boards, true},  // a design: no grid, no notes
+      {boards + "M3=" + hex + "\nM4=1,2" + std::string(81, '|'), true},
+      {"M1=" + hex.substr(1) + "\nM2=" + hex, false},  // cut short
+      {boards + "M3=" + hex.substr(1) + "g", false},
+      {boards + "M4=" + std::string(80, '|'), false},
+      {boards + "M4=" + std::string(81, '|') + "3,4", false},
+      {"Nc=4\nNr=4\n" + boards, false},
+  };
+  for (const auto& [body, whole] : cases) EXPECT_EQ(IsWholePuzzleRecord({"u@p", body}), whole) << body;
+}
+
 TEST(PuzzleRecord, StoringOverASectionLeavesNoOldKeyAndKeepsOtherSections) {
   TTempFolder folder;
   const auto path = folder / "novlet.dat";
@@ -145,7 +161,7 @@ TEST(PuzzleRecord, SectionExistsAndEraseReportTheFileAsItIs) {
   EXPECT_FALSE(SectionExistsInFile(path, "u@p"));
   EXPECT_FALSE(EraseSectionInFile(path, "u@p"));
   ASSERT_TRUE(WritePuzzleRecord(path, "u@p", {}));
-  EXPECT_TRUE(SectionExistsInFile(path, "U@P"));
+  EXPECT_TRUE(SectionExistsInFile(path, "u@P"));
   EXPECT_TRUE(EraseSectionInFile(path, "u@p"));
   EXPECT_FALSE(SectionExistsInFile(path, "u@p"));
   EXPECT_TRUE(EraseSectionInFile(path, "u@p")) << "already gone";
@@ -163,6 +179,12 @@ TEST(PuzzleNaming, AccountsAreSeparatedByTheFirstAtSign) {
   EXPECT_EQ(TrimEnteredName(" \t My puzzle\r\n"), "My puzzle");
   EXPECT_EQ(TrimEnteredName("two\nlines"), "two lines");
   EXPECT_EQ(TrimEnteredName("  \x01 "), "");
+}
+
+TEST(PuzzleNaming, NamesSortIgnoringCaseWithTheExactTextBreakingTies) {
+  std::vector<std::string> names{"beta", "Ärger", "Alpha", "ärger", "alpha", "Beta", "10", "Zulu"};
+  SortPuzzleNames(names);
+  EXPECT_EQ(names, (std::vector<std::string>{"10", "Alpha", "alpha", "Beta", "beta", "Zulu", "Ärger", "ärger"}));
 }
 
 }  // namespace
