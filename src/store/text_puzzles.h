@@ -1,0 +1,76 @@
+// Reading puzzles from the plain-text forms people pass them around in, and writing a puzzle's one-line form.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/geometry.h"
+
+namespace novlet {
+
+enum class TTextPuzzleState : std::uint8_t {
+  Unreadable,        // the text is not a puzzle of an offered shape; Reason says why
+  Read,              // read, not checked yet
+  Solvable,          // checked: exactly one solution, in Solution
+  NoSolution,        // checked: the search found none
+  SeveralSolutions,  // checked: two or more, SolutionCount of them
+  TooFewGivens,      // checked: too few givens for the search to decide
+};
+
+struct TTextPuzzle {
+  int Line = 0;  // 1-based line of the text where the puzzle starts
+  // The shape the puzzle was read in; left 3 x 3 when it was refused before one was settled.
+  int BoxWidth = 3;
+  int BoxHeight = 3;
+  TBoard Givens;
+  TBoard Solution;
+  int SolutionCount = 0;
+  TTextPuzzleState State = TTextPuzzleState::Read;
+  // Why the puzzle is neither Read nor Solvable, led by the line it concerns:
+  // "line 4: 80 cells, expected 81".
+  std::string Reason;
+
+  TGeometry Geometry() const;
+};
+
+// The box shape assumed for an N x N board when the user names none: boxes as
+// square as possible and wider than high (6 x 6 is "3 x 2", 12 x 12 "4 x 3").
+// Nothing for a size no box shape has.
+std::optional<TGeometry> UsualShape(int gridSize);
+
+// Reads every puzzle in the text; a given shape overrides the usual one.
+//
+// Line ends may be "\n", "\r\n" or "\r"; byte-order marks at the start and
+// blanks (spaces, tabs) at the end of lines are dropped. Lines that are empty
+// or start with "#" are comments. A cell is "1".."9" or "A".."G" (either case,
+// 10..16), or an empty cell: ".", "0", "-" or "_".
+//
+// A frame line holds only "|", "-", "+", "=" and blanks, but one whose every
+// "-" stands alone, with no "+" or "=", is a row of empty cells ("- - - | - -").
+//
+// How the text is split. It is a file of one-line puzzles when one of its
+// lines, frame lines aside, holds more than 16 characters other than blanks
+// and "|", "+", "=" (no grid row is that long); or when every such line holds
+// exactly 16 and they are 4 x 4 puzzles: the given shape is 2 x 2 or, with
+// none given, they are not 16 lines (16 lines of 16 are a 16 x 16 grid). Then
+// every non-comment line is one puzzle: its first word holds the N x N cells
+// in row order, and what follows a blank or tab (a rating, a source) is
+// ignored; without a given shape the word's length decides N.
+// Otherwise the text is one grid-form puzzle starting at its first
+// non-comment line: every line but comments and frame lines is a row of
+// cells, one character each, with blanks and "|", "+", "=" between cells
+// ignored; without a given shape N is the cell count most rows have.
+//
+// Every puzzle found is returned in text order, read or refused with its
+// reason; a text without rows gives none.
+std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optional<TGeometry>& shape = std::nullopt);
+
+// The one-line form of a board: N x N characters in row order, "1".."9",
+// "A".."G" for 10..16, "." for an empty cell.
+std::string BoardToPuzzleLine(const TGeometry& g, const TBoard& board);
+
+}  // namespace novlet

@@ -1,0 +1,147 @@
+// Tests of reading puzzles from text, writing their one-line form and checking them with the engine.
+#include "store/text_puzzles.h"
+
+#include <gtest/gtest.h>
+
+#include "store/text_puzzle_check.h"
+
+namespace novlet {
+namespace {
+
+const std::string kPuzzle = "..4.6.92..3..71.6.....9287..19.47.32...1..7.......6..8.6..53..727......5..5.1....";
+const std::string kSolution = "784365921932871564156492873819547632643128759527936418468253197271689345395714286";
+const std::string kBig =
+    "GA7.95DF6.2BEC.8..54E.289D.A13B7D..1.3...5E4.G9.E..9G.14FC.7.D2A.5..C.9.EB..2.G.C3G8.14EAF5.96.....B"
+    ".A56....4F1E6E.28DB.1.4.3AC5B.AC..G354F.D.892.3.14A..6B8C5EF74.ED.F..A.CG1..5F...E..D3.G.4A289.547C."
+    "3.AF6BD.3B.D5.E14.76A9F..G6.F93BC.D18E5.4C.FA.6DB9857231";
+
+std::optional<TGeometry> Shape(int boxWidth, int boxHeight) {
+  TGeometry g;
+  g.SetBoxShape(boxWidth, boxHeight);
+  return g;
+}
+
+// An empty 9 x 9 line with the given characters at the given indexes.
+std::string Cells(std::initializer_list<std::pair<int, char>> cells, std::string line = std::string(81, '.')) {
+  for (const auto& [index, c] : cells) line[index] = c;
+  return line;
+}
+
+// A 9 x 9 line laid out as a grid, with a frame line between bands when one is given.
+std::string Grid(std::string_view line, std::string_view cellGap, std::string_view boxGap, std::string_view frame) {
+  std::string text;
+  for (int row = 0; row < 9; ++row) {
+    if (row % 3 == 0 && row > 0 && !frame.empty()) text += std::string(frame) + "\n";
+    for (int column = 0; column < 9; ++column) {
+      text += line[row * 9 + column];
+      if (column < 8) text += column % 3 == 2 ? boxGap : cellGap;
+    }
+    text += "\n";
+  }
+  return text;
+}
+
+// "WxH @line one-line-form" for a puzzle read, the reason for one refused.
+std::vector<std::string> Summaries(std::string_view text, const std::optional<TGeometry>& shape = std::nullopt) {
+  std::vector<std::string> summaries;
+  for (const TTextPuzzle& p : ReadTextPuzzles(text, shape)) {
+    summaries.push_back(p.State == TTextPuzzleState::Unreadable
+                            ? p.Reason
+                            : std::to_string(p.BoxWidth) + "x" + std::to_string(p.BoxHeight) + " @" +
+                                  std::to_string(p.Line) + " " + BoardToPuzzleLine(p.Geometry(), p.Givens));
+  }
+  return summaries;
+}
+
+struct TReadCase {
+  std::string Text;
+  std::optional<TGeometry> Shape;
+  std::vector<std::string> Expected;
+};
+
+TEST(TextPuzzles, ReadsEveryFormAndRefusesWithLineAndReason) {
+  const std::string read = "3x3 @1 " + kPuzzle, mixedEmpties = Cells({{0, '0'}, {1, '-'}, {3, '_'}}, kPuzzle);
+  const std::string sixBySix = Cells({{0, '1'}, {8, '1'}}, std::string(36, '.'));
+  const std::string small = "1.3..2...4.1....", bigLower = "ga7" + kBig.substr(3);
+  std::string bigGrid;
+  for (int row = 0; row < 16; ++row) bigGrid += kBig.substr(row * 16, 16) + " \n";
+  const TReadCase cases[] = {
+      {mixedEmpties + "\t2.3 rating\n", {}, {read}},
+      {"\xEF\xBB\xBF# set\r\n\r\n" + kPuzzle + "  \r\n  # done\r\n" + kPuzzle + " hard\r\n",
+       {},
+       {"3x3 @3 " + kPuzzle, "3x3 @5 " + kPuzzle}},
+      {"# a grid\n" + Grid(kPuzzle, "", "", ""), {}, {"3x3 @2 " + kPuzzle}},
+      {Grid(kPuzzle, " ", " | ", "---------------------"), {}, {read}},
+      {"+=====+\n" + Grid(std::string("5") + std::string(80, '-'), " ", "|", "- - -+- - -+- - -") + "+-----+\n",
+       {},
+       {"3x3 @1 5" + std::string(80, '.')}},
+      {sixBySix, {}, {"line 1: \"1\" twice in box 1"}},
+      {sixBySix, Shape(2, 3), {"2x3 @1 " + sixBySix}},
+      {"1.....\n......\n.1....\n......\n......\n......\n",
+       {},
+       {"3x2 @1 1" + std::string(12, '.') + "1" + std::string(22, '.')}},
+      {bigLower, {}, {"4x4 @1 " + kBig}},
+      {bigGrid, {}, {"4x4 @1 " + kBig}},
+      {small + "\n" + small, {}, {"2x2 @1 " + small, "2x2 @2 " + small}},
+      {kPuzzle.substr(0, 80) + "\n" + kPuzzle + "5",
+       {},
+       {"line 1: 80 cells, expected 81", "line 2: 82 cells, expected 81"}},
+      {kPuzzle, Shape(2, 3), {"line 1: 81 cells, expected 36"}},
+      {Cells({{5, 'x'}}), {}, {"line 1, character 6: \"x\" is neither a value nor an empty cell"}},
+      {Cells({{0, 'A'}}), {}, {"line 1, character 1: \"A\" is 10, above the largest value 9"}},
+      {"\x01" + kBig.substr(1), {}, {"line 1, character 1: byte 0x01 is neither a value nor an empty cell"}},
+      {"h" + kBig.substr(1), {}, {"line 1, character 1: \"h\" is neither a value nor an empty cell"}},
+      {Cells({{0, '5'}, {3, '5'}}), {}, {"line 1: \"5\" twice in row 1"}},
+      {Cells({{0, '5'}, {27, '5'}}), {}, {"line 1: \"5\" twice in column 1"}},
+      {Cells({{0, '5'}, {10, '5'}}), {}, {"line 1: \"5\" twice in box 1"}},
+      {Grid(kPuzzle, "", "", "").erase(10, 1), {}, {"line 2: 8 cells, expected 9"}},
+      {Grid(kPuzzle, "", "", "").substr(10), {}, {"line 1: 8 rows, expected 9"}},
+      {"1234567\n-------\n", {}, {"line 1: rows of 7 cells, expected 4, 6, 8, 9, 10, 12, 14, 15 or 16"}},
+      {"# nothing\n---+---\n", {}, {}},
+  };
+  for (const TReadCase& c : cases) EXPECT_EQ(Summaries(c.Text, c.Shape), c.Expected) << c.Text;
+}
+
+TEST(TextPuzzles, UsualShapesAreTheSquarestWiderThanHigh) {
+  std::string shapes;
+  for (int n = 1; n <= 17; ++n) {
+    if (const auto g = UsualShape(n)) shapes += std::to_string(g->BoxWidth) + "x" + std::to_string(g->BoxHeight) + " ";
+  }
+  EXPECT_EQ(shapes, "2x2 3x2 4x2 3x3 5x2 4x3 7x2 5x3 4x4 ");
+}
+
+TEST(TextPuzzles, CheckTakesOnlyPuzzlesWithOneSolution) {
+  auto blanked = [](std::string_view values) {
+    std::string line = kSolution;
+    for (char& c : line) c = values.find(c) == std::string_view::npos ? c : '.';
+    return line;
+  };
+  const struct {
+    std::string Line;
+    TTextPuzzleState State;
+    std::string Reason;
+  } cases[] = {
+      {kPuzzle, TTextPuzzleState::Solvable, ""},
+      {kBig, TTextPuzzleState::Solvable, ""},
+      {Cells({{0, '1'}}, kPuzzle), TTextPuzzleState::NoSolution, "line 1: no solution found"},
+      {blanked("12"), TTextPuzzleState::SeveralSolutions, "line 1: several solutions (8)"},
+      {blanked("123"), TTextPuzzleState::SeveralSolutions, "line 1: several solutions (10+)"},
+      {kSolution.substr(0, 15) + std::string(66, '.'), TTextPuzzleState::TooFewGivens,
+       "line 1: 15 givens, too few to check (at least 16)"},
+      {kSolution.substr(0, 16) + std::string(65, '.'), TTextPuzzleState::NoSolution, "line 1: no solution found"},
+      {kPuzzle.substr(1), TTextPuzzleState::Unreadable, "line 1: 80 cells, expected 81"},
+  };
+  TNovletEngine engine;
+  for (const auto& c : cases) {
+    TTextPuzzle puzzle = ReadTextPuzzles(c.Line).front();
+    EXPECT_EQ(CheckTextPuzzle(engine, puzzle), c.State == TTextPuzzleState::Solvable) << c.Line;
+    EXPECT_EQ(puzzle.State, c.State) << c.Line;
+    EXPECT_EQ(puzzle.Reason, c.Reason) << c.Line;
+    if (c.Line == kPuzzle) {
+      EXPECT_EQ(BoardToPuzzleLine(puzzle.Geometry(), puzzle.Solution), kSolution);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace novlet
