@@ -1,7 +1,7 @@
-// What the player waits for on the Play & Solve page: from a key released in
-// a 16 x 16 grid to the grid repainted, through the real page and window
+// What the player waits for on the Play & Solve page, through the real page
+// and window: from a key released in a 16 x 16 grid to the grid repainted
 // (the entry, its history record, the candidates recomputed, the status
-// update and the repaint).
+// update and the repaint), and a switch to another page and back.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -17,6 +17,7 @@
 #include "game/main_form.h"
 #include "game/novlet_grid.h"
 #include "game/play_n_solve_page.h"
+#include "ui/base_btn.h"
 
 namespace {
 
@@ -34,16 +35,15 @@ struct TPlayedGame {
     Form = std::make_unique<TMainForm>(std::move(setup));
     Form->show();
     Form->MainTimer()->stop();
-    Form->Run().Engine.Random().Seed(5);
-    TPlayNSolvePage& page = *Form->PlayNSolvePage();
-    page.NovletGridsPopupMenuClick(page.NovletGridsPopupMenu()->findChild<QAction*>(QStringLiteral("S4X4")));
-    Grid = page.PlayNSolveNovletGrid();
+    Form->Engine().Random().Seed(5);
+    Page = static_cast<TPlayNSolvePage*>(Form->Page(TPageKind::PlayNSolve));
+    Page->NovletGridsPopupMenuClick(4, 4);
+    Grid = Page->PlayNSolveNovletGrid();
     // The first open cell takes the keys.
-    const TRunState& run = Form->Run();
     for (int i = 0; i < 256; ++i) {
       const int c = i % 16 + 1;
       const int r = i / 16 + 1;
-      if (run.PuzzleTexts.at(c, r).empty()) {
+      if (!Page->Session().IsGiven(c, r)) {
         Grid->SelectCell(c - 1, r - 1);
         break;
       }
@@ -57,8 +57,15 @@ struct TPlayedGame {
     QApplication::sendEvent(Grid, &release);
   }
 
+  // A page button clicked, and the window painted until the page shows.
+  void SwitchTo(std::size_t pageIndex) {
+    Form->PageButtons()[pageIndex]->Click();
+    Form->repaint();
+  }
+
   QTemporaryDir Folder;
   std::unique_ptr<TMainForm> Form;
+  TPlayNSolvePage* Page = nullptr;
   TNovletGrid* Grid = nullptr;
 };
 
@@ -74,12 +81,25 @@ void KeyReleaseToRepaint16x16(benchmark::State& state) {
     // The history grows by one record a key; keep it at a game's length.
     if (++releases % 500 == 0) {
       state.PauseTiming();
-      game.Form->Run().CurrentGame.History.clear();
+      game.Page->PlayNSolveRestartBtnClick();
       state.ResumeTiming();
     }
   }
 }
 BENCHMARK(KeyReleaseToRepaint16x16)->Unit(benchmark::kMillisecond);
+
+// Leaving the page stores the game into its last-game section; coming back
+// loads it again. Both ways count, each to the new page painted.
+void PageSwitchAndBack16x16(benchmark::State& state) {
+  TPlayedGame game;
+  game.Release(Qt::Key_1);
+  for (auto _ : state) {
+    game.SwitchTo(3);
+    game.SwitchTo(0);
+  }
+  if (!game.Form->GameState().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
+}
+BENCHMARK(PageSwitchAndBack16x16)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

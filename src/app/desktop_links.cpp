@@ -1,9 +1,11 @@
+// The desktop's services for the program: web pages and the desktop launcher.
 #include "app/desktop_links.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QUrl>
 
@@ -42,7 +44,12 @@ QString StringValue(QString value) {
 
 TDesktopLinks::TDesktopLinks(TLauncher launcher) : launcher_(std::move(launcher)) {}
 
-bool TDesktopLinks::OpenWebPage(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool TDesktopLinks::OpenWebPage(const QString& url) {
+  if (QDesktopServices::openUrl(QUrl(url))) return true;
+  // A platform without desktop services (a bare session, a kiosk) still has
+  // the desktop's own opener.
+  return QProcess::startDetached(QStringLiteral("xdg-open"), {url});
+}
 
 QString TDesktopLinks::LauncherPath() const {
   return QDir(launcher_.DesktopFolder).filePath(QString::fromLatin1(kDesktopLauncherName));

@@ -6,13 +6,15 @@
 #include "app/program_folders.h"
 #include "app/single_instance.h"
 #include "app/startup_probe.h"
+#include "app/stop_signals.h"
 #include "app/uninstaller.h"
+#include "game/event_wait.h"
 #include "game/main_form.h"
 #include "store/account_name.h"
+#include "store/stale_temporary_files.h"
 #include "ui/intro_form.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -45,13 +47,14 @@ int RunUninstall(int argc, char** argv) {
   return 0;
 }
 
-void ShowSplash(const TProgramFolders& folders) {
+// While the splash shows, nothing but painting happens: the main timer
+// waits and a second start's request is answered afterwards.
+void ShowSplash(const TProgramFolders& folders, QTimer& mainTimer) {
+  mainTimer.stop();
   ShowIntro(QString::fromStdString(folders.SkinFolder().string()));
-  QCoreApplication::processEvents();
-  QEventLoop wait;
-  QTimer::singleShot(kSplashMilliseconds, &wait, &QEventLoop::quit);
-  wait.exec();
+  WaitPaintingOnly(kSplashMilliseconds);
   DestroyIntro();
+  mainTimer.start();
 }
 
 TDesktopLinks::TLauncher LauncherFor(const TProgramFolders& folders) {
@@ -79,11 +82,26 @@ int RunProgram(int argc, char** argv) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("corvex-novlet"));
+  // The desktop matches the window to its menu entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.corvexsoftware.novlet"));
   const TProgramFolders folders = ResolveProgramFolders(ProgramFolder());
+
+  // A stop signal closes the program as a second start's request does, also
+  // one that comes while the window is still being made.
+  TMainForm* running = nullptr;
+  bool stopAsked = false;
+  HandleStopSignals([&running, &stopAsked] {
+    if (running)
+      running->CloseWithoutAsking();
+    else
+      stopAsked = true;
+  });
 
   TSingleInstance instance(InstanceName(folders));
   if (instance.SendToRunningInstance(TInstanceRequest::Raise)) return 0;
   instance.Listen();
+  // What a killed write left behind goes now, before anything is written.
+  RemoveStaleDataTemporaryFiles(folders.Data);
 
   TDesktopLinks desktopLinks(LauncherFor(folders));
   TMainFormSetup setup;
@@ -91,11 +109,16 @@ int RunProgram(int argc, char** argv) {
   if (commandLine.AskQuitAtStart) setup.StartupFlags |= StartupAskQuit;
   setup.ShellLinks = &desktopLinks;
   TMainForm mainForm(std::move(setup));
+  running = &mainForm;
+  if (stopAsked) {
+    mainForm.CloseWithoutAsking();
+    return 0;
+  }
   const std::int64_t probeLaunch = StartupProbeLaunchTime();
   if (probeLaunch > 0)
     new TStartupProbe(&mainForm, probeLaunch);
   else if ((mainForm.StartupFlags() & StartupWindowCreated) && (mainForm.StartupFlags() & StartupShowSplash))
-    ShowSplash(folders);
+    ShowSplash(folders, *mainForm.MainTimer());
 
   mainForm.show();
   mainForm.activateWindow();
@@ -103,7 +126,7 @@ int RunProgram(int argc, char** argv) {
     if (request == TInstanceRequest::Raise)
       mainForm.FormRestore();
     else
-      mainForm.close();
+      mainForm.CloseWithoutAsking();
   });
   return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// Where the program, its resources and the user's data are found.
 #include "app/program_folders.h"
 
 #include <system_error>
@@ -27,6 +28,10 @@ TProgramFolders ResolveProgramFolders(const std::filesystem::path& programFolder
   // folder): a bin folder is no place for puzzles.
   if (isInstalled) inputs.ExecutableFolderWritable = false;
   folders.Data = ResolveDataPaths(inputs);
+  // Export must never write over a file the program runs from.
+  folders.Data.ProtectedPaths = {programFolder / "corvex-novlet", folders.LanguageFile(),
+                                 folders.DisplaySetsFolder(), folders.SkinFolder(),
+                                 folders.ResourceFolder / "help"};
   return folders;
 }
 

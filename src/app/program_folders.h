@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/run_state.h"
+#include "game/run_folders.h"
 
 #include <filesystem>
 

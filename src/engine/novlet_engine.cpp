@@ -71,16 +71,21 @@ bool TNovletEngine::SolveAndCount(TBoard& board, TCellTexts& texts, bool display
   return solved;
 }
 
-void TNovletEngine::ShowSolutionChoices() {
-  if (!host_) return;
-  const int found = SolutionCount();
-  if (found <= 1) {
-    host_->ShowSolutionChoices(0, std::string());
-    return;
-  }
+int TNovletEngine::SolutionMenuItems() const {
   constexpr int kMostMenuItems = 10;
-  const std::string suffix = found <= solutionCap_ ? " [" + std::to_string(found) + "]" : std::string(" [10+]");
-  host_->ShowSolutionChoices(found < kMostMenuItems ? found : kMostMenuItems, suffix);
+  const int found = SolutionCount();
+  if (found <= 1) return 0;
+  return found < kMostMenuItems ? found : kMostMenuItems;
+}
+
+std::string TNovletEngine::SolutionCountSuffix() const {
+  const int found = SolutionCount();
+  if (found <= 1) return std::string();
+  return found <= solutionCap_ ? " [" + std::to_string(found) + "]" : std::string(" [10+]");
+}
+
+void TNovletEngine::ShowSolutionChoices() {
+  if (host_) host_->ShowSolutionChoices(SolutionMenuItems(), SolutionCountSuffix());
 }
 
 }  // namespace novlet

@@ -33,6 +33,11 @@ class TNovletEngine {
   const std::vector<std::string>& SolutionList() const;
   // The number on the "Solutions" line (0 before the first search).
   int SolutionCount() const { return static_cast<int>(solutions_.size()); }
+  // What the last search offers the user: the items of the solutions menu
+  // (none below two solutions, at most ten) and the count the Solution and
+  // Complete buttons add to their words (" [3]", " [10+]"; empty below two).
+  int SolutionMenuItems() const;
+  std::string SolutionCountSuffix() const;
 
   TRandomSource& Random() { return random_; }
   void SetHost(TEngineHost* host) { host_ = host; }

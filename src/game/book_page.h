@@ -1,52 +1,89 @@
+// One page of the page book and what the window asks of every page.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/board.h"
+#include "game/page_host.h"
 
 class QLabel;
 
 namespace novlet {
 
 class TBaseBtn;
-class TMainForm;
 
-// One page of the page book: its area inside the window's panel and its
-// heading. The page's controls and handlers live in the page's own class.
 class TBookPage : public QWidget {
+  Q_OBJECT
+
  public:
-  TBookPage(TMainForm& mainForm, int headingTag, const QString& heading);
+  TBookPage(TPageHost& host, TPageKind kind, int headingTag);
 
-  QLabel* HeadingLbl() const { return headingLbl_; }
+  TPageKind Kind() const { return kind_; }
+  // The text id of the page's heading and of its button in the frame.
   int HeadingTag() const { return headingTag_; }
+  QLabel* HeadingLbl() const { return headingLbl_; }
 
-  // Re-reads the page's texts from the language file; the frame does the
-  // heading, each page adds its controls.
+  // The page is shown by its button (again, when it already was): the game
+  // pages bring back their last game, the collection reads its list anew.
+  virtual void Enter(bool alreadyShown) { (void)alreadyShown; }
+  // The page is left: a game it owns goes to its last-game section and ends;
+  // true when it owned one.
+  virtual bool Leave() { return StoreLastGame(); }
+  // Stores the game the page owns into its last-game section; false when it
+  // owns none.
+  virtual bool StoreLastGame() { return false; }
+  // Enabled states and captions from the state as it stands, and nothing else.
+  virtual void RefreshStatus() {}
+  // The main timer's tick: clocks and the "Thinking" animation.
+  virtual void Tick() {}
+  // The page's texts in the chosen language.
   virtual void Translate();
+  // The options were loaded or changed.
+  virtual void ApplyOptions() {}
+  // The window was scaled to another screen size.
+  virtual void AfterScale() {}
+  // A stored puzzle handed over by another page.
+  virtual void OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section, TOpenMode mode) {
+    (void)file;
+    (void)section;
+    (void)mode;
+  }
 
-  // Reduction progress of the engine, shown while this page is active.
+  // The engine's reduction progress, while this page is the active one.
   virtual void BeginReduction() {}
-  virtual void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle);
+  virtual void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) {
+    (void)levelText;
+    (void)puzzle;
+  }
   virtual void EndReduction() {}
-  // A search made for the user has ended: the solutions menu and the
-  // captions of the buttons that show its count.
-  virtual void ShowSolutionChoices(int menuItems, const std::string& countSuffix);
 
   // The page's buttons that wear the small skinned faces.
   virtual std::vector<TBaseBtn*> SmallButtons() const { return {}; }
 
  protected:
-  TMainForm& MainForm() const { return mainForm_; }
+  TPageHost& Host() const { return host_; }
+  // A control whose caption and tool tip follow its text id.
+  void AddTagged(QWidget* control, int tag);
+  // Applies a text id's caption and tool tip to a tagged control.
+  void ApplyTexts(QWidget* control, int tag) const;
+  bool IsActive() const { return host_.IsActivePage(this); }
 
  private:
-  TMainForm& mainForm_;
+  struct TTagged {
+    QWidget* Control;
+    int Tag;
+  };
+
+  TPageHost& host_;
+  TPageKind kind_;
   int headingTag_;
-  QString builtInHeading_;
   QLabel* headingLbl_ = nullptr;
+  std::vector<TTagged> tagged_;
 };
 
 // The page book's area at base size, inside the background's panel.

@@ -1,11 +1,12 @@
+// The "Enter & Design" page: a view of its design session.
 #pragma once
 
 #include "game/book_page.h"
 
-#include <QSize>
-
 #include <filesystem>
 #include <string>
+
+#include "session/design_session.h"
 
 class QLabel;
 
@@ -13,31 +14,36 @@ namespace novlet {
 
 class TPieGauge;
 
-// The "Enter & Design" page: type in or design a puzzle, validate it and
-// hand it to Play & Solve.
-class TEnterNDesignPage : public TBookPage {
+class TEnterNDesignPage : public TBookPage, private TSessionHost {
+  Q_OBJECT
+
  public:
-  explicit TEnterNDesignPage(TMainForm& mainForm);
+  explicit TEnterNDesignPage(TPageHost& host);
 
-  TPieGauge* EnterNDesignGauge() const { return enterNDesignGauge_; }
-  QLabel* EnterNDesignStatusLbl() const { return enterNDesignStatusLbl_; }
-
-  // The size of EnterNDesignNovletGrid, which GridBuffer follows.
-  QSize NovletGridSize() const;
+  const TDesignSession& Session() const { return session_; }
+  TPieGauge* EnterNDesignGauge() const { return gauge_; }
+  QLabel* EnterNDesignStatusLbl() const { return statusLbl_; }
 
   // Opens the design stored in the section; a missing section leaves the
   // page without a design.
-  void LoadDesign(const std::filesystem::path& fileName, const std::string& section);
-  // Stores CurrentDesign; with askName the user names it first.
-  void SaveDesign(const std::filesystem::path& fileName, const std::string& section, bool askName);
+  void LoadDesign(const std::filesystem::path& file, const std::string& section);
+  // Stores the design; with askName the user names it first. False when
+  // nothing was stored.
+  bool SaveDesign(const std::filesystem::path& file, const std::string& section, bool askName);
 
-  // This page's part of UpdateStatus: name label, grid and buttons,
-  // alternatives, validation label.
-  void UpdateEnterNDesignStatus();
+  void Enter(bool alreadyShown) override;
+  bool StoreLastGame() override;
+  void RefreshStatus() override;
+  void Tick() override;
+  void OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section, TOpenMode mode) override;
 
  private:
-  TPieGauge* enterNDesignGauge_ = nullptr;
-  QLabel* enterNDesignStatusLbl_ = nullptr;
+  void StateChanged() override;
+  void LetEventsRun() override;
+
+  TDesignSession session_;
+  TPieGauge* gauge_ = nullptr;
+  QLabel* statusLbl_ = nullptr;
 };
 
 }  // namespace novlet

@@ -1,4 +1,11 @@
+// The fonts, colours and caption placement the window and its pages share.
 #include "game/frame_look.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+#include "ui/base_btn.h"
 
 namespace novlet {
 
@@ -11,6 +18,13 @@ QFont FrameFont(int pixelSize, bool bold) {
 
 QString CreamLabelStyle() {
   return QStringLiteral("color: %1; background: transparent;").arg(kCreamText.name());
+}
+
+void SetCentredCaption(TBaseBtn* button, const QString& caption) {
+  button->SetCaption(caption);
+  const double faceWidth = button->FaceWidth() * button->width();
+  const int textWidth = QFontMetrics(button->font()).horizontalAdvance(caption);
+  button->SetCaptionXOffset(std::max(0.0, (faceWidth - textWidth) / 2.0 / button->width()));
 }
 
 }  // namespace novlet

@@ -1,9 +1,10 @@
+// The grid's right-click menu of values and pencil notes.
 #include "game/grid_popup_menu.h"
 
 #include <QAction>
 
-#include "game/grid_key_codes.h"
-#include "game/grid_key_map.h"
+#include "session/key_codes.h"
+#include "session/key_map.h"
 
 namespace novlet {
 namespace {
@@ -47,9 +48,7 @@ TGridPopupMenu::TGridPopupMenu(QWidget* parent) : QMenu(parent) {
 
 // Each item reports itself, whether clicked in the menu or triggered by code.
 void TGridPopupMenu::Connect(QAction* item) {
-  connect(item, &QAction::triggered, this, [this, item] {
-    if (OnItemClick) OnItemClick(item);
-  });
+  connect(item, &QAction::triggered, this, [this, item] { emit itemClicked(item); });
 }
 
 void TGridPopupMenu::ApplyDisplaySet(const TDisplaySet& displaySet) {

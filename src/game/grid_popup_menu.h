@@ -1,9 +1,9 @@
+// The grid's right-click menu of values and pencil notes.
 #pragma once
 
 #include <QMenu>
 
 #include <array>
-#include <functional>
 
 #include "render/display_set.h"
 #include "render/display_set_menu.h"
@@ -16,6 +16,8 @@ namespace novlet {
 // N11 .. NG1, and the "Pencil Note" submenu with P02 .. PG2. Item names are
 // the actions' object names; captions and visibility follow the display set.
 class TGridPopupMenu : public QMenu {
+  Q_OBJECT
+
  public:
   explicit TGridPopupMenu(QWidget* parent = nullptr);
 
@@ -29,8 +31,9 @@ class TGridPopupMenu : public QMenu {
   QAction* PencilNoteItem(int k) const { return pencilNoteItems_[k]; }
   QMenu* PencilNote() const { return pencilNote_; }
 
-  // Every item's click, with the item.
-  std::function<void(QAction* item)> OnItemClick;
+  // Every item's click, with the item, whether clicked or triggered by code.
+ signals:
+  void itemClicked(QAction* item);
 
  private:
   void Connect(QAction* item);

@@ -1,3 +1,4 @@
+// The box-shape menu of the New buttons.
 #include "game/grid_shape_menu.h"
 
 #include <QAction>
@@ -14,7 +15,8 @@ TGridShapeMenu::TGridShapeMenu(QWidget* parent) : QMenu(parent) {
     QAction* item = holder->addAction(caption);
     item->setObjectName(QString::fromUtf8(shape.ItemName.data(), static_cast<qsizetype>(shape.ItemName.size())));
     connect(item, &QAction::triggered, this, [this, item] {
-      if (OnItemClick) OnItemClick(item);
+      const auto [boxWidth, boxHeight] = ShapeOfMenuItem(item->objectName());
+      emit shapeChosen(boxWidth, boxHeight);
     });
     if (holder == this) pureShape_ = item;
   }

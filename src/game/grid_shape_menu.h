@@ -1,8 +1,8 @@
+// The box-shape menu of the New buttons.
 #pragma once
 
 #include <QMenu>
 
-#include <functional>
 #include <utility>
 
 namespace novlet {
@@ -11,6 +11,8 @@ namespace novlet {
 // eighteen other shapes in the "Variants" submenu. Each item's object name is
 // its documented name ("S3X3", "S2X2", ...).
 class TGridShapeMenu : public QMenu {
+  Q_OBJECT
+
  public:
   explicit TGridShapeMenu(QWidget* parent = nullptr);
 
@@ -18,7 +20,9 @@ class TGridShapeMenu : public QMenu {
   // own captions are the same in every language.
   void SetCaptions(const QString& pureShape, const QString& variants);
 
-  std::function<void(QAction* item)> OnItemClick;
+  // The item's box width and height (3 x 3 for an item that is none of the 19).
+ signals:
+  void shapeChosen(int boxWidth, int boxHeight);
 
  private:
   QAction* pureShape_ = nullptr;

@@ -1,3 +1,4 @@
+// The symbol strip under a game grid.
 #include "game/grid_symbol_strip.h"
 
 #include <QMouseEvent>
@@ -36,11 +37,14 @@ void TGridSymbolStrip::paintEvent(QPaintEvent*) {
 }
 
 void TGridSymbolStrip::mouseReleaseEvent(QMouseEvent* event) {
-  if (!rect().contains(event->position().toPoint())) return;
-  if (OnMouseUp) {
-    const QPoint at = event->position().toPoint();
-    OnMouseUp(this, event->button(), ShiftStateOf(event->modifiers()), at.x(), at.y());
-  }
+  const QPoint at = event->position().toPoint();
+  if (!rect().contains(at)) return;
+  emit valueClicked(event->button(), ShiftStateOf(event->modifiers()), ValueAt(at.x()));
+}
+
+int TGridSymbolStrip::ValueAt(int x) const {
+  if (!displaySet_) return 0;
+  return StripValueAt(x, width(), displaySet_->GridSize(), screenMode_);
 }
 
 }  // namespace novlet

@@ -1,9 +1,9 @@
+// The symbol strip under a game grid.
 #pragma once
 
 #include <QColor>
 #include <QWidget>
 
-#include <functional>
 
 #include "game/grid_key_codes.h"
 #include "render/display_set.h"
@@ -15,6 +15,8 @@ namespace novlet {
 // The symbol strip under a game grid: the N symbols or icons of the display
 // set in a row. Clicking a slot enters its value; the owner decides how.
 class TGridSymbolStrip : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TGridSymbolStrip(QWidget* parent = nullptr);
 
@@ -24,9 +26,13 @@ class TGridSymbolStrip : public QWidget {
   int ScreenMode() const { return screenMode_; }
   void SetFillColor(const QColor& color);
 
+  // The value of the slot at x, 1..N, or 0 beside the slots.
+  int ValueAt(int x) const;
+
+ signals:
   // A released mouse button over the strip, with the shift state and the
-  // position in the strip.
-  std::function<void(QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y)> OnMouseUp;
+  // value of the slot under it (0 beside the slots).
+  void valueClicked(Qt::MouseButton button, novlet::TShiftState shift, int value);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,29 +1,7 @@
+// The main window: frame, page flow, main timer, options, quitting, dragging.
 #include "game/main_form.h"
 
-#include "game/book_page.h"
-#include "game/enter_n_design_page.h"
-#include "game/event_wait.h"
-#include "game/frame_look.h"
-#include "game/grid_popup_menu.h"
-#include "game/my_novlets_page.h"
-#include "game/options_page.h"
-#include "game/pie_gauge.h"
-#include "game/play_n_solve_page.h"
-#include "game/shell_links.h"
-#include "render/display_set.h"
-#include "store/account_name.h"
-#include "store/language/language_detection.h"
-#include "store/language/translation.h"
-#include "ui/about_box.h"
-#include "ui/base_btn.h"
-#include "ui/bk_control.h"
-#include "ui/intro_form.h"
-#include "ui/msg_dlg_box.h"
-#include "ui/screen_scaler.h"
-#include "ui/skin_pictures.h"
-
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -31,33 +9,66 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
-#include <QUrlQuery>
+#include <QWindow>
+
+#include "game/book_page.h"
+#include "game/enter_n_design_page.h"
+#include "game/event_wait.h"
+#include "game/frame_look.h"
+#include "game/my_novlets_page.h"
+#include "game/options_page.h"
+#include "game/play_n_solve_page.h"
+#include "game/shell_links.h"
+#include "render/display_set.h"
+#include "store/account_name.h"
+#include "store/language/language_detection.h"
+#include "store/language/text_ids.h"
+#include "ui/about_box.h"
+#include "ui/base_btn.h"
+#include "ui/bk_control.h"
+#include "ui/intro_form.h"
+#include "ui/screen_scaler.h"
+#include "ui/skin_pictures.h"
+#include "ui/skinned_dialogs.h"
 
 namespace novlet {
 
 namespace {
 
 const QString kWindowCaption = QStringLiteral("Corvex Novlet 1.0 release 5");
-const QString kApplicationTitle = QStringLiteral("Corvex Novlet");
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// The object names of the page buttons, in page order.
+const char* const kPageButtonNames[] = {"PlayNSolveBtn", "EnterNDesignBtn", "MyNovletsBtn", "OptionsBtn"};
+constexpr int kPageButtonTops[] = {48, 88, 128, 168};
 
 }  // namespace
 
 TMainForm::TMainForm(TMainFormSetup setup)
-    : shellLinks_(setup.ShellLinks),
+    : folders_(std::move(setup.Folders)),
+      clock_(setup.Clock ? std::move(setup.Clock) : SystemTimeSource()),
+      wait_(setup.Wait ? std::move(setup.Wait) : std::function<void(int)>(WaitProcessingEvents)),
+      shellLinks_(setup.ShellLinks),
+      dialogs_(setup.Dialogs),
       accountName_(setup.AccountName ? std::move(setup.AccountName) : std::function<std::string()>(CurrentUserName)),
       startupFlags_(setup.StartupFlags) {
   if (!shellLinks_) {
     ownShellLinks_ = std::make_unique<TNoShellLinks>();
     shellLinks_ = ownShellLinks_.get();
   }
-  run_.Folders = std::move(setup.Folders);
+  if (!dialogs_) {
+    ownDialogs_ = std::make_unique<TSkinnedDialogs>(SkinFolder(), this);
+    dialogs_ = ownDialogs_.get();
+  }
   // Every run deals new puzzles.
-  run_.Engine.Random().ReseedFromClock();
-  run_.UserName = accountName_();
+  engine_.Random().ReseedFromClock();
+  userName_ = accountName_();
+  options_.LngID = DetectLanguage();
+  translator_.SetLanguage(folders_.LanguageFile(), options_.LngID);
   CreateFrame();
   CreatePages();
   FormCreate();
@@ -66,9 +77,9 @@ TMainForm::TMainForm(TMainFormSetup setup)
 TMainForm::~TMainForm() {
   qApp->removeEventFilter(this);
   mainWindowRunning_ = false;
-  // The controls go while the run state they point into is still there;
-  // QWidget would delete them only after this class's members are gone.
   mainTimer_->stop();
+  // The pages go while the run state they point into is still there; QWidget
+  // would delete them only after this class's members are gone.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -83,9 +94,9 @@ void TMainForm::CreateFrame() {
   background_->Background().SetPen(Qt::NoPen);
   background_->Background().SetImageDrawStyle(TImageDrawStyle::idsStretch);
   background_->SetAlign(TAlign::alClient);
-  background_->OnMouseDown = [this](QObject* sender, QMouseEvent* event) { FormMouseDown(sender, event); };
-  background_->OnMouseMove = [this](QObject* sender, QMouseEvent* event) { FormMouseMove(sender, event); };
-  background_->OnMouseUp = [this](QObject* sender, QMouseEvent* event) { FormMouseUp(sender, event); };
+  connect(background_, &TBkControl::mousePressed, this, &TMainForm::FormMouseDown);
+  connect(background_, &TBkControl::mouseMoved, this, &TMainForm::FormMouseMove);
+  connect(background_, &TBkControl::mouseReleased, this, [this] { FormMouseUp(); });
 
   captionLbl_ = new QLabel(this);
   captionLbl_->setObjectName(QStringLiteral("CaptionLbl"));
@@ -95,25 +106,17 @@ void TMainForm::CreateFrame() {
   captionLbl_->setStyleSheet(CreamLabelStyle());
   captionLbl_->installEventFilter(this);
 
-  playNSolveBtn_ = CreatePageButton(48, QStringLiteral("Play & Solve"));
-  enterNDesignBtn_ = CreatePageButton(88, QStringLiteral("Enter & Design"));
-  myNovletsBtn_ = CreatePageButton(128, QStringLiteral("My Novlets"));
-  optionsBtn_ = CreatePageButton(168, QStringLiteral("Options"));
-  quitBtn_ = CreatePageButton(318, QStringLiteral("Quit"));
-  playNSolveBtn_->OnClick = [this](QObject*) { PlayNSolveBtnClick(); };
-  enterNDesignBtn_->OnClick = [this](QObject*) { EnterNDesignBtnClick(); };
-  myNovletsBtn_->OnClick = [this](QObject*) { MyNovletsBtnClick(); };
-  optionsBtn_->OnClick = [this](QObject*) { OptionsBtnClick(); };
-  quitBtn_->OnClick = [this](QObject*) { QuitBtnClick(); };
+  quitBtn_ = CreateFrameButton(318, QStringLiteral("QuitBtn"));
+  connect(quitBtn_, &TBaseBtn::clicked, this, &TMainForm::QuitBtnClick);
 
-  helpBtn_ = CreateSmallButton(484, QStringLiteral("?"));
-  infoBtn_ = CreateSmallButton(504, QStringLiteral("i"));
-  minimizeBtn_ = CreateSmallButton(524, QStringLiteral("_"));
-  hideBtn_ = CreateSmallButton(544, QStringLiteral("x"));
-  helpBtn_->OnClick = [this](QObject*) { HelpBtnClick(); };
-  infoBtn_->OnClick = [this](QObject*) { InfoBtnClick(); };
-  minimizeBtn_->OnClick = [this](QObject*) { MinimizeBtnClick(); };
-  hideBtn_->OnClick = [this](QObject*) { HideBtnClick(); };
+  helpBtn_ = CreateSmallButton(484, QStringLiteral("HelpBtn"));
+  infoBtn_ = CreateSmallButton(504, QStringLiteral("InfoBtn"));
+  minimizeBtn_ = CreateSmallButton(524, QStringLiteral("MinimizeBtn"));
+  hideBtn_ = CreateSmallButton(544, QStringLiteral("HideBtn"));
+  connect(helpBtn_, &TBaseBtn::clicked, this, &TMainForm::HelpBtnClick);
+  connect(infoBtn_, &TBaseBtn::clicked, this, &TMainForm::InfoBtnClick);
+  connect(minimizeBtn_, &TBaseBtn::clicked, this, &TMainForm::MinimizeBtnClick);
+  connect(hideBtn_, &TBaseBtn::clicked, this, &TMainForm::HideBtnClick);
 
   // The maker's mark is part of the background picture; this clear button
   // lies over it.
@@ -122,30 +125,21 @@ void TMainForm::CreateFrame() {
   corvexSBtn_->setGeometry(10, 360, 118, 38);
   corvexSBtn_->SetFaceVisible(false);
   corvexSBtn_->SetPen(Qt::NoPen);
-  corvexSBtn_->OnClick = [this](QObject*) { CorvexSBtnClick(); };
+  connect(corvexSBtn_, &TBaseBtn::clicked, this, &TMainForm::CorvexSBtnClick);
 
-  taggedButtons_ = {
-      {playNSolveBtn_, 500, {"Play & Solve", ""}},
-      {enterNDesignBtn_, 600, {"Enter & Design", ""}},
-      {myNovletsBtn_, 700, {"My Novlets", ""}},
-      {optionsBtn_, 800, {"Options", ""}},
-      {quitBtn_, 1100, {"Quit", "Quit Corvex Novlet"}},
-      {helpBtn_, 50, {"?", "Corvex Novlet Online Help"}},
-      {infoBtn_, 100, {"i", "Show About Corvex Novlet"}},
-      {minimizeBtn_, 200, {"_", "Minimize Corvex Novlet"}},
-      {hideBtn_, 300, {"x", "Quit Corvex Novlet"}},
-      {corvexSBtn_, 4010, {"", "Go to the Corvex Software website"}},
-  };
+  taggedButtons_ = {{quitBtn_, TextId::QuitBtn},         {helpBtn_, TextId::HelpBtn},
+                    {infoBtn_, TextId::InfoBtn},         {minimizeBtn_, TextId::MinimizeBtn},
+                    {hideBtn_, TextId::HideBtn},         {corvexSBtn_, TextId::WebsiteBtn}};
 
   mainTimer_ = new QTimer(this);
   mainTimer_->setInterval(kMainTimerInterval);
   connect(mainTimer_, &QTimer::timeout, this, &TMainForm::MainTimerTime);
 }
 
-TBaseBtn* TMainForm::CreatePageButton(int top, const QString& caption) {
+TBaseBtn* TMainForm::CreateFrameButton(int top, const QString& name) {
   auto* button = new TBaseBtn(this);
+  button->setObjectName(name);
   button->setGeometry(8, top, 120, 35);
-  button->SetCaption(caption);
   // The longest caption, "Enter & Design", fits inside the face with room
   // to spare at every screen size.
   button->SetCaptionXOffset(0.08);
@@ -164,10 +158,10 @@ TBaseBtn* TMainForm::CreatePageButton(int top, const QString& caption) {
   return button;
 }
 
-TBaseBtn* TMainForm::CreateSmallButton(int left, const QString& caption) {
+TBaseBtn* TMainForm::CreateSmallButton(int left, const QString& name) {
   auto* button = new TBaseBtn(this);
+  button->setObjectName(name);
   button->setGeometry(left, 3, 18, 17);
-  button->SetCaption(caption);
   button->setFont(FrameFont(11, true));
   button->SetFontColor(kCreamText);
   button->SetFaceWidth(0.9);
@@ -179,169 +173,168 @@ TBaseBtn* TMainForm::CreateSmallButton(int left, const QString& caption) {
   button->SetShadowColor(QColor(0x10, 0x16, 0x20));
   button->SetBrush(QColor(0x3c, 0x52, 0x72));
   button->SetPen(QPen(QColor(0x7d, 0x98, 0xbd), 1));
-  // The caption sits in the middle of the face, whatever the glyph's width.
-  const int textWidth = QFontMetrics(button->font()).horizontalAdvance(caption);
-  button->SetCaptionXOffset((0.9 * 18 - textWidth) / 2.0 / 18);
   button->SetCaptionYOffset(0.02);
   return button;
 }
 
 void TMainForm::CreatePages() {
-  pages_ = new QStackedWidget(this);
-  pages_->setObjectName(QStringLiteral("Pages"));
-  pages_->setGeometry(kPageAreaLeft, kPageAreaTop, kPageAreaWidth, kPageAreaHeight);
-  pages_->setAttribute(Qt::WA_TranslucentBackground);
-  playNSolvePage_ = new TPlayNSolvePage(*this);
-  enterNDesignPage_ = new TEnterNDesignPage(*this);
-  myNovletsPage_ = new TMyNovletsPage(*this);
-  optionsPage_ = new TOptionsPage(*this);
-  for (QWidget* page : std::initializer_list<QWidget*>{playNSolvePage_, enterNDesignPage_, myNovletsPage_, optionsPage_})
-    pages_->addWidget(page);
-  connect(pages_, &QStackedWidget::currentChanged, this, [this] { PagesPageChanged(); });
+  pageBook_ = new QStackedWidget(this);
+  pageBook_->setObjectName(QStringLiteral("Pages"));
+  pageBook_->setGeometry(kPageAreaLeft, kPageAreaTop, kPageAreaWidth, kPageAreaHeight);
+  pageBook_->setAttribute(Qt::WA_TranslucentBackground);
+  pages_ = {new TPlayNSolvePage(*this), new TEnterNDesignPage(*this), new TMyNovletsPage(*this),
+            new TOptionsPage(*this)};
+  for (std::size_t index = 0; index < pages_.size(); ++index) {
+    TBookPage* page = pages_[index];
+    pageBook_->addWidget(page);
+    TBaseBtn* button = CreateFrameButton(kPageButtonTops[index], QString::fromLatin1(kPageButtonNames[index]));
+    connect(button, &TBaseBtn::clicked, this, [this, page] { ShowPageByButton(page); });
+    pageButtons_.push_back(button);
+    taggedButtons_.push_back({button, page->HeadingTag()});
+  }
+  pageButtons_.push_back(quitBtn_);
 }
 
 // Main-window creation, in the documented order.
 void TMainForm::FormCreate() {
   startupFlags_ |= StartupWindowCreated;
-  run_.Options.LngID = DetectLanguage();
   setWindowTitle(kWindowCaption);
   UpdateCaption();
-  QGuiApplication::setApplicationDisplayName(kApplicationTitle);
-  QDir::setCurrent(QString::fromStdString(run_.Folders.ProgramFolder.string()));
+  QDir::setCurrent(FromStd(folders_.ProgramFolder.string()));
   altF4Requested_ = false;
   dragOrigin_ = QPoint();
   qApp->installEventFilter(this);
+  // Logging out saves and closes without a question, so it is never blocked.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CloseWithoutAsking(); });
 
-  run_.Engine.SetHost(this);
-  run_.Engine.SetBoxShape(3, 3);
-  InitOptions(run_.Options);
-  run_.Solution = TBoard{};
-  run_.PuzzleTexts = TCellTexts{};
-  run_.AlternativeTexts = TCellTexts{};
-  InitPuzzleRecord(run_.CurrentGame);
-  InitPuzzleRecord(run_.CurrentDesign);
-  InitPuzzleRecord(run_.CollectionRecord);
-  ResizeGridBuffer(playNSolvePage_->NovletGridSize());
+  engine_.SetHost(this);
+  engine_.SetBoxShape(3, 3);
+  InitOptions(options_);
 
-  run_.DisplaySetList = FillDisplaySetList(QString::fromStdString(run_.Folders.DisplaySetsFolder().string()));
+  displaySetList_ = FillDisplaySetList(FromStd(folders_.DisplaySetsFolder().string()));
   std::vector<TBaseBtn*> smallButtons;
-  for (int index = 0; index < pages_->count(); ++index) {
-    const auto pageButtons = static_cast<TBookPage*>(pages_->widget(index))->SmallButtons();
-    smallButtons.insert(smallButtons.end(), pageButtons.begin(), pageButtons.end());
+  for (TBookPage* page : pages_) {
+    const std::vector<TBaseBtn*> buttons = page->SmallButtons();
+    smallButtons.insert(smallButtons.end(), buttons.begin(), buttons.end());
   }
-  scaler_ = std::make_unique<TScreenScaler>(TSkinnedWindow{
-      this, background_, {playNSolveBtn_, enterNDesignBtn_, myNovletsBtn_, optionsBtn_, quitBtn_}, smallButtons,
-      [this] { ResizeGridBuffer(ActivePageIndex() == EnterNDesignPageIndex ? enterNDesignPage_->NovletGridSize()
-                                                                             : playNSolvePage_->NovletGridSize()); }});
-  ScaleUp(run_.Options.ScreenSize);
+  scaler_ = std::make_unique<TScreenScaler>(TSkinnedWindow{this, background_, pageButtons_, smallButtons, [this] {
+                                                              for (TBookPage* page : pages_) page->AfterScale();
+                                                            }});
+  ScaleUp(options_.ScreenSize);
   LoadOptions();
 
   mainWindowRunning_ = true;
   mainTimer_->start();
-  QCoreApplication::processEvents();
+  LetEventsRun();
   UpdateStatus();
 }
 
-int TMainForm::ScreenMode() const { return scaler_->ScreenMode(); }
+int TMainForm::ScreenMode() const { return scaler_ ? scaler_->ScreenMode() : 0; }
 
-int TMainForm::ActivePageIndex() const { return pages_->currentIndex(); }
-
-TBookPage* TMainForm::ActivePage() const { return static_cast<TBookPage*>(pages_->currentWidget()); }
-
-QString TMainForm::SkinFolder() const { return QString::fromStdString(run_.Folders.SkinFolder().string()); }
-
-void TMainForm::ActivatePage(int index) {
-  // QStackedWidget reports the change itself, which runs PagesPageChanged.
-  pages_->setCurrentIndex(index);
+TBookPage* TMainForm::Page(TPageKind kind) const {
+  for (TBookPage* page : pages_)
+    if (page->Kind() == kind) return page;
+  return nullptr;
 }
 
-void TMainForm::ResizeGridBuffer(QSize gridSize) {
-  if (run_.GridBuffer.size() != gridSize) run_.GridBuffer = QImage(gridSize, QImage::Format_RGB32);
+TBookPage* TMainForm::ActivePage() const { return static_cast<TBookPage*>(pageBook_->currentWidget()); }
+
+bool TMainForm::IsActivePage(const TBookPage* page) const { return ActivePage() == page; }
+
+QString TMainForm::SkinFolder() const { return FromStd(folders_.SkinFolder().string()); }
+
+void TMainForm::LetEventsRun() { QCoreApplication::processEvents(); }
+
+void TMainForm::ActivatePage(TBookPage* page) {
+  TBookPage* left = ActivePage();
+  if (left == page) return;
+  if (left->Leave()) gameState_ = TGameState();
+  pageBook_->setCurrentWidget(page);
 }
 
-void TMainForm::PlayNSolveBtnClick() {
-  if (run_.GameState.IsBusy()) return;
-  if (ActivePageIndex() != PlayNSolvePageIndex) {
-    ActivatePage(PlayNSolvePageIndex);
-    ResizeGridBuffer(playNSolvePage_->NovletGridSize());
-    playNSolvePage_->LoadPlayGame(OptionsFile(), LastPlayNSolveSectionName(run_.UserName));
-  }
+void TMainForm::ShowPageByButton(TBookPage* page) {
+  if (gameState_.IsBusy()) return;
+  const bool alreadyShown = ActivePage() == page;
+  ActivatePage(page);
+  page->Enter(alreadyShown);
   UpdateStatus();
 }
 
-void TMainForm::EnterNDesignBtnClick() {
-  if (run_.GameState.IsBusy()) return;
-  if (ActivePageIndex() != EnterNDesignPageIndex) {
-    ActivatePage(EnterNDesignPageIndex);
-    ResizeGridBuffer(enterNDesignPage_->NovletGridSize());
-    enterNDesignPage_->LoadDesign(OptionsFile(), LastEnterNDesignSectionName(run_.UserName));
-  }
+void TMainForm::OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
+                                 TOpenMode mode) {
+  TBookPage* page = Page(kind);
+  ActivatePage(page);
+  page->OpenStoredPuzzle(file, section, mode);
   UpdateStatus();
 }
 
-void TMainForm::MyNovletsBtnClick() {
-  if (run_.GameState.IsBusy()) return;
-  ActivatePage(MyNovletsPageIndex);
-  myNovletsPage_->RefillCollectionList();
+void TMainForm::UpdateStatus() {
+  for (TBookPage* page : pages_) page->RefreshStatus();
+}
+
+void TMainForm::OptionsChanged() {
+  for (TBookPage* page : pages_) page->ApplyOptions();
   UpdateStatus();
 }
 
-void TMainForm::OptionsBtnClick() {
-  if (run_.GameState.IsBusy()) return;
-  ActivatePage(OptionsPageIndex);
-  UpdateStatus();
+void TMainForm::LanguageChosen(std::int32_t lngId) {
+  if (lngId == options_.LngID) return;
+  SaveOptions();
+  options_.LngID = lngId;
+  LoadOptions();
 }
 
-void TMainForm::PagesPageChanged() {
-  if (run_.GameState.Has(TGameFlag::Playing) || run_.GameState.Has(TGameFlag::SolutionShown)) {
-    playNSolvePage_->SavePlayGame(OptionsFile(), LastPlayNSolveSectionName(run_.UserName), false);
-    run_.GameState = TGameState();
-  } else if (run_.GameState.Has(TGameFlag::Designing)) {
-    enterNDesignPage_->SaveDesign(OptionsFile(), LastEnterNDesignSectionName(run_.UserName), false);
-    run_.GameState = TGameState();
-  }
-  playNSolvePage_->NovletGridPopupMenu()->SetPencilNoteVisible(ActivePageIndex() == PlayNSolvePageIndex);
+void TMainForm::ScreenSizeChosen(int screenSize) {
+  options_.ScreenSize = static_cast<std::uint8_t>(screenSize >= 1 && screenSize < kScreenSizeCount ? screenSize : 0);
+  ScaleUp(options_.ScreenSize);
+  CenterOnScreen();
 }
 
 void TMainForm::QuitBtnClick() {
-  if (run_.GameState.IsBusy()) return;
-  const QString question = TranslateText(1110, QStringLiteral("Do you really want to close Corvex Novlet?")) +
-                           QStringLiteral("\n\n") +
-                           TranslateText(1112, QStringLiteral("Click Yes to quit and No to continue."));
-  if (!ShowMsgBox(question, TranslateText(10000, QStringLiteral("Yes")), TranslateText(10001, QStringLiteral("No")),
-                  SkinFolder()))
-    return;
+  if (gameState_.IsBusy()) return;
+  const QString question =
+      Text(TextId::QuitQuestion) + QStringLiteral("\n\n") + Text(TextId::QuitExplanation);
+  if (!dialogs_->Ask(question, Text(TextId::Yes), Text(TextId::No))) return;
+  closeAllowed_ = true;
   hide();
-  QCoreApplication::processEvents();
+  LetEventsRun();
   if (startupFlags_ & StartupFarewellAbout) {
-    TAboutBox* about = ShowAbout({SkinFolder(), [this](int tag, const TControlTexts& builtIn) {
-                                    return TranslateControl(tag, builtIn);
-                                  }, nullptr});
+    // The farewell only paints: no tick and no second start may bring the
+    // hidden window back in the meantime.
+    mainTimer_->stop();
+    TAboutBox* about = ShowAbout({SkinFolder(), [this](int tag, const TControlTexts&) { return translator_.Control(tag); },
+                                  nullptr});
     about->HideButtons();
-    QCoreApplication::processEvents();
-    WaitProcessingEvents(kFarewellMilliseconds);
+    WaitPaintingOnly(kFarewellMilliseconds);
     DestroyAbout();
   }
   // A close refused after all (an operation started meanwhile) must not
   // leave the program running without a window.
-  if (!close()) show();
+  if (!close()) {
+    closeAllowed_ = false;
+    mainTimer_->start();
+    show();
+  }
 }
 
-void TMainForm::HideBtnClick() { QuitBtnClick(); }
+void TMainForm::CloseWithoutAsking() {
+  closeAllowed_ = true;
+  close();
+}
 
 void TMainForm::MinimizeBtnClick() {
-  if (run_.GameState.IsBusy()) return;
+  if (gameState_.IsBusy()) return;
   showMinimized();
 }
 
 void TMainForm::InfoBtnClick() {
-  if (run_.GameState.IsBusy()) return;
-  ShowAbout({SkinFolder(), [this](int tag, const TControlTexts& builtIn) { return TranslateControl(tag, builtIn); },
+  if (gameState_.IsBusy()) return;
+  ShowAbout({SkinFolder(), [this](int tag, const TControlTexts&) { return translator_.Control(tag); },
              [this] { CorvexSBtnClick(); }});
 }
 
 void TMainForm::HelpBtnClick() {
-  if (run_.GameState.IsBusy()) return;
+  if (gameState_.IsBusy()) return;
   shellLinks_->OpenWebPage(HelpUrl());
   showMinimized();
 }
@@ -351,24 +344,19 @@ void TMainForm::CorvexSBtnClick() {
   showMinimized();
 }
 
+// A plain file address: the desktop's openers take a query or a fragment of
+// a file address for part of its name.
 QString TMainForm::HelpUrl() const {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString((run_.Folders.ResourceFolder / "help" / "index.html").string()));
-  QUrlQuery query;
-  query.addQueryItem(QStringLiteral("lngid"), QString::number(run_.Options.LngID));
-  query.addQueryItem(QStringLiteral("programlabel"), QStringLiteral("novlet"));
-  query.addQueryItem(QStringLiteral("programversionnumber"), QStringLiteral("1051"));
-  query.addQueryItem(QStringLiteral("show"), QStringLiteral("onlinehelp"));
-  url.setQuery(query);
-  return url.toString();
+  return QUrl::fromLocalFile(FromStd((folders_.ResourceFolder / "help" / "index.html").string())).toString();
 }
 
 QString TMainForm::HomeUrl() const {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString((run_.Folders.ResourceFolder / "help" / "index.html").string()));
-  url.setFragment(QStringLiteral("corvex"));
-  return url.toString();
+  return QUrl::fromLocalFile(FromStd((folders_.ResourceFolder / "help" / "corvex.html").string())).toString();
 }
 
 void TMainForm::FormRestore() {
+  // A window on its way out stays hidden.
+  if (closeAllowed_) return;
   if (isMinimized()) showNormal();
   show();
   raise();
@@ -382,83 +370,30 @@ void TMainForm::FormRestore() {
 
 void TMainForm::MainTimerTime() {
   const std::string account = accountName_();
-  if (account != run_.UserName) {
+  if (account != userName_) {
     SaveOptions();
-    run_.UserName = account;
+    userName_ = account;
     LoadOptions();
     return;
   }
-  if (run_.GameState.Has(TGameFlag::Thinking))
-    AnimateThinking();
-  else
-    playNSolvePage_->PlayClockStep();
-}
-
-void TMainForm::AnimateThinking() {
-  const bool designing = run_.GameState.Has(TGameFlag::Designing);
-  TPieGauge* gauge = designing ? enterNDesignPage_->EnterNDesignGauge() : playNSolvePage_->PlayNSolveGauge();
-  QLabel* label = designing ? enterNDesignPage_->EnterNDesignStatusLbl() : playNSolvePage_->PlayNSolveTimeLbl();
-  const QString thinking = TranslateText(designing ? 677 : 577, QStringLiteral("Thinking"));
-
-  if (gauge->isHidden()) {
-    gauge->SetProgress(0);
-    gauge->show();
-  }
-  if (gauge->ForeColor() != QColor(Qt::black)) gauge->SetForeColor(Qt::black);
-  if (gauge->Progress() + 1 > gauge->MaxValue())
-    gauge->SetProgress(0);
-  else
-    gauge->SetProgress(gauge->Progress() + 6);
-
-  QString text = label->text();
-  if (!text.contains(thinking)) {
-    label->setText(thinking);
-    return;
-  }
-  text += QStringLiteral(" .");
-  label->setText(text.contains(QStringLiteral(" . . . . .")) ? thinking : text);
-}
-
-void TMainForm::UpdateStatus(QObject* sender) {
-  playNSolvePage_->UpdatePlayNSolveStatus();
-  run_.HighlightValue = 0;
-  enterNDesignPage_->UpdateEnterNDesignStatus();
-  myNovletsPage_->UpdateMyNovletsStatus();
-  if (sender && sender == optionsPage_->OptionsShowProgramShortcutOnDesktopChkBox()) DesktopShortcutUpkeep();
-}
-
-void TMainForm::DesktopShortcutUpkeep() {
-  QCheckBox* box = optionsPage_->OptionsShowProgramShortcutOnDesktopChkBox();
-  const bool exists = shellLinks_->DesktopShortcutExists();
-  if (!box->isChecked() && exists)
-    shellLinks_->RemoveDesktopShortcut();
-  else if (box->isChecked() && !exists)
-    shellLinks_->CreateDesktopShortcut();
-  // The box shows what is on the desktop, also when the change was refused.
-  box->setChecked(shellLinks_->DesktopShortcutExists());
+  for (TBookPage* page : pages_) page->Tick();
 }
 
 void TMainForm::LoadOptions() {
-  ReadOptions(OptionsFile(), run_.UserName, run_.Options);
+  ReadOptions(folders_.Data.OptionsFile, userName_, options_);
+  translator_.SetLanguage(folders_.LanguageFile(), options_.LngID);
   TranslateWindow();
-  ScaleUp(run_.Options.ScreenSize);
-  optionsPage_->ApplyOptions();
-  // The display set may differ for this account, and the strips are drawn
-  // for the screen size just chosen.
-  playNSolvePage_->ApplyDisplaySet();
+  ScaleUp(options_.ScreenSize);
+  for (TBookPage* page : pages_) page->ApplyOptions();
   UpdateCaption();
 }
 
 void TMainForm::SaveOptions() {
-  if (run_.GameState.Has(TGameFlag::Playing) || run_.GameState.Has(TGameFlag::SolutionShown))
-    playNSolvePage_->SavePlayGame(OptionsFile(), LastPlayNSolveSectionName(run_.UserName), false);
-  else if (run_.GameState.Has(TGameFlag::Designing))
-    enterNDesignPage_->SaveDesign(OptionsFile(), LastEnterNDesignSectionName(run_.UserName), false);
-  optionsPage_->CollectOptions();
-  TStoreResult result = EnsureDataFolder(run_.Folders.Data);
-  if (result.Ok) result = WriteOptions(OptionsFile(), run_.UserName, run_.Options);
-  if (!result.Ok)
-    ShowMsgBox(FromStd(result.Message), TranslateText(20, QStringLiteral("Ok")), QString(), SkinFolder());
+  for (TBookPage* page : pages_)
+    if (page->StoreLastGame()) break;
+  TStoreResult result = EnsureDataFolder(folders_.Data);
+  if (result.Ok) result = WriteOptions(folders_.Data.OptionsFile, userName_, options_);
+  if (!result.Ok) dialogs_->Tell(FromStd(result.Message), Text(TextId::Ok));
 }
 
 void TMainForm::ScaleUp(int screenSizeChoice) {
@@ -478,32 +413,21 @@ void TMainForm::CenterOnScreen() {
   move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-void TMainForm::UpdateCaption() {
-  captionLbl_->setText(kWindowCaption + QStringLiteral(" - ") + FromStd(run_.UserName));
-}
-
-QString TMainForm::TranslateText(int textId, const QString& builtIn) const {
-  return FromStd(novlet::TranslateText(run_.Folders.LanguageFile(), run_.Options.LngID, textId, builtIn.toStdString()));
-}
-
-TControlTexts TMainForm::TranslateControl(int tag, const TControlTexts& builtIn) const {
-  const auto table = TTextTable::Open(run_.Folders.LanguageFile(), run_.Options.LngID);
-  if (!table) return builtIn;
-  const auto row = table->FindTag(tag);
-  if (!row) return builtIn;
-  return {table->Caption(*row).value_or(builtIn.Caption), table->Hint(*row).value_or(builtIn.Hint)};
-}
+void TMainForm::UpdateCaption() { captionLbl_->setText(kWindowCaption + QStringLiteral(" - ") + FromStd(userName_)); }
 
 void TMainForm::TranslateWindow() {
-  for (const TTaggedButton& tagged : taggedButtons_) {
-    const TControlTexts texts = TranslateControl(tagged.Tag, tagged.BuiltIn);
-    tagged.Button->SetCaption(FromStd(texts.Caption));
-    tagged.Button->setToolTip(FromStd(texts.Hint));
+  for (const auto& [button, tag] : taggedButtons_) {
+    const TControlTexts texts = translator_.Control(tag);
+    button->SetCaption(FromStd(texts.Caption));
+    button->setToolTip(FromStd(texts.Hint));
   }
-  for (int index = 0; index < pages_->count(); ++index) static_cast<TBookPage*>(pages_->widget(index))->Translate();
+  // The small buttons carry their captions in the middle of their faces.
+  for (TBaseBtn* button : {helpBtn_, infoBtn_, minimizeBtn_, hideBtn_}) {
+    const int textWidth = QFontMetrics(button->font()).horizontalAdvance(button->Caption());
+    button->SetCaptionXOffset((button->FaceWidth() * button->width() - textWidth) / 2.0 / button->width());
+  }
+  for (TBookPage* page : pages_) page->Translate();
 }
-
-void TMainForm::ProcessPendingMessages() { QCoreApplication::processEvents(); }
 
 void TMainForm::BeginReduction() { ActivePage()->BeginReduction(); }
 
@@ -512,11 +436,6 @@ void TMainForm::ShowReductionProgress(const std::string& levelText, const TBoard
 }
 
 void TMainForm::EndReduction() { ActivePage()->EndReduction(); }
-
-void TMainForm::ShowSolutionChoices(int menuItems, const std::string& countSuffix) {
-  playNSolvePage_->ShowSolutionChoices(menuItems, countSuffix);
-  enterNDesignPage_->ShowSolutionChoices(menuItems, countSuffix);
-}
 
 void TMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -527,14 +446,11 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 // The first showing restores the game left on the Play & Solve page.
 void TMainForm::FormShow() {
-  run_.Solution = TBoard{};
-  run_.PuzzleTexts = TCellTexts{};
-  run_.AlternativeTexts = TCellTexts{};
-  ActivatePage(PlayNSolvePageIndex);
-  ResizeGridBuffer(playNSolvePage_->NovletGridSize());
-  playNSolvePage_->LoadPlayGame(OptionsFile(), LastPlayNSolveSectionName(run_.UserName));
+  TBookPage* first = pages_.front();
+  ActivatePage(first);
+  first->Enter(false);
   UpdateStatus();
-  QCoreApplication::processEvents();
+  LetEventsRun();
 }
 
 void TMainForm::changeEvent(QEvent* event) {
@@ -544,13 +460,16 @@ void TMainForm::changeEvent(QEvent* event) {
 
 void TMainForm::FormActivate() {
   if (!(startupFlags_ & StartupAskQuit) || TIntroForm::Instance()) return;
-  ClearStartupFlag(StartupAskQuit);
-  QCoreApplication::processEvents();
+  startupFlags_ &= static_cast<std::uint8_t>(~StartupAskQuit);
+  LetEventsRun();
   HideBtnClick();
-  QCoreApplication::processEvents();
+  LetEventsRun();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  // A close the program did not ask for itself (the window manager's close
+  // button, Alt+F4 taken by the desktop) asks the quit question first.
+  if (!closeAllowed_) altF4Requested_ = true;
   if (!FormCloseQuery()) {
     event->ignore();
     return;
@@ -561,16 +480,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::FormCloseQuery() {
-  if (run_.GameState.Has(TGameFlag::Thinking)) return false;
+  if (gameState_.Has(TGameFlag::Thinking)) return false;
   if (altF4Requested_) {
     altF4Requested_ = false;
     // Asked once the refused close has returned, not inside it.
-    QTimer::singleShot(0, this, [this] { QuitBtnClick(); });
+    QTimer::singleShot(0, this, &TMainForm::QuitBtnClick);
     return false;
   }
   mainTimer_->stop();
   SaveOptions();
-  run_.GridBuffer = QImage();
   if (!dragOrigin_.isNull()) QGuiApplication::restoreOverrideCursor();
   dragOrigin_ = QPoint();
   // No control may keep the mouse once the window is gone.
@@ -606,9 +524,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == captionLbl_) {
     // Only mouse events may be taken as such: the label gets every kind.
-    if (type == QEvent::MouseButtonPress) FormMouseDown(captionLbl_, static_cast<QMouseEvent*>(event));
-    if (type == QEvent::MouseMove) FormMouseMove(captionLbl_, static_cast<QMouseEvent*>(event));
-    if (type == QEvent::MouseButtonRelease) FormMouseUp(captionLbl_, static_cast<QMouseEvent*>(event));
+    if (type == QEvent::MouseButtonPress) FormMouseDown(static_cast<QMouseEvent*>(event));
+    if (type == QEvent::MouseMove) FormMouseMove(static_cast<QMouseEvent*>(event));
+    if (type == QEvent::MouseButtonRelease) FormMouseUp();
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -620,23 +538,24 @@ const QObject* TMainForm::FirstKeyReceiver() const {
   return focused && focused->window() == this ? focused : this;
 }
 
-bool TMainForm::IsDragHandle(QObject* sender) const { return sender == background_ || sender == captionLbl_; }
-
-void TMainForm::FormMouseDown(QObject* sender, QMouseEvent* event) {
-  if (!IsDragHandle(sender) || event->button() != Qt::LeftButton) return;
+void TMainForm::FormMouseDown(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  // A compositor moves its windows itself (Wayland ignores a program moving
+  // its own); by hand only where nothing can, as on a bare X server.
+  if (windowHandle() && windowHandle()->startSystemMove()) return;
   if (dragOrigin_.isNull()) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
   dragOrigin_ = event->globalPosition().toPoint();
 }
 
-void TMainForm::FormMouseMove(QObject* sender, QMouseEvent* event) {
-  if (!IsDragHandle(sender) || !(event->buttons() & Qt::LeftButton) || dragOrigin_.isNull()) return;
+void TMainForm::FormMouseMove(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton) || dragOrigin_.isNull()) return;
   const QPoint position = event->globalPosition().toPoint();
   move(pos() + (position - dragOrigin_));
   dragOrigin_ = position;
 }
 
-void TMainForm::FormMouseUp(QObject* sender, QMouseEvent*) {
-  if (!IsDragHandle(sender) || dragOrigin_.isNull()) return;
+void TMainForm::FormMouseUp() {
+  if (dragOrigin_.isNull()) return;
   dragOrigin_ = QPoint();
   QGuiApplication::restoreOverrideCursor();
 }

@@ -1,7 +1,10 @@
+// The one window of the program: its frame, the page book, the main timer,
+// and the state of the whole run that the pages share through their host.
 #pragma once
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -11,9 +14,12 @@
 #include <vector>
 
 #include "engine/engine_host.h"
-#include "game/run_state.h"
+#include "engine/novlet_engine.h"
+#include "game/page_host.h"
+#include "game/run_folders.h"
 #include "game/startup_flags.h"
-#include "ui/translator.h"
+#include "store/language/translator.h"
+#include "store/options_record.h"
 
 class QLabel;
 class QStackedWidget;
@@ -24,55 +30,47 @@ namespace novlet {
 class TBaseBtn;
 class TBkControl;
 class TBookPage;
-class TEnterNDesignPage;
-class TMyNovletsPage;
-class TOptionsPage;
-class TPlayNSolvePage;
 class TScreenScaler;
-class TShellLinks;
 
-// What the program entry hands to the main window.
+// What the program entry hands to the main window; tests replace the clock,
+// the waits, the dialogs and the desktop.
 struct TMainFormSetup {
   TProgramFolders Folders;
   std::uint8_t StartupFlags = kInitialStartupFlags;
   // The desktop services; nullptr for none.
   TShellLinks* ShellLinks = nullptr;
+  // The questions and choosers; nullptr for the program's own boxes.
+  TDialogs* Dialogs = nullptr;
   // The logged-on account, asked at creation and on every tick.
   std::function<std::string()> AccountName;
+  // "Now"; the system clock when empty.
+  TTimeSource Clock;
+  // A wait while the window lives on; a real one when empty.
+  std::function<void(int milliseconds)> Wait;
 };
 
-// The one window of the program: the page buttons, the four small buttons,
-// the page book and the state of the whole run.
-class TMainForm : public QWidget, public TEngineHost {
+class TMainForm : public QWidget, public TEngineHost, public TPageHost {
+  Q_OBJECT
+
  public:
   static constexpr int kBaseWidth = 568;
   static constexpr int kBaseHeight = 405;
   static constexpr int kMainTimerInterval = 1000;
   static constexpr int kFarewellMilliseconds = 2000;
 
-  enum TPageIndex { PlayNSolvePageIndex = 0, EnterNDesignPageIndex = 1, MyNovletsPageIndex = 2, OptionsPageIndex = 3 };
-
   explicit TMainForm(TMainFormSetup setup);
   ~TMainForm() override;
 
-  TRunState& Run() { return run_; }
-  const TRunState& Run() const { return run_; }
-  TShellLinks& ShellLinks() const { return *shellLinks_; }
-
   std::uint8_t StartupFlags() const { return startupFlags_; }
-  void ClearStartupFlag(TStartupFlag flag) { startupFlags_ &= static_cast<std::uint8_t>(~flag); }
   bool MainWindowRunning() const { return mainWindowRunning_; }
   bool AltF4Requested() const { return altF4Requested_; }
   QPoint DragOrigin() const { return dragOrigin_; }
-  int ScreenMode() const;
 
   // The frame's controls.
   TBkControl* Background() const { return background_; }
   QLabel* CaptionLbl() const { return captionLbl_; }
-  TBaseBtn* PlayNSolveBtn() const { return playNSolveBtn_; }
-  TBaseBtn* EnterNDesignBtn() const { return enterNDesignBtn_; }
-  TBaseBtn* MyNovletsBtn() const { return myNovletsBtn_; }
-  TBaseBtn* OptionsBtn() const { return optionsBtn_; }
+  // The page buttons, one per page in page order, then Quit.
+  const std::vector<TBaseBtn*>& PageButtons() const { return pageButtons_; }
   TBaseBtn* QuitBtn() const { return quitBtn_; }
   TBaseBtn* HelpBtn() const { return helpBtn_; }
   TBaseBtn* InfoBtn() const { return infoBtn_; }
@@ -82,24 +80,17 @@ class TMainForm : public QWidget, public TEngineHost {
   QTimer* MainTimer() const { return mainTimer_; }
 
   // The page book and its pages, in their fixed order.
-  QStackedWidget* Pages() const { return pages_; }
-  TPlayNSolvePage* PlayNSolvePage() const { return playNSolvePage_; }
-  TEnterNDesignPage* EnterNDesignPage() const { return enterNDesignPage_; }
-  TMyNovletsPage* MyNovletsPage() const { return myNovletsPage_; }
-  TOptionsPage* OptionsPage() const { return optionsPage_; }
-  int ActivePageIndex() const;
+  QStackedWidget* Pages() const { return pageBook_; }
+  const std::vector<TBookPage*>& BookPages() const { return pages_; }
+  TBookPage* Page(TPageKind kind) const;
+  TBookPage* ActivePage() const;
 
-  // The page buttons; each does nothing while the window is busy.
-  void PlayNSolveBtnClick();
-  void EnterNDesignBtnClick();
-  void MyNovletsBtnClick();
-  void OptionsBtnClick();
-  // Runs whenever the active page changes: the game of the page left is
-  // stored into its last-game section and ends.
-  void PagesPageChanged();
+  // A page button: the page is shown (and, the first time, its last game
+  // comes back); nothing happens while the window is busy.
+  void ShowPageByButton(TBookPage* page);
 
   void QuitBtnClick();
-  void HideBtnClick();
+  void HideBtnClick() { QuitBtnClick(); }
   void MinimizeBtnClick();
   void InfoBtnClick();
   void HelpBtnClick();
@@ -107,11 +98,11 @@ class TMainForm : public QWidget, public TEngineHost {
   // Brings the window back from the task bar to the front; a second start
   // asks for this.
   void FormRestore();
+  // Closes without asking, storing the game and the options: a second start
+  // asking to close this one, or the desktop session ending.
+  void CloseWithoutAsking();
 
   void MainTimerTime();
-  // After every change: each page's part in the documented order, then the
-  // desktop shortcut when its check box sent the update.
-  void UpdateStatus(QObject* sender = nullptr);
 
   // Reads the account's options and applies them; stores the active game and
   // writes the options.
@@ -121,22 +112,39 @@ class TMainForm : public QWidget, public TEngineHost {
   // window that changed size is centred on the screen.
   void ScaleUp(int screenSizeChoice);
 
-  // The shown text for a text id, the built-in text as fallback.
-  QString TranslateText(int textId, const QString& builtIn) const;
-  TControlTexts TranslateControl(int tag, const TControlTexts& builtIn) const;
   // Every caption and hint of the window and its pages, in the current language.
   void TranslateWindow();
 
   QString HelpUrl() const;
   QString HomeUrl() const;
-  std::filesystem::path OptionsFile() const { return run_.Folders.Data.OptionsFile; }
+
+  // TPageHost: what the pages share.
+  TGameState& GameState() override { return gameState_; }
+  TNovletEngine& Engine() override { return engine_; }
+  TOptions& Options() override { return options_; }
+  const std::string& UserName() const override { return userName_; }
+  const TProgramFolders& Folders() const override { return folders_; }
+  const QStringList& DisplaySetList() const override { return displaySetList_; }
+  int ScreenMode() const override;
+  TTimeSource Clock() const override { return clock_; }
+  void Wait(int milliseconds) override { wait_(milliseconds); }
+  void LetEventsRun() override;
+  const TTranslator& Texts() const override { return translator_; }
+  TDialogs& Dialogs() override { return *dialogs_; }
+  TShellLinks& ShellLinks() override { return *shellLinks_; }
+  void UpdateStatus() override;
+  bool IsActivePage(const TBookPage* page) const override;
+  void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
+                        TOpenMode mode) override;
+  void OptionsChanged() override;
+  void LanguageChosen(std::int32_t lngId) override;
+  void ScreenSizeChosen(int screenSize) override;
 
   // TEngineHost: the engine lets the window live while it works.
-  void ProcessPendingMessages() override;
+  void ProcessPendingMessages() override { LetEventsRun(); }
   void BeginReduction() override;
   void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) override;
   void EndReduction() override;
-  void ShowSolutionChoices(int menuItems, const std::string& countSuffix) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -147,65 +155,63 @@ class TMainForm : public QWidget, public TEngineHost {
  private:
   void CreateFrame();
   void CreatePages();
-  TBaseBtn* CreatePageButton(int top, const QString& caption);
-  TBaseBtn* CreateSmallButton(int left, const QString& caption);
+  TBaseBtn* CreateFrameButton(int top, const QString& name);
+  TBaseBtn* CreateSmallButton(int left, const QString& name);
   void FormCreate();
   void FormShow();
   void FormActivate();
   bool FormCloseQuery();
   void FormKeyDown(int key, Qt::KeyboardModifiers shift);
   void FormKeyUp(int key, Qt::KeyboardModifiers shift);
-  void FormMouseDown(QObject* sender, QMouseEvent* event);
-  void FormMouseMove(QObject* sender, QMouseEvent* event);
-  void FormMouseUp(QObject* sender, QMouseEvent* event);
-  bool IsDragHandle(QObject* sender) const;
+  void FormMouseDown(QMouseEvent* event);
+  void FormMouseMove(QMouseEvent* event);
+  void FormMouseUp();
   const QObject* FirstKeyReceiver() const;
-  void ActivatePage(int index);
-  void ResizeGridBuffer(QSize gridSize);
-  void AnimateThinking();
-  void DesktopShortcutUpkeep();
+  // Makes the page the active one; the page left stores and ends its game.
+  void ActivatePage(TBookPage* page);
   void UpdateCaption();
   void CenterOnScreen();
-  TBookPage* ActivePage() const;
   QString SkinFolder() const;
 
-  TRunState run_;
+  TProgramFolders folders_;
+  TNovletEngine engine_;
+  TGameState gameState_;
+  TOptions options_;
+  std::string userName_;
+  TTranslator translator_;
+  QStringList displaySetList_;
+  TTimeSource clock_;
+  std::function<void(int)> wait_;
   std::unique_ptr<TShellLinks> ownShellLinks_;
   TShellLinks* shellLinks_ = nullptr;
+  std::unique_ptr<TDialogs> ownDialogs_;
+  TDialogs* dialogs_ = nullptr;
   std::function<std::string()> accountName_;
   std::uint8_t startupFlags_;
   bool mainWindowRunning_ = false;
   bool altF4Requested_ = false;
+  // The next close needs no question: a confirmed Quit, a second start's
+  // request, the end of the desktop session.
+  bool closeAllowed_ = false;
   bool formShown_ = false;
   QPoint dragOrigin_;
 
   TBkControl* background_ = nullptr;
   QLabel* captionLbl_ = nullptr;
-  TBaseBtn* playNSolveBtn_ = nullptr;
-  TBaseBtn* enterNDesignBtn_ = nullptr;
-  TBaseBtn* myNovletsBtn_ = nullptr;
-  TBaseBtn* optionsBtn_ = nullptr;
+  std::vector<TBaseBtn*> pageButtons_;
   TBaseBtn* quitBtn_ = nullptr;
   TBaseBtn* helpBtn_ = nullptr;
   TBaseBtn* infoBtn_ = nullptr;
   TBaseBtn* minimizeBtn_ = nullptr;
   TBaseBtn* hideBtn_ = nullptr;
   TBaseBtn* corvexSBtn_ = nullptr;
-  QStackedWidget* pages_ = nullptr;
-  TPlayNSolvePage* playNSolvePage_ = nullptr;
-  TEnterNDesignPage* enterNDesignPage_ = nullptr;
-  TMyNovletsPage* myNovletsPage_ = nullptr;
-  TOptionsPage* optionsPage_ = nullptr;
+  QStackedWidget* pageBook_ = nullptr;
+  std::vector<TBookPage*> pages_;
   QTimer* mainTimer_ = nullptr;
   std::unique_ptr<TScreenScaler> scaler_;
 
-  // The frame's translatable buttons with their tags and built-in texts.
-  struct TTaggedButton {
-    TBaseBtn* Button;
-    int Tag;
-    TControlTexts BuiltIn;
-  };
-  std::vector<TTaggedButton> taggedButtons_;
+  // The frame's translatable controls with their tags.
+  std::vector<std::pair<TBaseBtn*, int>> taggedButtons_;
 };
 
 }  // namespace novlet

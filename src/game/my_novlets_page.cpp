@@ -1,13 +1,10 @@
+// The "My Novlets" page: the account's collection.
 #include "game/my_novlets_page.h"
+
+#include "store/language/text_ids.h"
 
 namespace novlet {
 
-TMyNovletsPage::TMyNovletsPage(TMainForm& mainForm) : TBookPage(mainForm, 710, QStringLiteral("My Novlets")) {}
-
-// The list and its buttons are the collection page's own work and land with
-// its controls.
-void TMyNovletsPage::RefillCollectionList() {}
-
-void TMyNovletsPage::UpdateMyNovletsStatus() {}
+TMyNovletsPage::TMyNovletsPage(TPageHost& host) : TBookPage(host, TPageKind::MyNovlets, TextId::MyNovletsHeader) {}
 
 }  // namespace novlet

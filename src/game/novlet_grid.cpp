@@ -1,3 +1,4 @@
+// The game grid control.
 #include "game/novlet_grid.h"
 
 #include <QKeyEvent>
@@ -30,22 +31,16 @@ void TNovletGrid::SelectCell(int column, int row) {
   update();
 }
 
-void TNovletGrid::SetCell(int column, int row, const std::string& text) {
-  if (column < 0 || row < 0 || column >= kMaxGridSize || row >= kMaxGridSize) return;
-  cells_.at(column + 1, row + 1) = text;
-  repaint(CellRect(column, row));
-}
-
 void TNovletGrid::Repaint() { repaint(); }
+
+void TNovletGrid::RepaintCell(int column, int row) { repaint(CellRect(column, row)); }
 
 QRect TNovletGrid::CellRect(int column, int row) const { return GridCellRect(column, row, gridSize_, size()); }
 
 void TNovletGrid::MoveSelection(int column, int row) {
   column = std::clamp(column, 0, gridSize_ - 1);
   row = std::clamp(row, 0, gridSize_ - 1);
-  bool canSelect = true;
-  if (OnSelectCell) OnSelectCell(this, column, row, canSelect);
-  if (!canSelect) return;
+  emit selecting(column, row);
   // The ruler follows the selection across its row, column and box.
   col_ = column;
   row_ = row;
@@ -54,9 +49,9 @@ void TNovletGrid::MoveSelection(int column, int row) {
 
 void TNovletGrid::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const TGridDrawInputs inputs = OnDrawInputs ? OnDrawInputs() : TGridDrawInputs();
-  const bool drawable = inputs.Geometry && inputs.Solution && inputs.PuzzleTexts && inputs.DisplaySet &&
-                        inputs.GridBuffer && inputs.GridBuffer->size() == size();
+  const TGridDrawInputs inputs = drawInputs_ ? drawInputs_() : TGridDrawInputs();
+  const bool drawable = inputs.Geometry && inputs.Solution && inputs.PuzzleTexts && inputs.GridTexts &&
+                        inputs.DisplaySet && !size().isEmpty();
   // Beyond the N x N cells (the rest of an uneven division) lies the page.
   const QRect cells(0, 0, width() / gridSize_ * gridSize_, height() / gridSize_ * gridSize_);
   const QRegion outside = QRegion(event->rect()) - QRegion(drawable ? cells : QRect());
@@ -65,9 +60,10 @@ void TNovletGrid::paintEvent(QPaintEvent* event) {
   TGridPaintState state = inputs.State;
   state.CurrentColumn = col_;
   state.CurrentRow = row_;
-  const TGridScene scene{*inputs.Geometry, *inputs.Solution, *inputs.PuzzleTexts, cells_,
-                         *inputs.DisplaySet, inputs.Look,     state};
-  TGridPainter(scene).PaintGrid(painter, inputs.GridBuffer, event->rect());
+  if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
+  const TGridScene scene{*inputs.Geometry, *inputs.Solution,  *inputs.PuzzleTexts, *inputs.GridTexts,
+                         *inputs.DisplaySet, inputs.Look, state};
+  TGridPainter(scene).PaintGrid(painter, &buffer_, event->rect());
 }
 
 void TNovletGrid::keyPressEvent(QKeyEvent* event) {
@@ -97,7 +93,7 @@ void TNovletGrid::keyReleaseEvent(QKeyEvent* event) {
     shift |= pressed->second;
     pressedShift_.erase(pressed);
   }
-  if (OnKeyUp) OnKeyUp(this, key, shift);
+  emit keyReleased(key, shift);
   event->accept();
 }
 
@@ -119,13 +115,10 @@ void TNovletGrid::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-void TNovletGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (OnMouseUp) OnMouseUp(this, event);
-}
+void TNovletGrid::mouseReleaseEvent(QMouseEvent*) { emit mouseReleased(); }
 
 void TNovletGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  if (OnDblClick) OnDblClick(this);
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
 }  // namespace novlet

@@ -1,3 +1,5 @@
+// The game grid control: selection, keys and mouse, and painting what its
+// page's session holds.
 #pragma once
 
 #include <QImage>
@@ -14,28 +16,29 @@
 #include "render/grid_look.h"
 
 class QMenu;
-class QMouseEvent;
 
 namespace novlet {
 
-// What the grid's owner lends it for one repaint; the grid adds its own cell
-// texts and selected cell. Null pointers leave the grid blank.
+// What the grid's page lends it for one repaint: the session's boards and the
+// page's look. Null pointers leave the grid blank.
 struct TGridDrawInputs {
   const TGeometry* Geometry = nullptr;
   const TBoard* Solution = nullptr;
   const TCellTexts* PuzzleTexts = nullptr;
+  const TCellTexts* GridTexts = nullptr;  // what the cells show
   const TDisplaySet* DisplaySet = nullptr;
-  QImage* GridBuffer = nullptr;  // the owner's off-screen image, of the grid's size
   TGridLook Look;
   TGridPaintState State;
 };
 
-// The game grid: a string grid of up to 16 x 16 cells whose column and row
-// counts are N. One cell is selected at a time, by the arrow keys or the
-// mouse; there is no in-place editing and no scrolling. Its cells change only
-// through the game's handlers, which receive every released key as a
-// platform-neutral key code with its shift state.
+// A string grid of up to 16 x 16 cells whose column and row counts are N. One
+// cell is selected at a time, by the arrow keys or the mouse; there is no
+// in-place editing and no scrolling. It keeps no cells of its own: it paints
+// its page's session and reports every released key as a platform-neutral
+// key code with its shift state.
 class TNovletGrid : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TNovletGrid(QWidget* parent = nullptr);
 
@@ -49,26 +52,17 @@ class TNovletGrid : public QWidget {
   int Row() const { return row_; }
   void SelectCell(int column, int row);
 
-  // The cell texts, indexed 1-based like every board (grid cell (c - 1, r - 1)
-  // is Cells().at(c, r)). Changes through Cells() need a Repaint().
-  const TCellTexts& Cells() const { return cells_; }
-  TCellTexts& Cells() { return cells_; }
-  // Sets one cell (0-based, as the grid counts) and repaints it at once.
-  void SetCell(int column, int row, const std::string& text);
-  const std::string& Cell(int column, int row) const { return cells_.at(column + 1, row + 1); }
+  // The selected cell, 1-based as the boards count.
+  int SelectedColumn() const { return col_ + 1; }
+  int SelectedRow() const { return row_ + 1; }
 
   // Invalidates and paints the whole grid before returning.
   void Repaint();
+  // Repaints one cell (0-based) at once.
+  void RepaintCell(int column, int row);
 
-  // The owner's inputs for drawing, asked before every paint.
-  std::function<TGridDrawInputs()> OnDrawInputs;
-
-  // A released key with its code (0 for keys without one) and shift state.
-  std::function<void(QObject* sender, int key, TShiftState shift)> OnKeyUp;
-  // Asked before the selection moves to (column, row) by key or mouse.
-  std::function<void(QObject* sender, int column, int row, bool& canSelect)> OnSelectCell;
-  std::function<void(QObject* sender, QMouseEvent* event)> OnMouseUp;
-  std::function<void(QObject* sender)> OnDblClick;
+  // What to draw, asked before every paint.
+  void SetDrawInputs(std::function<TGridDrawInputs()> drawInputs) { drawInputs_ = std::move(drawInputs); }
 
   // The right-click menu, and whether a right click opens it (decided anew at
   // every selection).
@@ -86,15 +80,25 @@ class TNovletGrid : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
+ signals:
+  // A released key with its code (0 for keys without one) and shift state.
+  void keyReleased(int key, novlet::TShiftState shift);
+  // The selection is about to move to (column, row), 0-based.
+  void selecting(int column, int row);
+  void mouseReleased();
+  void doubleClicked();
+
  private:
   // Moves the selection as the user asked, when the handler allows it.
   void MoveSelection(int column, int row);
   QRect CellRect(int column, int row) const;
 
+  std::function<TGridDrawInputs()> drawInputs_;
+  // Each cell is composed here before it reaches the screen.
+  QImage buffer_;
   int gridSize_ = kMaxGridSize;
   int col_ = 0;
   int row_ = 0;
-  TCellTexts cells_;
   // The shift state each held key was pressed with.
   std::map<int, TShiftState> pressedShift_;
   QMenu* popupMenu_ = nullptr;

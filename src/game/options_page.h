@@ -1,3 +1,5 @@
+// The "Options" page: colours, font, display set, level and aids, screen
+// size, language and the desktop shortcut.
 #pragma once
 
 #include "game/book_page.h"
@@ -6,24 +8,20 @@ class QCheckBox;
 
 namespace novlet {
 
-// The "Options" page: colours, font, display set, level and aids, screen
-// size, language and the desktop shortcut.
 class TOptionsPage : public TBookPage {
+  Q_OBJECT
+
  public:
-  explicit TOptionsPage(TMainForm& mainForm);
+  explicit TOptionsPage(TPageHost& host);
 
   QCheckBox* OptionsShowProgramShortcutOnDesktopChkBox() const { return shortcutChkBox_; }
 
-  // Shows the options record on the page's controls; LoadOptions runs it
-  // after reading the file.
-  void ApplyOptions();
-  // Takes what only the controls hold back into the options record;
-  // SaveOptions runs it before writing the file.
-  void CollectOptions();
-
-  void Translate() override;
+  void ApplyOptions() override;
 
  private:
+  // Puts the launcher on the desktop or takes it away, as the box asks.
+  void DesktopShortcutUpkeep();
+
   QCheckBox* shortcutChkBox_ = nullptr;
 };
 

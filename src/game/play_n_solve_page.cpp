@@ -1,39 +1,39 @@
+// The "Play & Solve" page: its controls, what their clicks and keys ask of
+// the play session, and what the page shows of it.
 #include "game/play_n_solve_page.h"
 
-#include <algorithm>
-
 #include <QAction>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 
 #include "engine/board_text.h"
-#include "game/event_wait.h"
 #include "game/frame_look.h"
-#include "game/grid_history.h"
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
 #include "game/grid_symbol_strip.h"
-#include "game/main_form.h"
+#include "game/name_entry.h"
+#include "game/new_game_settings.h"
 #include "game/novlet_grid.h"
+#include "game/page_controls.h"
 #include "game/pie_gauge.h"
+#include "game/run_folders.h"
+#include "game/thinking_animation.h"
 #include "render/grid_look.h"
+#include "session/alternative_values.h"
+#include "session/key_map.h"
+#include "store/language/text_ids.h"
+#include "store/options_record.h"
+#include "store/puzzle_naming.h"
 #include "ui/base_btn.h"
-#include "ui/edit_dlg_box.h"
-#include "ui/msg_dlg_box.h"
+#include "ui/dialogs.h"
 
 namespace novlet {
 namespace {
 
 const QColor kStripFill(0xfa, 0xf6, 0xee);
-
-// Captions sit in the middle of the face, whatever their length.
-void SetCentredCaption(TBaseBtn* button, const QString& caption) {
-  button->SetCaption(caption);
-  const double faceWidth = button->FaceWidth() * button->width();
-  const int textWidth = QFontMetrics(button->font()).horizontalAdvance(caption);
-  button->SetCaptionXOffset(std::max(0.0, (faceWidth - textWidth) / 2.0 / button->width()));
-}
+const QColor kLimitColor(Qt::red);
+const QColor kClockColor(Qt::black);
 
 // Layout at base size, inside the page area of 412 x 363.
 constexpr int kGridLeft = 12;
@@ -42,64 +42,34 @@ constexpr int kGridSide = 245;
 constexpr int kColumnLeft = 272;
 constexpr int kColumnWidth = 128;
 constexpr int kButtonLeft = 294;
-constexpr int kButtonWidth = 85;
-constexpr int kButtonHeight = 15;
+
+constexpr int kFlashRounds = 4;
+constexpr int kFlashShownMilliseconds = 100;
+constexpr int kFlashFinalMilliseconds = 200;
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-TPlayNSolvePage::TPlayNSolvePage(TMainForm& mainForm)
-    : TBookPage(mainForm, 500, QStringLiteral("Play & Solve")), flashWait_(WaitProcessingEvents) {
-  nameEntryDialogs_.AskName = [this](const QString& message, const QString& ok, const QString& cancel,
-                                     const QString& initial) {
-    return ShowEditBox(message, ok, cancel, initial, QString::fromStdString(Run().Folders.SkinFolder().string()));
-  };
-  nameEntryDialogs_.AskYesNo = [this](const QString& message, const QString& yes, const QString& no) {
-    return ShowMsgBox(message, yes, no, QString::fromStdString(Run().Folders.SkinFolder().string()));
-  };
+TPlayNSolvePage::TPlayNSolvePage(TPageHost& host)
+    : TBookPage(host, TPageKind::PlayNSolve, TextId::PlayNSolvePage),
+      session_(host.Engine(), host.GameState(), host.Clock(), this) {
   CreateControls();
 }
-
-TRunState& TPlayNSolvePage::Run() const { return MainForm().Run(); }
 
 void TPlayNSolvePage::CreateControls() {
   grid_ = new TNovletGrid(this);
   grid_->setObjectName(QStringLiteral("PlayNSolveNovletGrid"));
   grid_->setGeometry(kGridLeft, kGridTop, kGridSide, kGridSide);
-  grid_->SetGridSize(Run().Engine.Geometry().GridSize);
-  grid_->OnDrawInputs = [this] {
-    TRunState& run = Run();
-    TGridDrawInputs inputs;
-    inputs.Geometry = &run.Engine.Geometry();
-    inputs.Solution = &run.Solution;
-    inputs.PuzzleTexts = &run.PuzzleTexts;
-    inputs.DisplaySet = &run.DisplaySet;
-    inputs.GridBuffer = &run.GridBuffer;
-    const TOptions& options = run.Options;
-    inputs.Look.BackgroundColor = ColorFromTColor(static_cast<std::uint32_t>(options.BackgroundColor));
-    inputs.Look.ContrastColor = ColorFromTColor(static_cast<std::uint32_t>(options.ContrastColor));
-    inputs.Look.ContrastPuzzle = options.ContrastPuzzle;
-    inputs.Look.RulerColor = ColorFromTColor(static_cast<std::uint32_t>(options.RulerColor));
-    inputs.Look.FontName = QString::fromStdString(options.FontName);
-    inputs.Look.FontColor = ColorFromTColor(static_cast<std::uint32_t>(options.FontColor));
-    inputs.Look.Ruler = options.Ruler;
-    inputs.Look.ScreenMode = MainForm().ScreenMode();
-    const TGameState state = run.GameState;
-    inputs.State.Paused = state.Has(TGameFlag::Paused);
-    inputs.State.ShowErrors = state.Has(TGameFlag::ShowErrors);
-    inputs.State.SolutionShown = state.Has(TGameFlag::SolutionShown);
-    inputs.State.OutputCapture = state.Has(TGameFlag::OutputCapture);
-    inputs.State.HighlightValue = run.HighlightValue;
-    return inputs;
-  };
-  grid_->OnKeyUp = [this](QObject* sender, int key, TShiftState shift) { NovletGridKeyUp(sender, key, shift); };
-  grid_->OnSelectCell = [this](QObject* sender, int column, int row, bool& canSelect) {
-    NovletGridSelectCell(sender, column, row, canSelect);
-  };
-  grid_->OnMouseUp = [this](QObject* sender, QMouseEvent* event) { NovletGridMouseUp(sender, event); };
+  grid_->SetGridSize(session_.GridSize());
+  grid_->SetDrawInputs([this] { return DrawInputs(); });
+  connect(grid_, &TNovletGrid::keyReleased, this, &TPlayNSolvePage::NovletGridKeyUp);
+  connect(grid_, &TNovletGrid::selecting, this, &TPlayNSolvePage::NovletGridSelectCell);
+  connect(grid_, &TNovletGrid::mouseReleased, this, &TPlayNSolvePage::NovletGridMouseUp);
 
   gridMenu_ = new TGridPopupMenu(this);
   gridMenu_->setObjectName(QStringLiteral("NovletGridPopupMenu"));
-  gridMenu_->OnItemClick = [this](QAction* item) { NovletGridPopupMenuClick(item); };
+  connect(gridMenu_, &TGridPopupMenu::itemClicked, this, &TPlayNSolvePage::NovletGridPopupMenuClick);
   grid_->SetPopupMenu(gridMenu_);
 
   strip_ = new TGridSymbolStrip(this);
@@ -108,190 +78,428 @@ void TPlayNSolvePage::CreateControls() {
   strip_->setGeometry(kGridLeft - 7, kGridTop + kGridSide + 8, 255, 16);
   strip_->setFont(FrameFont(11, false));
   strip_->SetFillColor(kStripFill);
-  strip_->SetDisplaySet(&Run().DisplaySet);
-  strip_->OnMouseUp = [this](QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
-    DisplaySetImgMouseUp(sender, button, shift, x, y);
-  };
+  strip_->SetDisplaySet(&displaySet_);
+  connect(strip_, &TGridSymbolStrip::valueClicked, this, &TPlayNSolvePage::DisplaySetImgMouseUp);
+  AddTagged(strip_, TextId::PlayStrip);
 
-  newBtn_ = CreateButton(34, 510, QStringLiteral("New"), QStringLiteral("Generate a new Novlet"));
-  saveBtn_ = CreateButton(54, 515, QStringLiteral("Save"), QStringLiteral("Save Novlet"));
-  printBtn_ = CreateButton(74, 520, QStringLiteral("Print"), QStringLiteral("Print Novlet"));
-  clipboardBtn_ = CreateButton(94, 525, QStringLiteral("Clipboard"),
-                               QStringLiteral("Paste Novlet to the Windows clipboard"));
-  pauseBtn_ = CreateButton(124, 530, QStringLiteral("Pause"), QStringLiteral("Pause solving"));
-  restartBtn_ = CreateButton(144, 535, QStringLiteral("Restart"), QStringLiteral("Restart solving"));
-  undoBtn_ = CreateButton(174, 540, QStringLiteral("Undo"), QStringLiteral("Undo the last entry"));
-  hintBtn_ = CreateButton(194, 545, QStringLiteral("Hint"), QStringLiteral("Give one hint"));
-  errorsBtn_ = CreateButton(214, 550, QStringLiteral("Errors"), QStringLiteral("Show errors"));
-  solutionBtn_ = CreateButton(234, 560, QStringLiteral("Solution"), QStringLiteral("Show the solution"));
-  newBtn_->setObjectName(QStringLiteral("PlayNSolveNewBtn"));
-  saveBtn_->setObjectName(QStringLiteral("PlayNSolveSaveBtn"));
-  printBtn_->setObjectName(QStringLiteral("PlayNSolvePrintBtn"));
-  clipboardBtn_->setObjectName(QStringLiteral("PlayNSolveClipboardBtn"));
-  pauseBtn_->setObjectName(QStringLiteral("PlayNSolvePauseBtn"));
-  restartBtn_->setObjectName(QStringLiteral("PlayNSolveRestartBtn"));
-  undoBtn_->setObjectName(QStringLiteral("PlayNSolveUndoBtn"));
-  hintBtn_->setObjectName(QStringLiteral("PlayNSolveHintBtn"));
-  errorsBtn_->setObjectName(QStringLiteral("PlayNSolveErrorsBtn"));
-  solutionBtn_->setObjectName(QStringLiteral("PlayNSolveSolutionBtn"));
-  newBtn_->OnClick = [this](QObject* sender) { NovletGridsPopupClick(sender); };
-  saveBtn_->OnClick = [this](QObject*) { PlayNSolveSaveBtnClick(); };
-  pauseBtn_->OnClick = [this](QObject*) { PlayNSolvePauseBtnClick(); };
-  restartBtn_->OnClick = [this](QObject*) { PlayNSolveRestartBtnClick(); };
-  undoBtn_->OnClick = [this](QObject*) { PlayNSolveUndoBtnClick(); };
-  hintBtn_->OnClick = [this](QObject*) { PlayNSolveHintBtnClick(); };
-  errorsBtn_->OnClick = [this](QObject*) { PlayNSolveErrorsBtnClick(); };
-  solutionBtn_->OnClick = [this](QObject* sender) { SolutionsPopupClick(sender); };
+  const struct {
+    TBaseBtn*& Button;
+    const char* Name;
+    int Top;
+    int Tag;
+  } buttons[] = {
+      {newBtn_, "PlayNSolveNewBtn", 34, TextId::PlayNew},
+      {saveBtn_, "PlayNSolveSaveBtn", 54, TextId::PlaySave},
+      {printBtn_, "PlayNSolvePrintBtn", 74, TextId::PlayPrint},
+      {clipboardBtn_, "PlayNSolveClipboardBtn", 94, TextId::PlayClipboard},
+      {pauseBtn_, "PlayNSolvePauseBtn", 124, TextId::Pause},
+      {restartBtn_, "PlayNSolveRestartBtn", 144, TextId::Restart},
+      {undoBtn_, "PlayNSolveUndoBtn", 174, TextId::Undo},
+      {hintBtn_, "PlayNSolveHintBtn", 194, TextId::Hint},
+      {errorsBtn_, "PlayNSolveErrorsBtn", 214, TextId::Errors},
+      {solutionBtn_, "PlayNSolveSolutionBtn", 234, TextId::Solution},
+  };
+  for (const auto& button : buttons) {
+    button.Button = CreatePageButton(this, QString::fromLatin1(button.Name), kButtonLeft, button.Top);
+    // The Pause and Solution captions follow the game; the refresh sets them.
+    if (button.Button != pauseBtn_ && button.Button != solutionBtn_) AddTagged(button.Button, button.Tag);
+  }
+  connect(newBtn_, &TBaseBtn::clicked, this,
+          [this] { shapeMenu_->popup(newBtn_->mapToGlobal(QPoint(0, newBtn_->height()))); });
+  connect(saveBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveSaveBtnClick);
+  connect(pauseBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolvePauseBtnClick);
+  connect(restartBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveRestartBtnClick);
+  connect(undoBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveUndoBtnClick);
+  connect(hintBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveHintBtnClick);
+  connect(errorsBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveErrorsBtnClick);
+  connect(solutionBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::SolutionsPopupClick);
 
   gauge_ = new TPieGauge(this);
   gauge_->setObjectName(QStringLiteral("PlayNSolveGauge"));
   gauge_->setGeometry(kColumnLeft, 260, 18, 18);
   gauge_->SetMaxValue(kGaugeMaximum);
   gauge_->hide();
-  timeLbl_ = CreateLabel(QRect(kColumnLeft + 22, 260, kColumnWidth - 22, 18), QStringLiteral("PlayNSolveTimeLbl"), true);
+  timeLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveTimeLbl"),
+                             QRect(kColumnLeft + 22, 260, kColumnWidth - 22, 18), true);
   timeLbl_->setText(QStringLiteral("Time"));
 
-  alternativesLbl_ = CreateLabel(QRect(kColumnLeft, 284, kColumnWidth, 34), QStringLiteral("PlayNSolveAlternativesLbl"),
-                                 false);
+  alternativesLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveAlternativesLbl"),
+                                     QRect(kColumnLeft, 284, kColumnWidth, 34), false);
   alternativesLbl_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   alternativesLbl_->setWordWrap(true);
-  alternativesLbl_->setText(QStringLiteral("Alternatives"));
+  AddTagged(alternativesLbl_, TextId::PlayAlternatives);
   alternativesImg_ = new QLabel(this);
   alternativesImg_->setObjectName(QStringLiteral("PlayNSolveAlternativesImg"));
   alternativesImg_->setGeometry(kColumnLeft, 300, 100, 20);
   alternativesImg_->hide();
 
-  fileNameLbl_ = CreateLabel(QRect(kGridLeft, 314, kGridSide, 18), QStringLiteral("PlayNSolveFileNameLbl"), true);
-  levelLbl_ = CreateLabel(QRect(kGridLeft, 332, kGridSide + kColumnWidth, 18), QStringLiteral("PlayNSolveLevelLbl"),
-                          false);
+  fileNameLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveFileNameLbl"), QRect(kGridLeft, 314, kGridSide, 18),
+                                 true);
+  levelLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveLevelLbl"),
+                              QRect(kGridLeft, 332, kGridSide + kColumnWidth, 18), false);
   levelLbl_->setText(QStringLiteral("Level"));
 
   shapeMenu_ = new TGridShapeMenu(this);
   shapeMenu_->setObjectName(QStringLiteral("NovletGridsPopupMenu"));
-  shapeMenu_->OnItemClick = [this](QAction* item) { NovletGridsPopupMenuClick(item); };
+  connect(shapeMenu_, &TGridShapeMenu::shapeChosen, this, &TPlayNSolvePage::NovletGridsPopupMenuClick);
   solutionsMenu_ = new QMenu(this);
   solutionsMenu_->setObjectName(QStringLiteral("SolutionsPopupMenu"));
-
-  taggedControls_.push_back({alternativesLbl_, 565, QStringLiteral("Alternatives"), QString()});
-  taggedControls_.push_back(
-      {strip_, 580, QString(),
-       QStringLiteral("Select a cell and click here to enter a value or ctrl + click to enter a pencil note or "
-                      "shift + click to highlight a value")});
-}
-
-TBaseBtn* TPlayNSolvePage::CreateButton(int top, int tag, const QString& caption, const QString& hint) {
-  auto* button = new TBaseBtn(this);
-  button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
-  button->setToolTip(hint);
-  button->setFont(FrameFont(10, true));
-  button->SetFontColor(kCreamText);
-  // The drawn look until the skin's faces are put on.
-  button->SetFaceWidth(0.96);
-  button->SetFaceHeight(0.9);
-  button->SetCaptionXRound(8);
-  button->SetCaptionYRound(8);
-  button->SetShadowXOffset(0.02);
-  button->SetShadowYOffset(0.08);
-  button->SetShadowColor(QColor(0x10, 0x16, 0x20));
-  button->SetBrush(QColor(0x3c, 0x52, 0x72));
-  button->SetPen(QPen(QColor(0x7d, 0x98, 0xbd), 1));
-  button->SetCaptionYOffset(0.0);
-  SetCentredCaption(button, caption);
-  taggedControls_.push_back({button, tag, caption, hint});
-  return button;
-}
-
-QLabel* TPlayNSolvePage::CreateLabel(const QRect& geometry, const QString& name, bool bold) {
-  auto* label = new QLabel(this);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setFont(FrameFont(11, bold));
-  label->setStyleSheet(CreamLabelStyle());
-  return label;
 }
 
 std::vector<TBaseBtn*> TPlayNSolvePage::SmallButtons() const {
   return {newBtn_, saveBtn_, printBtn_, clipboardBtn_, pauseBtn_, restartBtn_, undoBtn_, hintBtn_, errorsBtn_, solutionBtn_};
 }
 
-QSize TPlayNSolvePage::NovletGridSize() const { return grid_->size(); }
-
-void TPlayNSolvePage::Translate() {
-  TBookPage::Translate();
-  for (const TTaggedControl& tagged : taggedControls_) {
-    // The Pause button's caption follows the game; SetPauseCaption keeps it.
-    if (tagged.Control == pauseBtn_) continue;
-    const TControlTexts texts =
-        MainForm().TranslateControl(tagged.Tag, {tagged.Caption.toStdString(), tagged.Hint.toStdString()});
-    if (auto* button = dynamic_cast<TBaseBtn*>(tagged.Control))
-      SetCentredCaption(button, QString::fromStdString(texts.Caption));
-    tagged.Control->setToolTip(QString::fromStdString(texts.Hint));
+TGridDrawInputs TPlayNSolvePage::DrawInputs() const {
+  TGridDrawInputs inputs;
+  inputs.Geometry = &session_.Geometry();
+  inputs.Solution = &session_.Solution();
+  inputs.PuzzleTexts = &session_.PuzzleTexts();
+  inputs.GridTexts = &session_.Grid();
+  if (flashing_) {
+    flashGrid_ = session_.Grid();
+    flashGrid_.at(flashing_->first.Column, flashing_->first.Row) = flashing_->second;
+    inputs.GridTexts = &flashGrid_;
   }
-  SetPauseCaption(Run().GameState.Has(TGameFlag::Paused) ? 531 : 530);
-  shapeMenu_->SetCaptions(MainForm().TranslateText(450, QStringLiteral("3 x 3 (Pure Novlet)")),
-                          MainForm().TranslateText(460, QStringLiteral("Variants")));
-  gridMenu_->SetPencilNoteCaption(MainForm().TranslateText(566, QStringLiteral("Pencil Note")));
+  inputs.DisplaySet = &displaySet_;
+  inputs.Look = GridLookOf(Host().Options(), Host().ScreenMode());
+  const TGameState state = session_.State();
+  inputs.State.Paused = state.Has(TGameFlag::Paused);
+  inputs.State.ShowErrors = state.Has(TGameFlag::ShowErrors);
+  inputs.State.SolutionShown = state.Has(TGameFlag::SolutionShown);
+  inputs.State.OutputCapture = state.Has(TGameFlag::OutputCapture);
+  inputs.State.HighlightValue = highlightValue_;
+  return inputs;
 }
 
-void TPlayNSolvePage::SetPauseCaption(int tag) {
-  // The paused caption is ours; a language file may give its own.
-  const TControlTexts builtIn{tag == 531 ? "Continue" : "Pause", "Pause solving"};
-  const TControlTexts texts = MainForm().TranslateControl(tag, builtIn);
-  SetCentredCaption(pauseBtn_, QString::fromStdString(texts.Caption));
-  pauseBtn_->setToolTip(QString::fromStdString(texts.Hint));
+std::filesystem::path TPlayNSolvePage::LastGameFile() const { return Host().Folders().Data.OptionsFile; }
+
+std::string TPlayNSolvePage::LastGameSection() const { return LastPlayNSolveSectionName(Host().UserName()); }
+
+void TPlayNSolvePage::StateChanged() { Host().UpdateStatus(); }
+
+void TPlayNSolvePage::LetEventsRun() {
+  // The grid follows the session's board side before it paints again.
+  grid_->SetGridSize(session_.GridSize());
+  Host().LetEventsRun();
 }
 
-QString TPlayNSolvePage::TimeCaption() const { return MainForm().TranslateText(575, QStringLiteral("Time ")); }
+// --- The game ---
 
-QString TPlayNSolvePage::LevelCaption(int level) const {
-  static const char* const kLevelNames[] = {"Rookie", "Normal", "Skilled", "Expert"};
-  const QString name = level >= 0 && level < 4 ? QString::fromLatin1(kLevelNames[level]) : QString();
-  return QStringLiteral("Level ") + name;
+void TPlayNSolvePage::NovletGridsPopupMenuClick(int boxWidth, int boxHeight) {
+  if (Host().GameState().IsBusy()) return;
+  PlayNSolveNewBtnClick(boxWidth, boxHeight);
 }
 
-void TPlayNSolvePage::ApplyDisplaySet() {
-  TRunState& run = Run();
-  int index = 0;
-  const QString wanted = QString::fromStdString(run.Options.DisplaySet);
-  for (int i = 0; i < run.DisplaySetList.size(); ++i) {
-    if (run.DisplaySetList[i].compare(wanted, Qt::CaseInsensitive) == 0) {
-      index = i;
-      break;
-    }
-  }
-  const QString itemText = index < run.DisplaySetList.size() ? run.DisplaySetList[index] : kSymbolAlphabets.front();
-  run.DisplaySet.Apply(index, itemText, run.Engine.Geometry().GridSize,
-                       QString::fromStdString(run.Folders.DisplaySetsFolder().string()));
-  run.Options.DisplaySet = run.DisplaySet.DisplaySet().toStdString();
-  gridMenu_->ApplyDisplaySet(run.DisplaySet);
-  strip_->SetScreenMode(MainForm().ScreenMode());
-  strip_->update();
+void TPlayNSolvePage::PlayNSolveNewBtnClick(int boxWidth, int boxHeight) {
+  if (Host().GameState().IsBusy()) return;
+  timeLbl_->setText(Host().Text(TextId::Time));
+  session_.BeginNewGame(NewGameSettings(Host(), boxWidth, boxHeight));
+  ShowLevel(session_.Record().Level);
+  ApplyDisplaySet();
+  grid_->SetGridSize(session_.GridSize());
+  grid_->SelectCell(0, 0);
+  gauge_->SetProgress(0);
+  grid_->update();
+  LetEventsRun();
+  if (!session_.GenerateNewGame()) Host().Dialogs().Tell(Host().Text(TextId::NothingGenerated), Host().Text(TextId::Ok));
+  grid_->update();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::LoadPlayGame(const std::filesystem::path& file, const std::string& section) {
+  timeLbl_->setText(Host().Text(TextId::Time));
+  const bool loaded = session_.Load(file, section);
+  ApplyDisplaySet();
+  grid_->SetGridSize(session_.GridSize());
+  grid_->SelectCell(0, 0);
+  if (loaded) ShowLevel(session_.Record().Level);
+  if (session_.State().Has(TGameFlag::Paused)) timeLbl_->setText(Host().Text(TextId::Pausing));
   grid_->update();
 }
 
-void TPlayNSolvePage::BeginReduction() { savedLevelCaption_ = levelLbl_->text(); }
+bool TPlayNSolvePage::SavePlayGame(const std::filesystem::path& file, const std::string& section, bool askName) {
+  TGameState& state = Host().GameState();
+  if (state.Has(TGameFlag::NameEntryOpen)) return false;
+  state.Set(TGameFlag::NameEntryOpen);
+  Host().UpdateStatus();
 
-// The page shows the target while the puzzle takes shape behind a blank grid.
-void TPlayNSolvePage::ShowReductionProgress(const std::string& levelText, const TBoard&) {
-  levelLbl_->setText(QString::fromStdString(levelText));
+  if (session_.Record().Name.empty()) {
+    const TNewGameSettings settings = NewGameSettings(Host(), session_.Geometry().BoxWidth, session_.Geometry().BoxHeight);
+    std::array<std::string_view, 12> months;
+    for (std::size_t i = 0; i < months.size(); ++i) months[i] = settings.MonthNames[i];
+    session_.SetName(DefaultPuzzleName(Host().UserName(), session_.Record().Created, months));
+  }
+  std::string target = section.empty() ? session_.Record().Name : section;
+  bool store = true;
+  if (askName) {
+    const std::optional<std::string> named = RunNameEntryFlow(file, target, Host().UserName(), session_.Record().Name,
+                                                               Host().Dialogs(), Host().Texts());
+    store = named.has_value();
+    if (named && *named != target) {
+      session_.SetName(*named);
+      target = *named;
+    }
+  }
+  if (store) {
+    TStoreResult result = EnsureDataFolder(Host().Folders().Data);
+    if (result.Ok) result = WritePuzzleRecord(file, target, session_.RecordToStore());
+    if (!result.Ok) Host().Dialogs().Tell(FromStd(result.Message), Host().Text(TextId::Ok));
+    store = result.Ok;
+  }
+  Host().GameState().Clear(TGameFlag::NameEntryOpen);
+  return store;
 }
 
-void TPlayNSolvePage::EndReduction() { levelLbl_->setText(savedLevelCaption_); }
+void TPlayNSolvePage::PlayNSolveSaveBtnClick() {
+  SavePlayGame(Host().Folders().Data.CollectionFile, session_.Record().Name, true);
+  Host().UpdateStatus();
+}
 
-void TPlayNSolvePage::ShowSolutionChoices(int menuItems, const std::string& countSuffix) {
+void TPlayNSolvePage::PlayNSolvePauseBtnClick() {
+  session_.TogglePause();
+  if (session_.State().Has(TGameFlag::Paused))
+    timeLbl_->setText(Host().Text(TextId::Pausing));
+  else
+    ShowTime();
+  grid_->update();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
+  if (session_.State().Has(TGameFlag::Restarting)) return;
+  timeLbl_->setText(Host().Text(TextId::Time));
+  grid_->SelectCell(0, 0);
+  session_.Restart();
+  grid_->update();
+  Host().UpdateStatus();
+}
+
+// --- Input ---
+
+void TPlayNSolvePage::NovletGridKeyUp(int key, TShiftState shift) {
+  const TKeyOutcome outcome =
+      session_.KeyUp(grid_->SelectedColumn(), grid_->SelectedRow(), key, shift.testFlag(TShift::Ctrl));
+  if (outcome == TKeyOutcome::PauseAsked) PlayNSolvePauseBtnClick();
+  grid_->Repaint();
+  CountAlternativesShown();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::NovletGridPopupMenuClick(QAction* item) {
+  const TGameState state = session_.State();
+  if (!item || !state.Has(TGameFlag::Playing) || state.Has(TGameFlag::Paused)) return;
+  const int c = grid_->SelectedColumn();
+  const int r = grid_->SelectedRow();
+  if (!session_.InsideBoard(c, r) || session_.Solution().at(c, r) == 0) return;
+  const QString name = item->objectName();
+  NovletGridKeyUp(GridMenuItemKey(name), name.contains('P') ? TShiftState(TShift::Ctrl) : TShiftState());
+}
+
+void TPlayNSolvePage::DisplaySetImgMouseUp(Qt::MouseButton button, TShiftState shift, int value) {
+  if (session_.State().Has(TGameFlag::Thinking) || button != Qt::LeftButton || value < 1) return;
+  if (shift.testFlag(TShift::Shift)) {
+    highlightValue_ = value;
+    grid_->Repaint();
+    Host().LetEventsRun();
+    return;
+  }
+  NovletGridKeyUp(ValueKeyCode(value), shift);
+}
+
+void TPlayNSolvePage::NovletGridSelectCell(int column, int row) {
+  grid_->SetPopupAllowed(session_.MenuAllowedAt(column + 1, row + 1));
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::NovletGridMouseUp() {
+  grid_->Repaint();
+  CountAlternativesShown();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::CountAlternativesShown() {
+  const TGameState state = session_.State();
+  const bool free = !state.Has(TGameFlag::Loading) && !state.Has(TGameFlag::Validating);
+  if (free && state.Has(TGameFlag::Playing) && !state.Has(TGameFlag::Paused) && Host().Options().Alternatives &&
+      session_.AlternativesAt(grid_->SelectedColumn(), grid_->SelectedRow()))
+    session_.CountAlternativesShown();
+}
+
+// --- Aids ---
+
+bool TPlayNSolvePage::Flash(const TCellFlash& flash) {
+  bool current = true;
+  for (int round = 0; round < kFlashRounds && current; ++round) {
+    for (const auto& [text, milliseconds] : {std::pair{flash.Shown, kFlashShownMilliseconds},
+                                             std::pair{flash.Final, kFlashFinalMilliseconds}}) {
+      flashing_.emplace(flash, text);
+      grid_->RepaintCell(flash.Column - 1, flash.Row - 1);
+      Host().LetEventsRun();
+      Host().Wait(milliseconds);
+      current = session_.StillCurrent(flash);
+      if (!current) break;
+    }
+  }
+  flashing_.reset();
+  grid_->update();
+  return current;
+}
+
+void TPlayNSolvePage::PlayNSolveUndoBtnClick() {
+  if (flashRunning_) return;
+  if (const std::optional<TCellFlash> flash = session_.BeginUndo()) {
+    flashRunning_ = true;
+    Host().UpdateStatus();
+    if (Flash(*flash)) session_.EndUndo(*flash);
+    flashRunning_ = false;
+  }
+  grid_->update();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveHintBtnClick() {
+  if (session_.HintRunning() || flashRunning_) return;
+  if (const std::optional<TCellFlash> flash = session_.BeginHint()) {
+    flashRunning_ = true;
+    Host().UpdateStatus();
+    Flash(*flash);
+    session_.EndHint(*flash);
+    flashRunning_ = false;
+  }
+  grid_->update();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveErrorsBtnClick() {
+  if (session_.State().Has(TGameFlag::ShowErrors)) return;
+  session_.BeginShowErrors();
+  grid_->Repaint();
+  session_.EndShowErrors();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::PlayNSolveSolutionBtnClick() {
+  session_.ShowSolution();
+  grid_->Repaint();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::SolutionsPopupClick() {
+  if (solutionsMenu_->isEmpty()) {
+    PlayNSolveSolutionBtnClick();
+    return;
+  }
+  solutionsMenu_->popup(solutionBtn_->mapToGlobal(QPoint(0, solutionBtn_->height())));
+}
+
+void TPlayNSolvePage::SolutionsPopupMenuClick(QAction* item) {
+  if (!item) return;
+  const QString name = item->objectName();
+  const int underscore = name.indexOf('_');
+  bool isNumber = false;
+  const int n = underscore < 0 ? -1 : name.mid(underscore + 1).toInt(&isNumber);
+  if (!isNumber || !session_.ChooseSolution(n)) return;
+  grid_->Repaint();
+  Host().UpdateStatus();
+}
+
+void TPlayNSolvePage::RebuildSolutionsMenu() {
+  const int items = session_.SolutionChoices().MenuItems;
+  const QString word = Host().Text(TextId::Solution);
+  const QList<QAction*> actions = solutionsMenu_->actions();
+  if (actions.size() == items && (items == 0 || actions.front()->text() == word + QStringLiteral(" 1"))) return;
   solutionsMenu_->clear();
-  const QString word = MainForm().TranslateText(560, QStringLiteral("Solution"));
-  for (int i = 1; i <= menuItems; ++i) {
+  for (int i = 1; i <= items; ++i) {
     QAction* item = solutionsMenu_->addAction(word + ' ' + QString::number(i));
     item->setObjectName(QStringLiteral("Solution_") + QString::number(i));
     connect(item, &QAction::triggered, this, [this, item] { SolutionsPopupMenuClick(item); });
   }
-  if (!countSuffix.empty()) SetCentredCaption(solutionBtn_, word + QString::fromStdString(countSuffix));
 }
 
-void TPlayNSolvePage::ResetSolutionChoices() {
-  solutionsMenu_->clear();
-  SetCentredCaption(solutionBtn_, MainForm().TranslateText(560, QStringLiteral("Solution")));
+// --- What the page shows ---
+
+void TPlayNSolvePage::ShowTime() {
+  timeLbl_->setText(Host().Text(TextId::Time) + FromStd(PlayTimeText(session_.Record().TimePlayed)));
+}
+
+void TPlayNSolvePage::ShowLevel(int level) {
+  const QString name = level >= 0 && level < kLevelCount ? Host().Text(kLevelNameIds[level]) : QString();
+  levelLbl_->setText(Host().Text(TextId::LevelPrefix) + name);
+}
+
+void TPlayNSolvePage::ShowGauge(const QColor& color, int progress) {
+  if (gauge_->isHidden()) {
+    gauge_->SetProgress(0);
+    gauge_->show();
+  }
+  if (gauge_->ForeColor() != color) gauge_->SetForeColor(color);
+  gauge_->SetProgress(progress);
+}
+
+void TPlayNSolvePage::ShowClock(const TClockDisplay& display) {
+  using TGauge = TClockDisplay::TGauge;
+  using TLabel = TClockDisplay::TLabel;
+  switch (display.Gauge) {
+    case TGauge::Unchanged: break;
+    case TGauge::Hidden: gauge_->hide(); break;
+    case TGauge::Minutes: ShowGauge(kClockColor, display.GaugeProgress); break;
+    case TGauge::Limit: ShowGauge(kLimitColor, display.GaugeProgress); break;
+  }
+  QString text;
+  switch (display.Label) {
+    case TLabel::Unchanged: return;
+    case TLabel::Time: text = Host().Text(TextId::Time) + FromStd(display.Time); break;
+    case TLabel::Solved: text = Host().Text(TextId::PuzzleSolved); break;
+    case TLabel::Solution: text = Host().Text(TextId::PuzzleSolution); break;
+    case TLabel::Empty: break;
+  }
+  if (timeLbl_->text() != text) timeLbl_->setText(text);
+}
+
+void TPlayNSolvePage::Tick() {
+  const TGameState state = session_.State();
+  if (state.Has(TGameFlag::Thinking)) {
+    if (!state.Has(TGameFlag::Designing)) AnimateThinking(*gauge_, *timeLbl_, Host().Text(TextId::PlayThinking));
+    return;
+  }
+  const bool wasOver = state.Has(TGameFlag::SolutionShown);
+  ShowClock(session_.ClockStep(Host().Options().TimeLimited));
+  if (!wasOver && session_.State().Has(TGameFlag::SolutionShown)) {
+    grid_->Repaint();
+    Host().UpdateStatus();
+  }
+}
+
+void TPlayNSolvePage::ShowAlternatives(const std::string& alternatives) {
+  const int n = session_.GridSize();
+  const std::vector<int> values = AlternativeValues(alternatives, n);
+  const QString caption = Host().Text(TextId::PlayAlternatives) + '\n';
+  if (n <= 9 && displaySet_.UsesIcons()) {
+    // The icons stand on the page itself, which the skin paints.
+    QPixmap picture(alternativesImg_->size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    int shown = 0;
+    for (int value : values) {
+      if (const QImage* icon = displaySet_.SmallIcon(value)) painter.drawImage(9 * shown++, 2, *icon);
+    }
+    painter.end();
+    alternativesImg_->setPixmap(picture);
+    alternativesLbl_->show();
+    alternativesImg_->show();
+    return;
+  }
+  alternativesLbl_->show();
+  alternativesImg_->hide();
+  if (n <= 9 && displaySet_.SelectedIndex() == 0) {
+    const bool deduced = alternatives.find('$') != std::string::npos;
+    alternativesLbl_->setText(caption + FromStd(deduced ? DecimalText(TextToValue(alternatives)) : alternatives));
+    return;
+  }
+  QStringList symbols;
+  for (int value : values) symbols << displaySet_.DisplaySetSymbol(value);
+  alternativesLbl_->setText(caption + symbols.join(','));
 }
 
 void TPlayNSolvePage::SetGridEnabled(bool enabled) {
@@ -301,44 +509,23 @@ void TPlayNSolvePage::SetGridEnabled(bool enabled) {
   if (enabled && isVisible()) grid_->setFocus();
 }
 
-bool TPlayNSolvePage::InsideBoard(int column, int row) const {
-  const int n = Run().Engine.Geometry().GridSize;
-  return column >= 1 && row >= 1 && column <= n && row <= n;
+void TPlayNSolvePage::SetPauseCaption() {
+  ApplyTexts(pauseBtn_, session_.State().Has(TGameFlag::Paused) ? TextId::Continue : TextId::Pause);
 }
 
-bool TPlayNSolvePage::IsGiven(int column, int row) const {
-  return Run().PuzzleTexts.at(column, row) == DecimalText(Run().Solution.at(column, row));
-}
-
-void TPlayNSolvePage::UpdatePlayNSolveStatus() {
-  TRunState& run = Run();
-  const TGameState state = run.GameState;
-  const TGeometry& g = run.Engine.Geometry();
-
-  const std::string& name = run.CurrentGame.Name;
-  const std::size_t at = name.find('@');
-  fileNameLbl_->setText(QString::fromStdString(at == std::string::npos ? name : name.substr(at + 1)));
-
+void TPlayNSolvePage::RefreshStatus() {
+  const TGameState state = session_.State();
+  fileNameLbl_->setText(FromStd(BarePuzzleName(session_.Record().Name)));
   SetGridEnabled(!state.Has(TGameFlag::Loading) && !state.Has(TGameFlag::Validating) &&
                  !state.Has(TGameFlag::Paused) && !state.Has(TGameFlag::Thinking) &&
                  !state.Has(TGameFlag::Restarting));
 
-  if (grid_->isEnabled() && state.Has(TGameFlag::Playing) && !state.Has(TGameFlag::SolutionShown) &&
-      TextsFull(g, grid_->Cells()) && CountGridMismatches(g, run.Solution, grid_->Cells()) <= 0 &&
-      GridMatchesBoard(g, run.Solution, grid_->Cells())) {
-    run.GameState = TGameFlag::SolutionShown;
-    run.CurrentGame.Status = StatusFinished;
-    ++gameSerial_;
-    grid_->update();
-  }
-
-  const TGameState now = run.GameState;
-  const bool free = !now.Has(TGameFlag::Loading) && !now.Has(TGameFlag::Validating);
-  const bool playing = now.Has(TGameFlag::Playing);
-  const bool paused = now.Has(TGameFlag::Paused);
-  const bool over = now.Has(TGameFlag::SolutionShown);
-  const bool thinking = now.Has(TGameFlag::Thinking);
-  const TOptions& options = run.Options;
+  const bool free = !state.Has(TGameFlag::Loading) && !state.Has(TGameFlag::Validating);
+  const bool playing = state.Has(TGameFlag::Playing);
+  const bool paused = state.Has(TGameFlag::Paused);
+  const bool over = state.Has(TGameFlag::SolutionShown);
+  const bool thinking = state.Has(TGameFlag::Thinking);
+  const TOptions& options = Host().Options();
   newBtn_->setEnabled(free && !thinking);
   const bool canStore = free && !paused && (playing || over);
   saveBtn_->setEnabled(canStore);
@@ -346,32 +533,95 @@ void TPlayNSolvePage::UpdatePlayNSolveStatus() {
   clipboardBtn_->setEnabled(canStore);
   pauseBtn_->setEnabled(free && playing);
   restartBtn_->setEnabled((free && playing) || over);
-  undoBtn_->setEnabled(free && playing && !paused && HasHistoryRecord(run.CurrentGame.History) && !flashRunning_);
+  undoBtn_->setEnabled(free && playing && !paused && session_.CanUndo() && !flashRunning_);
   hintBtn_->setEnabled(free && !paused && options.Hints && playing && !over && !flashRunning_);
   errorsBtn_->setEnabled(free && !paused && options.Errors && playing && !over);
-  const bool solutionKnown = (BoardFull(g, run.Solution) && BoardLinesValid(g, run.Solution)) ||
-                             run.Engine.SolutionCount() > 1;
-  solutionBtn_->setEnabled(free && !thinking && playing && !over && solutionKnown);
+  solutionBtn_->setEnabled(free && !thinking && playing && !over && session_.SolutionKnown());
   alternativesLbl_->setEnabled(free && !paused && options.Alternatives && playing && !over);
 
-  const QString alternativesCaption = MainForm().TranslateText(565, QStringLiteral("Alternatives"));
-  const int c = grid_->Col() + 1;
-  const int r = grid_->Row() + 1;
-  if (free && playing && !paused && options.Alternatives && InsideBoard(c, r)) {
-    const std::string& puzzleText = run.PuzzleTexts.at(c, r);
-    if (!puzzleText.empty() && puzzleText == grid_->Cells().at(c, r)) {
-      alternativesLbl_->setText(alternativesCaption);
-      alternativesImg_->hide();
-      return;
-    }
-    if (!run.AlternativeTexts.at(c, r).empty()) {
-      ++run.CurrentGame.AlternativesCount;
-      NovletGridShowAlternatives(alternativesLbl_, alternativesImg_, run.AlternativeTexts.at(c, r));
-      return;
-    }
+  SetPauseCaption();
+  SetCentredCaption(solutionBtn_, Host().Text(TextId::Solution) + FromStd(session_.SolutionChoices().CountSuffix));
+  solutionBtn_->setToolTip(FromStd(Host().Texts().Control(TextId::Solution).Hint));
+  RebuildSolutionsMenu();
+  highlightValue_ = 0;
+
+  const std::optional<std::string> alternatives =
+      free && playing && !paused && options.Alternatives
+          ? session_.AlternativesAt(grid_->SelectedColumn(), grid_->SelectedRow())
+          : std::nullopt;
+  if (alternatives) {
+    ShowAlternatives(*alternatives);
+    return;
   }
-  alternativesLbl_->setText(alternativesCaption);
+  alternativesLbl_->setText(Host().Text(TextId::PlayAlternatives));
   alternativesImg_->hide();
 }
+
+// --- The page in the window ---
+
+void TPlayNSolvePage::Enter(bool alreadyShown) {
+  if (!alreadyShown) LoadPlayGame(LastGameFile(), LastGameSection());
+}
+
+bool TPlayNSolvePage::StoreLastGame() {
+  const TGameState state = session_.State();
+  if (!state.Has(TGameFlag::Playing) && !state.Has(TGameFlag::SolutionShown)) return false;
+  SavePlayGame(LastGameFile(), LastGameSection(), false);
+  return true;
+}
+
+void TPlayNSolvePage::OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section,
+                                       TOpenMode mode) {
+  LoadPlayGame(file, section);
+  if (mode == TOpenMode::Replay && session_.State().Has(TGameFlag::Playing)) {
+    session_.Replay();
+    grid_->update();
+  }
+}
+
+void TPlayNSolvePage::Translate() {
+  TBookPage::Translate();
+  shapeMenu_->SetCaptions(Host().Text(TextId::PureShape), Host().Text(TextId::Variants));
+  gridMenu_->SetPencilNoteCaption(Host().Text(TextId::PencilNote));
+  if (session_.State().Has(TGameFlag::Playing) || session_.State().Has(TGameFlag::SolutionShown))
+    ShowLevel(session_.Record().Level);
+}
+
+void TPlayNSolvePage::ApplyOptions() {
+  ApplyDisplaySet();
+  ShowLevel(Host().Options().Level);
+  grid_->update();
+}
+
+void TPlayNSolvePage::ApplyDisplaySet() {
+  const QStringList& list = Host().DisplaySetList();
+  TOptions& options = Host().Options();
+  int index = 0;
+  const QString wanted = FromStd(options.DisplaySet);
+  for (int i = 0; i < list.size(); ++i) {
+    if (list[i].compare(wanted, Qt::CaseInsensitive) == 0) {
+      index = i;
+      break;
+    }
+  }
+  const QString itemText = index < list.size() ? list[index] : kSymbolAlphabets.front();
+  displaySet_.Apply(index, itemText, session_.GridSize(), FromStd(Host().Folders().DisplaySetsFolder().string()));
+  options.DisplaySet = displaySet_.DisplaySet().toStdString();
+  session_.SetDisplaySetIndex(displaySet_.SelectedIndex());
+  gridMenu_->ApplyDisplaySet(displaySet_);
+  gridMenu_->SetPencilNoteVisible(true);
+  strip_->SetScreenMode(Host().ScreenMode());
+  strip_->update();
+  grid_->update();
+}
+
+void TPlayNSolvePage::BeginReduction() { savedLevelCaption_ = levelLbl_->text(); }
+
+// The page shows the target while the puzzle takes shape behind a blank grid.
+void TPlayNSolvePage::ShowReductionProgress(const std::string& levelText, const TBoard&) {
+  levelLbl_->setText(FromStd(levelText));
+}
+
+void TPlayNSolvePage::EndReduction() { levelLbl_->setText(savedLevelCaption_); }
 
 }  // namespace novlet

@@ -1,22 +1,21 @@
+// The "Play & Solve" page: a view of its play session, with the grid, the
+// buttons, the clock and the aids.
 #pragma once
 
 #include "game/book_page.h"
 
-#include <QSize>
-
 #include <filesystem>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/grid_key_codes.h"
-#include "game/play_clock.h"
-#include "game/play_name_entry.h"
+#include "render/display_set.h"
+#include "session/play_session.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QMouseEvent;
 
 namespace novlet {
 
@@ -26,13 +25,15 @@ class TGridShapeMenu;
 class TGridSymbolStrip;
 class TNovletGrid;
 class TPieGauge;
-struct TRunState;
+struct TGridDrawInputs;
 
-// The "Play & Solve" page: one puzzle at a time, generated on the spot or
-// taken from the collection, with its clock, its input and its aids.
-class TPlayNSolvePage : public TBookPage {
+class TPlayNSolvePage : public TBookPage, private TSessionHost {
+  Q_OBJECT
+
  public:
-  explicit TPlayNSolvePage(TMainForm& mainForm);
+  explicit TPlayNSolvePage(TPageHost& host);
+
+  const TPlaySession& Session() const { return session_; }
 
   TNovletGrid* PlayNSolveNovletGrid() const { return grid_; }
   TBaseBtn* PlayNSolveNewBtn() const { return newBtn_; }
@@ -55,90 +56,79 @@ class TPlayNSolvePage : public TBookPage {
   TGridShapeMenu* NovletGridsPopupMenu() const { return shapeMenu_; }
   TGridPopupMenu* NovletGridPopupMenu() const { return gridMenu_; }
   QMenu* SolutionsPopupMenu() const { return solutionsMenu_; }
+  // The value the grid highlights until the next status refresh; 0 for none.
+  int HighlightValue() const { return highlightValue_; }
 
-  // The size of PlayNSolveNovletGrid, which GridBuffer follows.
-  QSize NovletGridSize() const;
-
-  // --- The game ---
-  // New: pops the box-shape menu up under the button.
-  void NovletGridsPopupClick(QObject* sender);
-  void NovletGridsPopupMenuClick(QAction* item);
-  void PlayNSolveNewBtnClick();
-  // Opens the game stored in the section; a missing section leaves the page
-  // without a game.
-  void LoadPlayGame(const std::filesystem::path& fileName, const std::string& section);
-  // Stores CurrentGame; with askName the player names it first.
-  void SavePlayGame(const std::filesystem::path& fileName, const std::string& section, bool askName);
+  // The game.
+  void NovletGridsPopupMenuClick(int boxWidth, int boxHeight);
+  void PlayNSolveNewBtnClick(int boxWidth, int boxHeight);
+  void LoadPlayGame(const std::filesystem::path& file, const std::string& section);
+  // Stores the game; with askName the player names it first. False when
+  // nothing was stored.
+  bool SavePlayGame(const std::filesystem::path& file, const std::string& section, bool askName);
   void PlayNSolveSaveBtnClick();
   void PlayNSolvePauseBtnClick();
   void PlayNSolveRestartBtnClick();
-  // The candidates of every cell, after each change of the grid.
-  void RecomputeAlternatives();
-  // The main timer's tick while nothing is thinking: the play clock and its
-  // time limit, and the end messages.
-  void PlayClockStep();
-  // This page's part of UpdateStatus: name label, grid, solved check,
-  // buttons, alternatives.
-  void UpdatePlayNSolveStatus();
-  // The display set for the current board side: grid menu, strip, icons.
-  void ApplyDisplaySet();
 
-  // --- Grid input ---
-  void NovletGridKeyUp(QObject* sender, int key, TShiftState shift);
+  // Input.
+  void NovletGridKeyUp(int key, TShiftState shift);
   void NovletGridPopupMenuClick(QAction* item);
-  void DisplaySetImgMouseUp(QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y);
-  void NovletGridSelectCell(QObject* sender, int column, int row, bool& canSelect);
-  void NovletGridMouseUp(QObject* sender, QMouseEvent* event);
-  void NovletGridShowAlternatives(QLabel* label, QLabel* image, const std::string& alternatives);
+  void DisplaySetImgMouseUp(Qt::MouseButton button, TShiftState shift, int value);
+  void NovletGridSelectCell(int column, int row);
+  void NovletGridMouseUp();
 
-  // --- Aids ---
+  // Aids.
   void PlayNSolveUndoBtnClick();
   void PlayNSolveHintBtnClick();
   void PlayNSolveErrorsBtnClick();
   void PlayNSolveSolutionBtnClick();
-  void SolutionsPopupClick(QObject* sender);
+  void SolutionsPopupClick();
   void SolutionsPopupMenuClick(QAction* item);
 
-  // --- The page in the window ---
+  // The page contract.
+  void Enter(bool alreadyShown) override;
+  bool StoreLastGame() override;
+  void RefreshStatus() override;
+  void Tick() override;
   void Translate() override;
+  void ApplyOptions() override;
+  void OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section, TOpenMode mode) override;
   void BeginReduction() override;
   void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) override;
   void EndReduction() override;
-  void ShowSolutionChoices(int menuItems, const std::string& countSuffix) override;
   std::vector<TBaseBtn*> SmallButtons() const override;
 
-  // What the page takes from outside, replaceable for tests: the clock's
-  // "now", the pause between the steps of a flash, and the name-entry boxes.
-  void SetTimeSource(TTimeSource timeSource) { now_ = std::move(timeSource); }
-  void SetFlashWait(std::function<void(int milliseconds)> wait) { flashWait_ = std::move(wait); }
-  void SetNameEntryDialogs(TNameEntryDialogs dialogs) { nameEntryDialogs_ = std::move(dialogs); }
-
  private:
-  struct TTaggedControl {
-    QWidget* Control;
-    int Tag;
-    QString Caption;
-    QString Hint;
-  };
+  // TSessionHost: the session's long operations keep the window alive.
+  void StateChanged() override;
+  void LetEventsRun() override;
 
-  TRunState& Run() const;
   void CreateControls();
-  TBaseBtn* CreateButton(int top, int tag, const QString& caption, const QString& hint);
-  QLabel* CreateLabel(const QRect& geometry, const QString& name, bool bold);
-  void SetBoxShape(int boxWidth, int boxHeight);
-  void ResetSolutionChoices();
-  void SetPauseCaption(int tag);
-  QString TimeCaption() const;
-  QString LevelCaption(int level) const;
+  void ApplyDisplaySet();
+  void ShowAlternatives(const std::string& alternatives);
+  void CountAlternativesShown();
+  void SetPauseCaption();
+  void ShowTime();
+  void ShowLevel(int level);
+  void ShowClock(const TClockDisplay& display);
   void ShowGauge(const QColor& color, int progress);
-  // The cell (1-based) is a given of the puzzle.
-  bool IsGiven(int column, int row) const;
-  bool InsideBoard(int column, int row) const;
-  void PlayKeyUp(int key, TShiftState shift);
-  // Shows `shown` and `final` in turn in a cell, the window living on; false
-  // when the game changed meanwhile and the flash was given up.
-  bool FlashCell(int column, int row, const std::string& shown, const std::string& final);
   void SetGridEnabled(bool enabled);
+  void RebuildSolutionsMenu();
+  // Shows `flash`'s two texts by turns while the window lives on; false when
+  // the game changed meanwhile.
+  bool Flash(const TCellFlash& flash);
+  TGridDrawInputs DrawInputs() const;
+  std::filesystem::path LastGameFile() const;
+  std::string LastGameSection() const;
+
+  TPlaySession session_;
+  TDisplaySet displaySet_;
+  int highlightValue_ = 0;
+  // The text a flashing cell shows instead of the session's, while it flashes.
+  std::optional<std::pair<TCellFlash, std::string>> flashing_;
+  mutable TCellTexts flashGrid_;
+  bool flashRunning_ = false;
+  QString savedLevelCaption_;
 
   TNovletGrid* grid_ = nullptr;
   TBaseBtn* newBtn_ = nullptr;
@@ -161,16 +151,6 @@ class TPlayNSolvePage : public TBookPage {
   TGridShapeMenu* shapeMenu_ = nullptr;
   TGridPopupMenu* gridMenu_ = nullptr;
   QMenu* solutionsMenu_ = nullptr;
-  std::vector<TTaggedControl> taggedControls_;
-
-  TTimeSource now_ = SystemTimeSource();
-  std::function<void(int)> flashWait_;
-  TNameEntryDialogs nameEntryDialogs_;
-  // Counts the games begun and ended, so that a flash that let a New, a load
-  // or the end of the game run in between stops touching the grid.
-  int gameSerial_ = 0;
-  bool flashRunning_ = false;
-  QString savedLevelCaption_;
 };
 
 }  // namespace novlet

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "store/options_record.h"
+
 // What the grid painter takes from the options and from the game's state. The
 // game pages fill these from TOptions and GameState before each repaint, which
 // keeps the painter free of both.
@@ -27,6 +29,20 @@ struct TGridLook {
   bool Ruler = true;
   int ScreenMode = 0;
 };
+
+// The look the options give the grids at a screen mode.
+inline TGridLook GridLookOf(const TOptions& options, int screenMode) {
+  TGridLook look;
+  look.BackgroundColor = ColorFromTColor(static_cast<std::uint32_t>(options.BackgroundColor));
+  look.ContrastColor = ColorFromTColor(static_cast<std::uint32_t>(options.ContrastColor));
+  look.ContrastPuzzle = options.ContrastPuzzle;
+  look.RulerColor = ColorFromTColor(static_cast<std::uint32_t>(options.RulerColor));
+  look.FontName = QString::fromStdString(options.FontName);
+  look.FontColor = ColorFromTColor(static_cast<std::uint32_t>(options.FontColor));
+  look.Ruler = options.Ruler;
+  look.ScreenMode = screenMode;
+  return look;
+}
 
 // The flags of GameState the drawing reads, the highlighted value and the
 // grid's selected cell (0-based column and row, as the grid control counts).

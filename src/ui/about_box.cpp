@@ -56,7 +56,7 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   corvexSBtn_ = new TBaseBtn(this);
   corvexSBtn_->setGeometry(13, 276, 130, 40);
   corvexSBtn_->SetFaceVisible(false);
-  corvexSBtn_->OnClick = [this](QObject*) { CorvexSBtnClick(); };
+  connect(corvexSBtn_, &TBaseBtn::clicked, this, &TAboutBox::CorvexSBtnClick);
 
   closeBtn_ = new TBaseBtn(this);
   closeBtn_->setGeometry(230, 300, 85, 15);
@@ -76,7 +76,7 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
     closeBtn_->SetShadowXOffset(0.01);
     closeBtn_->SetShadowYOffset(0.02);
   }
-  closeBtn_->OnClick = [this](QObject*) { hide(); };
+  connect(closeBtn_, &TBaseBtn::clicked, this, &QWidget::hide);
   closeBtn_->hide();
 
   hideBtn_ = new TBaseBtn(this);
@@ -87,9 +87,9 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   hideBtn_->SetCaptionXOffset(0.3);
   hideBtn_->SetCaptionYOffset(0.0);
   hideBtn_->SetFontColor(ColorFromStoredColor(BoxCream));
-  hideBtn_->OnMouseIn = [this](QObject*) { hideBtn_->SetButtonIsHot(true); };
-  hideBtn_->OnMouseOut = [this](QObject*) { hideBtn_->SetButtonIsHot(false); };
-  hideBtn_->OnClick = [this](QObject*) { hide(); };
+  connect(hideBtn_, &TBaseBtn::mouseIn, this, [this] { hideBtn_->SetButtonIsHot(true); });
+  connect(hideBtn_, &TBaseBtn::mouseOut, this, [this] { hideBtn_->SetButtonIsHot(false); });
+  connect(hideBtn_, &TBaseBtn::clicked, this, &QWidget::hide);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();

@@ -196,14 +196,13 @@ void TBaseBtn::paintEvent(QPaintEvent*) {
   PaintCaption(painter);
 }
 
-void TBaseBtn::mousePressEvent(QMouseEvent* event) {
-  pressed_ = true;
-  update();
-  if (OnMouseDown) OnMouseDown(this, event);
+void TBaseBtn::Click() {
+  if (isEnabled()) emit clicked();
 }
 
-void TBaseBtn::mouseMoveEvent(QMouseEvent* event) {
-  if (OnMouseMove) OnMouseMove(this, event);
+void TBaseBtn::mousePressEvent(QMouseEvent*) {
+  pressed_ = true;
+  update();
 }
 
 void TBaseBtn::mouseReleaseEvent(QMouseEvent* event) {
@@ -211,16 +210,13 @@ void TBaseBtn::mouseReleaseEvent(QMouseEvent* event) {
   // click does not show the button still held down behind it.
   pressed_ = false;
   update();
-  if (OnMouseUp) OnMouseUp(this, event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && isEnabled() && OnClick)
-    OnClick(this);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Click();
 }
 
-void TBaseBtn::mouseDoubleClickEvent(QMouseEvent* event) {
+void TBaseBtn::mouseDoubleClickEvent(QMouseEvent*) {
   pressed_ = true;
   update();
-  if (OnDblClick) OnDblClick(this);
-  if (OnMouseDown) OnMouseDown(this, event);
+  if (isEnabled()) emit doubleClicked();
 }
 
 }  // namespace novlet

@@ -16,6 +16,8 @@ namespace novlet {
 // height (Y), so the look survives any scaling of the window. It takes no
 // focus and reacts to the mouse only.
 class TBaseBtn : public GGraphicControl {
+  Q_OBJECT
+
  public:
   explicit TBaseBtn(QWidget* parent = nullptr);
 
@@ -90,19 +92,20 @@ class TBaseBtn : public GGraphicControl {
   QRect FaceRect() const;
   QRect ShadowRect() const;
 
-  // Fires when the left button is released over the enabled button, after
-  // the pressed look has ended. Each press of a double click is a click of
-  // its own; OnDblClick fires in addition on the second press.
-  TNotifyEvent OnClick;
-  TNotifyEvent OnDblClick;
-  TMouseEvent OnMouseDown;
-  TMouseEvent OnMouseMove;
-  TMouseEvent OnMouseUp;
+  // Does what a click does, when the button is enabled: for the keyboard and
+  // the accessibility interface.
+  void Click();
+
+ signals:
+  // The left button was released over the enabled button, after the pressed
+  // look has ended. Each press of a double click is a click of its own;
+  // doubleClicked comes in addition on the second press.
+  void clicked();
+  void doubleClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -76,15 +76,15 @@ void TBkControl::paintEvent(QPaintEvent*) {
 }
 
 void TBkControl::mousePressEvent(QMouseEvent* event) {
-  if (OnMouseDown) OnMouseDown(this, event);
+  emit mousePressed(event);
 }
 
 void TBkControl::mouseMoveEvent(QMouseEvent* event) {
-  if (OnMouseMove) OnMouseMove(this, event);
+  emit mouseMoved(event);
 }
 
 void TBkControl::mouseReleaseEvent(QMouseEvent* event) {
-  if (OnMouseUp) OnMouseUp(this, event);
+  emit mouseReleased(event);
 }
 
 }  // namespace novlet

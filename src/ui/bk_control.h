@@ -1,9 +1,10 @@
 #pragma once
 
 #include "ui/background.h"
-#include "ui/graphic_control.h"
 
 #include <QWidget>
+
+class QMouseEvent;
 
 namespace novlet {
 
@@ -12,6 +13,8 @@ enum class TAlign { alNone, alClient };
 // Paints a TBackground. Every skinned window is filled by one of these,
 // aligned to the whole client area, with its other controls on top.
 class TBkControl : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TBkControl(QWidget* parent = nullptr);
 
@@ -22,9 +25,11 @@ class TBkControl : public QWidget {
   // alClient keeps the control over the whole parent and beneath its siblings.
   void SetAlign(TAlign align);
 
-  TMouseEvent OnMouseDown;
-  TMouseEvent OnMouseMove;
-  TMouseEvent OnMouseUp;
+  // The window's background is its drag handle.
+ signals:
+  void mousePressed(QMouseEvent* event);
+  void mouseMoved(QMouseEvent* event);
+  void mouseReleased(QMouseEvent* event);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

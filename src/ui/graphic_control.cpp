@@ -1,3 +1,4 @@
+// Mouse entry and exit for the skinned controls.
 #include "ui/graphic_control.h"
 
 #include <QEnterEvent>
@@ -9,11 +10,11 @@ GGraphicControl::GGraphicControl(QWidget* parent) : QWidget(parent) {
 }
 
 void GGraphicControl::MouseIn() {
-  if (OnMouseIn) OnMouseIn(this);
+  emit mouseIn();
 }
 
 void GGraphicControl::MouseOut() {
-  if (OnMouseOut) OnMouseOut(this);
+  emit mouseOut();
 }
 
 void GGraphicControl::enterEvent(QEnterEvent* event) {

@@ -1,26 +1,23 @@
+// The base of the skinned controls, which paint on their parent.
 #pragma once
 
 #include <QWidget>
 
-#include <functional>
-
 class QEnterEvent;
-class QMouseEvent;
 
 namespace novlet {
-
-using GMouseInOutEvent = std::function<void(QObject* sender)>;
-using TNotifyEvent = std::function<void(QObject* sender)>;
-using TMouseEvent = std::function<void(QObject* sender, QMouseEvent* event)>;
 
 // The base of the skinned controls: a widget that paints on its parent (no
 // background of its own) and reports the mouse entering and leaving it.
 class GGraphicControl : public QWidget {
+  Q_OBJECT
+
  public:
   explicit GGraphicControl(QWidget* parent = nullptr);
 
-  GMouseInOutEvent OnMouseIn;
-  GMouseInOutEvent OnMouseOut;
+ signals:
+  void mouseIn();
+  void mouseOut();
 
  protected:
   virtual void MouseIn();

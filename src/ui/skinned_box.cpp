@@ -48,8 +48,8 @@ TSkinnedBox::TSkinnedBox(int messageHeight, const QString& skinFolder)
 
   okBtn_ = CreateButton(140, QStringLiteral("Ok"), skinFolder);
   cancelBtn_ = CreateButton(260, QStringLiteral("Cancel"), skinFolder);
-  okBtn_->OnClick = [this](QObject*) { accept(); };
-  cancelBtn_->OnClick = [this](QObject*) { reject(); };
+  connect(okBtn_, &TBaseBtn::clicked, this, &QDialog::accept);
+  connect(cancelBtn_, &TBaseBtn::clicked, this, &QDialog::reject);
 
   CenterOnScreen();
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,27 @@ TEST_F(DesktopLinksTest, AFileThatIsNotOursIsNeverReplacedNorRemoved) {
   EXPECT_FALSE(links.CreateDesktopShortcut());
   EXPECT_FALSE(links.RemoveDesktopShortcut());
   EXPECT_EQ(ReadAll(path), mine);
+}
+
+// The desktop's opener gets a plain file address it can open: a stand-in for
+// it on the path opens only what exists under that exact name.
+TEST_F(DesktopLinksTest, WebPagesReachTheDesktopsOpenerAsFilesItCanOpen) {
+  const QString opener = home_.filePath("bin/xdg-open");
+  QDir().mkpath(home_.filePath("bin"));
+  WriteAll(opener, "#!/bin/sh\ncase \"$1\" in file://*) [ -f \"${1#file://}\" ] || exit 2 ;; esac\n"
+                   "printf '%s' \"$1\" > \"$(dirname \"$0\")/opened\"\n");
+  QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", home_.filePath("bin").toLocal8Bit() + ":" + path);
+  const QString page = home_.filePath("help/index.html");
+  QDir().mkpath(home_.filePath("help"));
+  WriteAll(page, "<html></html>");
+
+  EXPECT_TRUE(Links().OpenWebPage(QUrl::fromLocalFile(page).toString()));
+  const QString opened = home_.filePath("bin/opened");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(opened); }, 5000));
+  EXPECT_EQ(ReadAll(opened), QUrl::fromLocalFile(page).toString().toUtf8());
+  qputenv("PATH", path);
 }
 
 TEST_F(DesktopLinksTest, NoDesktopFolderMeansNoLauncher) {

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <vector>
 
 namespace novlet {
@@ -156,6 +158,19 @@ TEST_F(TwoProcessesTest, ASecondStartHandsOverAndUninstallClosesTheFirst) {
   EXPECT_EQ(first_.exitCode(), 0);
   EXPECT_TRUE(QFile::exists(QDir(Home()).filePath("novlet.ini"))) << "closing went through the close query";
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder_.filePath("uninstalled")); }, 5000));
+}
+
+TEST_F(TwoProcessesTest, AStopSignalClosesAndKeepsTheGame) {
+  for (int signal : {SIGTERM, SIGHUP}) {
+    QFile::remove(QDir(Home()).filePath("novlet.ini"));
+    Start(first_, {});
+    ASSERT_TRUE(FirstListens());
+    ::kill(static_cast<pid_t>(first_.processId()), signal);
+    ASSERT_TRUE(first_.waitForFinished(10000));
+    EXPECT_EQ(first_.exitStatus(), QProcess::NormalExit) << signal;
+    EXPECT_EQ(first_.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(QDir(Home()).filePath("novlet.ini"))) << "closing went through the close query";
+  }
 }
 
 TEST_F(TwoProcessesTest, UninstallWithNothingRecordedDoesNothing) {

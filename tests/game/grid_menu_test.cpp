@@ -5,11 +5,10 @@
 #include <QAction>
 #include <QRegularExpression>
 
-#include "game/grid_alternatives.h"
-#include "game/grid_key_codes.h"
-#include "game/grid_key_map.h"
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
+#include "session/alternative_values.h"
+#include "session/key_codes.h"
 
 namespace novlet {
 namespace {
@@ -46,7 +45,7 @@ TEST(GridMenu, FollowsTheDisplaySetAndTheBoardSide) {
   EXPECT_TRUE(menu.ValueItem(16)->isVisible());
 
   QAction* clicked = nullptr;
-  menu.OnItemClick = [&clicked](QAction* item) { clicked = item; };
+  QObject::connect(&menu, &TGridPopupMenu::itemClicked, [&clicked](QAction* item) { clicked = item; });
   menu.PencilNoteItem(5)->trigger();
   EXPECT_EQ(clicked, menu.PencilNoteItem(5));
   menu.SetPencilNoteVisible(false);
@@ -56,13 +55,13 @@ TEST(GridMenu, FollowsTheDisplaySetAndTheBoardSide) {
 TEST(GridShapeMenu, OffersTheNineteenShapesUnderTheirNames) {
   TGridShapeMenu menu;
   EXPECT_EQ(menu.findChildren<QAction*>(QRegularExpression("^S\\dX\\d$")).size(), 19);
-  QAction* clicked = nullptr;
-  menu.OnItemClick = [&clicked](QAction* item) { clicked = item; };
+  std::pair<int, int> chosen;
+  QObject::connect(&menu, &TGridShapeMenu::shapeChosen, [&chosen](int width, int height) { chosen = {width, height}; });
   QAction* variant = menu.findChild<QAction*>("S8X2");
   ASSERT_NE(variant, nullptr);
   EXPECT_EQ(variant->text(), "8 x 2");
   variant->trigger();
-  EXPECT_EQ(clicked, variant);
+  EXPECT_EQ(chosen, std::make_pair(8, 2));
   EXPECT_EQ(ShapeOfMenuItem("S8X2"), std::make_pair(8, 2));
   EXPECT_EQ(ShapeOfMenuItem("S9X9"), std::make_pair(3, 3));
 }

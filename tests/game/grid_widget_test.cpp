@@ -25,11 +25,10 @@ struct TGridUnderTest {
   TGridUnderTest() {
     grid.resize(245, 245);
     grid.SetGridSize(9);
-    grid.OnKeyUp = [this](QObject*, int key, TShiftState shift) { released.push_back({key, shift}); };
-    grid.OnSelectCell = [this](QObject*, int column, int row, bool& canSelect) {
-      asked.push_back(QPoint(column, row));
-      canSelect = allowSelect;
-    };
+    QObject::connect(&grid, &TNovletGrid::keyReleased,
+                     [this](int key, TShiftState shift) { released.push_back({key, shift}); });
+    QObject::connect(&grid, &TNovletGrid::selecting,
+                     [this](int column, int row) { told.push_back(QPoint(column, row)); });
     grid.show();
   }
 
@@ -37,11 +36,38 @@ struct TGridUnderTest {
 
   TNovletGrid grid;
   std::vector<TReleasedKey> released;
-  std::vector<QPoint> asked;
-  bool allowSelect = true;
+  std::vector<QPoint> told;
 };
 
-TEST(NovletGrid, ArrowKeysMoveTheSelectionWithinTheBoardAndAskFirst) {
+// A key event as a keyboard of some layout sends it: the key's code, the
+// character it types and its place on the keyboard.
+int KeyCodeOf(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
+  const QKeyEvent event(QEvent::KeyRelease, key, modifiers, scanCode, 0, 0);
+  return VirtualKeyOf(event);
+}
+
+TEST(NovletGrid, TheNumberRowTypesDigitsOnEveryLayoutWithOrWithoutShift) {
+  const struct {
+    int Key;
+    Qt::KeyboardModifiers Modifiers;
+    quint32 ScanCode;
+    int Expected;
+  } cases[] = {
+      {Qt::Key_1, Qt::NoModifier, 10, Vk1},                    // US, "1"
+      {Qt::Key_Exclam, Qt::ShiftModifier, 10, Vk1},            // US, Shift+1
+      {Qt::Key_Ampersand, Qt::NoModifier, 10, Vk1},            // French, the "1" key unshifted
+      {Qt::Key_1, Qt::ShiftModifier, 10, Vk1},                 // French, Shift+1
+      {Qt::Key_Agrave, Qt::NoModifier, 19, Vk0},               // French, the "0" key
+      {Qt::Key_ParenLeft, Qt::ShiftModifier, 18, Vk1 + 8},     // US, Shift+9
+      {Qt::Key_9, Qt::KeypadModifier, 81, VkNumpad1 + 8},      // the keypad keeps its own codes
+      {Qt::Key_A, Qt::NoModifier, 24, LetterKey('A')},         // French "A" sits where US has "Q"
+      {Qt::Key_Q, Qt::ShiftModifier, 38, LetterKey('Q')},
+      {Qt::Key_7, Qt::NoModifier, 0, Vk1 + 6},                 // no scan code at all
+  };
+  for (const auto& c : cases) EXPECT_EQ(KeyCodeOf(c.Key, c.Modifiers, c.ScanCode), c.Expected) << c.Key;
+}
+
+TEST(NovletGrid, ArrowKeysMoveTheSelectionWithinTheBoardAndTellFirst) {
   TGridUnderTest t;
   QTest::keyClick(&t.grid, Qt::Key_Right);
   QTest::keyClick(&t.grid, Qt::Key_Down);
@@ -54,12 +80,8 @@ TEST(NovletGrid, ArrowKeysMoveTheSelectionWithinTheBoardAndAskFirst) {
   EXPECT_EQ(t.grid.Row(), 0);  // the edge holds
   QTest::keyClick(&t.grid, Qt::Key_End);
   EXPECT_EQ(t.grid.Col(), 8);
-  ASSERT_FALSE(t.asked.empty());
-  EXPECT_EQ(t.asked.front(), QPoint(1, 0));
-
-  t.allowSelect = false;
-  QTest::keyClick(&t.grid, Qt::Key_Left);
-  EXPECT_EQ(t.grid.Col(), 8);
+  ASSERT_FALSE(t.told.empty());
+  EXPECT_EQ(t.told.front(), QPoint(1, 0));
 }
 
 TEST(NovletGrid, ReleasedKeysReachTheHandlerAsKeyCodesWithTheirShiftState) {
@@ -120,7 +142,7 @@ TEST(NovletGrid, RightClickSelectsAndOpensTheMenuOnlyWhenAllowed) {
   QMenu menu;
   menu.addAction(QStringLiteral("[ ]"));
   t.grid.SetPopupMenu(&menu);
-  t.grid.OnSelectCell = [&t](QObject*, int column, int, bool&) { t.grid.SetPopupAllowed(column == 2); };
+  QObject::connect(&t.grid, &TNovletGrid::selecting, [&t](int column, int) { t.grid.SetPopupAllowed(column == 2); });
   QTest::mouseClick(&t.grid, Qt::RightButton, {}, t.CentreOf(1, 1));
   EXPECT_EQ(t.grid.Col(), 1);
   EXPECT_FALSE(menu.isVisible());
@@ -129,27 +151,30 @@ TEST(NovletGrid, RightClickSelectsAndOpensTheMenuOnlyWhenAllowed) {
   menu.hide();
 }
 
-TEST(NovletGrid, PaintsThroughTheGridPainterIntoTheOwnersBuffer) {
+TEST(NovletGrid, PaintsWhatItsPageLendsIt) {
   TGridUnderTest t;
   TGeometry geometry;
   TBoard solution;
   TCellTexts puzzle;
+  TCellTexts cells;
+  cells.at(1, 1) = "5";
   TDisplaySet displaySet;
-  QImage buffer(t.grid.size(), QImage::Format_RGB32);
-  buffer.fill(Qt::magenta);
-  t.grid.OnDrawInputs = [&] {
-    TGridDrawInputs inputs{&geometry, &solution, &puzzle, &displaySet, &buffer, {}, {}};
+  t.grid.SetDrawInputs([&] {
+    TGridDrawInputs inputs{&geometry, &solution, &puzzle, &cells, &displaySet, {}, {}};
     inputs.Look.Ruler = false;
     return inputs;
-  };
-  t.grid.SetCell(0, 0, "5");
-  EXPECT_EQ(t.grid.Cells().at(1, 1), "5");
+  });
   const QImage shown = t.grid.grab().toImage();
   // The corner box keeps the background colour, its neighbour the contrast.
   EXPECT_EQ(shown.pixelColor(GridCellRect(0, 1, 9, t.grid.size()).center()), TGridLook().BackgroundColor);
   EXPECT_EQ(shown.pixelColor(GridCellRect(4, 1, 9, t.grid.size()).topLeft() + QPoint(3, 3)),
             TGridLook().ContrastColor);
-  EXPECT_NE(buffer.pixelColor(5, 5), QColor(Qt::magenta));
+  // The 5 in the first cell is drawn in the font's colour.
+  bool fiveDrawn = false;
+  const QRect first = GridCellRect(0, 0, 9, t.grid.size());
+  for (int y = first.top(); y < first.bottom(); ++y)
+    for (int x = first.left(); x < first.right(); ++x) fiveDrawn |= shown.pixelColor(x, y) == TGridLook().FontColor;
+  EXPECT_TRUE(fiveDrawn);
 }
 
 }  // namespace

@@ -1,11 +1,5 @@
+// A main window for the tests, with its files, desktop, dialogs and clock.
 #include "main_form_fixture.h"
-
-#include "ui/base_btn.h"
-#include "ui/msg_dlg_box.h"
-
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
 
 namespace novlet::test {
 
@@ -26,17 +20,15 @@ TMainForm& MainFormTest::CreateForm(std::uint8_t startupFlags) {
   setup.Folders.Data = ResolveDataPaths(CurrentDataPathInputs(DataFolder()));
   setup.StartupFlags = startupFlags;
   setup.ShellLinks = &shellLinks_;
+  setup.Dialogs = &dialogs_;
   setup.AccountName = [this] { return account_; };
+  setup.Clock = [this] { return now_; };
+  setup.Wait = [this](int) {
+    if (onWait_) onWait_();
+  };
+  form_.reset();
   form_ = std::make_unique<TMainForm>(std::move(setup));
   return *form_;
-}
-
-void MainFormTest::AnswerNextBox(bool leftButton) {
-  QTimer::singleShot(0, qApp, [leftButton] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
-    ASSERT_NE(box, nullptr);
-    QTest::mouseClick(leftButton ? box->OkBtn() : box->CancelBtn(), Qt::LeftButton, {}, QPoint(20, 10));
-  });
 }
 
 }  // namespace novlet::test

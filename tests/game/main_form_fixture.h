@@ -1,10 +1,11 @@
-#pragma once
-
 // A main window on the offscreen platform with its files in a temporary
-// folder, a desktop of its own and an account name the test can change.
+// folder, a desktop and dialogs of its own, a clock the test moves and an
+// account name the test can change.
+#pragma once
 
 #include "game/main_form.h"
 #include "game/shell_links.h"
+#include "scripted_dialogs.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,13 +53,21 @@ class MainFormTest : public testing::Test {
   TMainForm& CreateForm(std::uint8_t startupFlags = 0);
   TMainForm& Form() { return *form_; }
   std::filesystem::path DataFolder() const { return dataFolder_.path().toStdString(); }
-
-  // Answers the next message box (left button or right) once it shows.
-  static void AnswerNextBox(bool leftButton);
+  TBookPage* PageOf(TPageKind kind) { return Form().Page(kind); }
+  void ShowPage(TPageKind kind) { Form().ShowPageByButton(PageOf(kind)); }
+  // Lets time pass and runs one tick of the main timer.
+  void Tick(double seconds = 1) {
+    now_ += seconds / kSecondsPerDay;
+    Form().MainTimerTime();
+  }
 
   QTemporaryDir dataFolder_;
   TFakeShellLinks shellLinks_;
+  TScriptedDialogs dialogs_;
   std::string account_ = "tester";
+  TDateTime now_ = 46000.5;  // a day in 2025, noon
+  // Runs at every wait the window makes (the waits themselves take no time).
+  std::function<void()> onWait_;
   std::unique_ptr<TMainForm> form_;
 };
 

@@ -1,15 +1,14 @@
-#pragma once
-
 // The Play & Solve page in a real main window, with a clock the test moves,
-// flashes that do not wait, and name boxes the test answers.
+// flashes that do not wait, and dialogs the test answers.
+#pragma once
 
 #include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/board_text.h"
 #include "game/grid_shape_menu.h"
@@ -30,46 +29,23 @@ class PlayNSolveTest : public MainFormTest {
   // Tick moves the clock.
   TPlayNSolvePage& CreatePage() {
     TMainForm& form = CreateForm();
-    form.MainTimer()->stop();
-    Attach();
     form.show();
     form.MainTimer()->stop();
     return Page();
   }
 
-  // Gives the current window's page the test's clock, flashes and boxes.
-  void Attach() {
-    TPlayNSolvePage& page = Page();
-    page.SetTimeSource([this] { return now_; });
-    page.SetFlashWait([](int) {});
-    page.SetNameEntryDialogs({[this](const QString&, const QString&, const QString&, const QString& initial) {
-                                ++namesAsked_;
-                                return nameAnswer_ ? QString::fromStdString(*nameAnswer_) : initial;
-                              },
-                              [this](const QString&, const QString&, const QString&) {
-                                ++overwritesAsked_;
-                                return overwriteAnswer_;
-                              }});
-  }
-
-  TPlayNSolvePage& Page() { return *Form().PlayNSolvePage(); }
-  TRunState& Run() { return Form().Run(); }
+  TPlayNSolvePage& Page() { return *static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve)); }
+  const TPlaySession& Session() { return Page().Session(); }
   TNovletGrid& Grid() { return *Page().PlayNSolveNovletGrid(); }
-  TNovletFileData& Game() { return Run().CurrentGame; }
-  int N() { return Run().Engine.Geometry().GridSize; }
+  const TNovletFileData& Game() { return Session().Record(); }
+  int N() { return Session().GridSize(); }
 
   // New with a box shape of the menu, from a fixed seed.
   void NewGame(const char* shapeItem = "S2X2", std::uint64_t seed = 7) {
-    Run().Engine.Random().Seed(seed);
+    Form().Engine().Random().Seed(seed);
     QAction* item = Page().NovletGridsPopupMenu()->findChild<QAction*>(QString::fromLatin1(shapeItem));
     ASSERT_NE(item, nullptr) << shapeItem;
-    Page().NovletGridsPopupMenuClick(item);
-  }
-
-  // Lets time pass and runs one tick of the main timer.
-  void Tick(double seconds = 1) {
-    now_ += seconds / kSecondsPerDay;
-    Form().MainTimerTime();
+    item->trigger();
   }
 
   // Selects cell (c, r), 1-based, with the mouse.
@@ -85,28 +61,22 @@ class PlayNSolveTest : public MainFormTest {
   }
   void Click(TBaseBtn* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 7)); }
 
-  std::string Cell(int c, int r) { return Grid().Cells().at(c, r); }
-  bool IsGiven(int c, int r) { return Run().PuzzleTexts.at(c, r) == DecimalText(Run().Solution.at(c, r)); }
-  // The first open cell in reading order, 1-based.
+  std::string Cell(int c, int r) { return Session().Grid().at(c, r); }
+  int SolutionAt(int c, int r) { return Session().Solution().at(c, r); }
+  // The open cells in reading order, 1-based; a given.
   std::pair<int, int> OpenCell(int skip = 0) {
     for (int r = 1; r <= N(); ++r)
       for (int c = 1; c <= N(); ++c)
-        if (!IsGiven(c, r) && skip-- == 0) return {c, r};
+        if (!Session().IsGiven(c, r) && skip-- == 0) return {c, r};
     return {0, 0};
   }
   std::pair<int, int> GivenCell() {
     for (int r = 1; r <= N(); ++r)
       for (int c = 1; c <= N(); ++c)
-        if (IsGiven(c, r)) return {c, r};
+        if (Session().IsGiven(c, r)) return {c, r};
     return {0, 0};
   }
   QString TimeLabel() { return Page().PlayNSolveTimeLbl()->text(); }
-
-  TDateTime now_ = 46000.5;  // a day in 2025, noon
-  std::optional<std::string> nameAnswer_;
-  bool overwriteAnswer_ = false;
-  int namesAsked_ = 0;
-  int overwritesAsked_ = 0;
 };
 
 }  // namespace novlet::test

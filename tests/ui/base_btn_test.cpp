@@ -234,11 +234,10 @@ TEST(BaseBtnMouse, ClickFiresOnlyForTheLeftButtonReleasedOverAnEnabledButton) {
   TBaseBtn* button = PlainButton(&host, QSize(60, 20));
   int clicks = 0;
   bool pressedDuringClick = true;
-  button->OnClick = [&](QObject* sender) {
-    EXPECT_EQ(sender, button);
+  QObject::connect(button, &TBaseBtn::clicked, [&] {
     pressedDuringClick = button->Pressed();
     ++clicks;
-  };
+  });
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(clicks, 1);
   EXPECT_FALSE(pressedDuringClick);
@@ -249,15 +248,19 @@ TEST(BaseBtnMouse, ClickFiresOnlyForTheLeftButtonReleasedOverAnEnabledButton) {
   EXPECT_EQ(clicks, 1);
   button->setEnabled(false);
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+  button->Click();
   EXPECT_EQ(clicks, 1);
+  button->setEnabled(true);
+  button->Click();
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST(BaseBtnMouse, EnteringAndLeavingAreReported) {
   THost host;
   TBaseBtn* button = PlainButton(&host, QSize(60, 20));
   QStringList seen;
-  button->OnMouseIn = [&](QObject*) { seen << "in"; };
-  button->OnMouseOut = [&](QObject*) { seen << "out"; };
+  QObject::connect(button, &TBaseBtn::mouseIn, [&] { seen << "in"; });
+  QObject::connect(button, &TBaseBtn::mouseOut, [&] { seen << "out"; });
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QApplication::sendEvent(button, &enter);
   QEvent leave(QEvent::Leave);

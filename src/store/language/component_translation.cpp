@@ -6,7 +6,7 @@ namespace novlet {
 namespace {
 
 // Items taken from consecutive rows; a row beyond the table keeps its item.
-std::vector<std::optional<std::string>> ItemsFrom(const TTextTable& table, std::uint32_t firstRow,
+std::vector<std::optional<std::string>> ItemsFrom(const TTextRows& table, std::uint32_t firstRow,
                                                   std::size_t itemCount) {
   std::vector<std::optional<std::string>> items;
   items.reserve(itemCount);
@@ -18,14 +18,14 @@ std::vector<std::optional<std::string>> ItemsFrom(const TTextTable& table, std::
 }
 
 // Rows of tags computed from a control's Tag; a sum beyond the tag range has no row.
-std::optional<std::uint32_t> FindComputedTag(const TTextTable& table, std::int64_t tag) {
+std::optional<std::uint32_t> FindComputedTag(const TTextRows& table, std::int64_t tag) {
   if (tag > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
   return table.FindTag(static_cast<std::int32_t>(tag));
 }
 
 }  // namespace
 
-TComponentTranslation TranslateComponent(const TTextTable& table, TComponentKind kind, std::int32_t tag,
+TComponentTranslation TranslateComponent(const TTextRows& table, TComponentKind kind, std::int32_t tag,
                                          std::size_t itemCount) {
   TComponentTranslation result;
   if (kind == TComponentKind::Menu || tag < 1) return result;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/language/translation.h"
+#include "store/language/translator.h"
 
 // Which rows of a text table a control takes its texts from. The window
 // layers walk their controls and apply the result; the rules stay here,
@@ -36,7 +36,7 @@ struct TComponentTranslation {
 
 // The texts for one control with Tag `tag` that holds `itemCount` items (or
 // pages). Controls with a Tag below 1 are left alone.
-TComponentTranslation TranslateComponent(const TTextTable& table, TComponentKind kind, std::int32_t tag,
+TComponentTranslation TranslateComponent(const TTextRows& table, TComponentKind kind, std::int32_t tag,
                                          std::size_t itemCount = 0);
 
 }  // namespace novlet

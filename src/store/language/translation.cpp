@@ -48,6 +48,8 @@ std::optional<std::string> TTextTable::Caption(std::uint32_t row) const { return
 
 std::optional<std::string> TTextTable::Hint(std::uint32_t row) const { return Field("Hint", row); }
 
+std::optional<std::string> TTextTable::TagText(std::uint32_t row) const { return Field("Tag", row); }
+
 std::string TranslateText(const std::filesystem::path& languageFile, std::int32_t lngId, std::int32_t textId,
                           std::string_view builtInText, std::string_view tableBase) {
   const std::optional<TTextTable> table = TTextTable::Open(languageFile, lngId, tableBase);

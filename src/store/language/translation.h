@@ -40,6 +40,7 @@ class TTextTable {
   // that follow a tag's row, so callers address rows by number.
   std::optional<std::string> Caption(std::uint32_t row) const;
   std::optional<std::string> Hint(std::uint32_t row) const;
+  std::optional<std::string> TagText(std::uint32_t row) const;
 
  private:
   TTextTable(row_store::TRowStoreReader reader, std::size_t tableIndex);

@@ -25,13 +25,13 @@ class ComponentTranslation : public ::testing::Test {
         {"2401", "Seite drei"},
     };
     file_ = testing::WriteSample(folder_, content);
-    table_ = TTextTable::Open(file_, 49);
-    ASSERT_TRUE(table_);
+    table_ = TTextRows::Load(file_, 49);
+    ASSERT_FALSE(table_->Empty());
   }
 
   testing::TScratchFolder folder_;
   std::filesystem::path file_;
-  std::optional<TTextTable> table_;
+  std::optional<TTextRows> table_;
 };
 
 TEST_F(ComponentTranslation, ControlsWithARowTakeCaptionAndHint) {

@@ -1,0 +1,42 @@
+// The name-entry flow of Save and Rename.
+#include "game/name_entry.h"
+
+#include <QString>
+
+#include "store/language/text_ids.h"
+#include "store/language/translator.h"
+#include "store/puzzle_naming.h"
+#include "store/puzzle_record.h"
+#include "ui/dialogs.h"
+
+namespace novlet {
+namespace {
+
+QString Shown(const TTranslator& texts, int id) { return QString::fromStdString(texts.Text(id)); }
+
+}  // namespace
+
+std::optional<std::string> RunNameEntryFlow(const std::filesystem::path& file, const std::string& section,
+                                            const std::string& userName, const std::string& recordName,
+                                            TDialogs& dialogs, const TTranslator& texts) {
+  const std::string bareName = BarePuzzleName(recordName);
+  const QString message =
+      Shown(texts, TextId::SaveNovletAs) + QStringLiteral("\n\n") + Shown(texts, TextId::EnterAName);
+  const QString typed = dialogs.AskText(message, Shown(texts, TextId::Ok), Shown(texts, TextId::Cancel),
+                                        QString::fromStdString(bareName));
+  const std::string answer = TrimEnteredName(typed.toStdString());
+  if (answer.empty()) return std::nullopt;
+  if (answer == bareName) return section;
+
+  const std::size_t at = section.find('@');
+  const std::string accountPart = at == std::string::npos ? AccountPrefix(userName) : section.substr(0, at + 1);
+  const std::string newSection = accountPart + answer;
+  if (SectionExistsInFile(file, newSection)) {
+    const QString question =
+        QStringLiteral("\"") + QString::fromStdString(answer) + Shown(texts, TextId::AlreadyExists);
+    if (!dialogs.Ask(question, Shown(texts, TextId::NameYes), Shown(texts, TextId::NameNo))) return std::nullopt;
+  }
+  return newSection;
+}
+
+}  // namespace novlet

@@ -1,0 +1,72 @@
+// What a page may ask of the window: the run's shared objects, the texts in
+// the chosen language, the dialogs, and the hand-overs to other pages.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <string>
+
+#include "session/game_state.h"
+#include "session/play_clock.h"
+#include "store/language/translator.h"
+
+namespace novlet {
+
+class TBookPage;
+class TDialogs;
+class TNovletEngine;
+class TShellLinks;
+struct TOptions;
+struct TProgramFolders;
+
+// The pages of the page book, in their order.
+enum class TPageKind { PlayNSolve, EnterNDesign, MyNovlets, Options };
+
+// How a stored game is opened on Play & Solve: as it was left, or started
+// again with a fresh clock.
+enum class TOpenMode { Continue, Replay };
+
+class TPageHost {
+ public:
+  virtual ~TPageHost() = default;
+
+  // The window's state word: which page owns a game and what runs.
+  virtual TGameState& GameState() = 0;
+  virtual TNovletEngine& Engine() = 0;
+  virtual TOptions& Options() = 0;
+  virtual const std::string& UserName() const = 0;
+  virtual const TProgramFolders& Folders() const = 0;
+  // The items of the display-set list: the alphabets, then the icon sets.
+  virtual const QStringList& DisplaySetList() const = 0;
+  virtual int ScreenMode() const = 0;
+  // "Now", which tests move at will.
+  virtual TTimeSource Clock() const = 0;
+  // Waits while the window goes on living (timers, paints, clicks).
+  virtual void Wait(int milliseconds) = 0;
+  // Lets pending window messages run once.
+  virtual void LetEventsRun() = 0;
+
+  virtual const TTranslator& Texts() const = 0;
+  virtual TDialogs& Dialogs() = 0;
+  // The desktop: the browser, the launcher on the desktop.
+  virtual TShellLinks& ShellLinks() = 0;
+
+  // Every page sets its enabled states and captions anew.
+  virtual void UpdateStatus() = 0;
+  virtual bool IsActivePage(const TBookPage* page) const = 0;
+  // Shows the page of that kind and opens the stored puzzle there.
+  virtual void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
+                                TOpenMode mode) = 0;
+  // The options record changed on the Options page: every page applies it.
+  virtual void OptionsChanged() = 0;
+  // The user chose another language or screen size on the Options page.
+  virtual void LanguageChosen(std::int32_t lngId) = 0;
+  virtual void ScreenSizeChosen(int screenSize) = 0;
+
+  // A text of the chosen language.
+  QString Text(int textId) const { return QString::fromStdString(Texts().Text(textId)); }
+};
+
+}  // namespace novlet

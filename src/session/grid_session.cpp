@@ -1,0 +1,54 @@
+// The board of a game page and the shared steps of its sessions.
+#include "session/grid_session.h"
+
+#include "engine/board_text.h"
+#include "engine/novlet_engine.h"
+#include "session/key_map.h"
+
+namespace novlet {
+
+TGridSession::TGridSession(TNovletEngine& engine, TGameState& state, TSessionHost* host)
+    : state_(state), engine_(engine), host_(host) {}
+
+std::optional<int> TGridSession::SymbolOfKey(int key) const {
+  return KeySymbol(KeyMapFor(geometry_.GridSize, displaySetIndex_), key, geometry_.GridSize);
+}
+
+bool TGridSession::InsideBoard(int column, int row) const {
+  return column >= 1 && row >= 1 && column <= geometry_.GridSize && row <= geometry_.GridSize;
+}
+
+void TGridSession::SetBoxShape(int boxWidth, int boxHeight) { geometry_.SetBoxShape(boxWidth, boxHeight); }
+
+TNovletEngine& TGridSession::Engine() {
+  const TGeometry& engineShape = engine_.Geometry();
+  if (engineShape.BoxWidth != geometry_.BoxWidth || engineShape.BoxHeight != geometry_.BoxHeight)
+    engine_.SetBoxShape(geometry_.BoxWidth, geometry_.BoxHeight);
+  return engine_;
+}
+
+bool TGridSession::SearchForChoices(TBoard& board, TCellTexts& texts, bool guess) {
+  TNovletEngine& engine = Engine();
+  const bool unique = engine.SolveAndCount(board, texts, true, guess);
+  choices_.Lines = engine.SolutionList();
+  choices_.MenuItems = engine.SolutionMenuItems();
+  choices_.CountSuffix = engine.SolutionCountSuffix();
+  return unique;
+}
+
+void TGridSession::ClearBoards() {
+  ClearBoard(solution_);
+  ClearCellTexts(puzzleTexts_);
+  ClearCellTexts(alternativeTexts_);
+  ClearCellTexts(grid_);
+}
+
+void TGridSession::StateChanged() {
+  if (host_) host_->StateChanged();
+}
+
+void TGridSession::LetEventsRun() {
+  if (host_) host_->LetEventsRun();
+}
+
+}  // namespace novlet

@@ -1,0 +1,176 @@
+// Every text id the program shows a text by, with its built-in English text:
+// the one table the code names texts from and the language sources follow.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace novlet {
+
+// The texts of a control or a run-time text: a caption and a tool tip.
+struct TBuiltInText {
+  int Id;
+  std::string_view Caption;
+  std::string_view Hint;
+};
+
+// Every id below, in id order.
+std::span<const TBuiltInText> BuiltInTexts();
+// The built-in texts of an id; an empty caption and hint for an unknown one.
+TBuiltInText BuiltInText(int id);
+
+namespace TextId {
+
+// The boxes and the name entry.
+inline constexpr int Ok = 20;
+inline constexpr int Cancel = 21;
+inline constexpr int NameYes = 22;
+inline constexpr int NameNo = 23;
+inline constexpr int SaveNovletAs = 30;
+inline constexpr int EnterAName = 31;
+inline constexpr int AlreadyExists = 32;
+inline constexpr int DeleteQuestion = 34;
+inline constexpr int ImportTitle = 35;
+inline constexpr int ExportTitle = 36;
+inline constexpr int ExportAllTitle = 37;
+
+// The window frame.
+inline constexpr int HelpBtn = 50;
+inline constexpr int InfoBtn = 100;
+inline constexpr int MinimizeBtn = 200;
+inline constexpr int HideBtn = 300;
+inline constexpr int WebsiteBtn = 400;
+inline constexpr int PureShape = 450;
+inline constexpr int Variants = 460;
+inline constexpr int PlayNSolvePage = 500;
+inline constexpr int EnterNDesignPage = 600;
+inline constexpr int MyNovletsPage = 700;
+inline constexpr int OptionsPage = 800;
+inline constexpr int QuitBtn = 1100;
+inline constexpr int QuitQuestion = 1110;
+inline constexpr int QuitExplanation = 1112;
+
+// Play & Solve.
+inline constexpr int PlayNew = 510;
+inline constexpr int PlaySave = 515;
+inline constexpr int PlayPrint = 520;
+inline constexpr int PlayClipboard = 525;
+inline constexpr int Pause = 530;
+inline constexpr int Continue = 531;
+inline constexpr int Restart = 535;
+inline constexpr int Undo = 540;
+inline constexpr int Hint = 545;
+inline constexpr int Errors = 550;
+inline constexpr int Solution = 560;
+inline constexpr int PlayAlternatives = 565;
+inline constexpr int PencilNote = 566;
+inline constexpr int Time = 575;
+inline constexpr int Pausing = 576;
+inline constexpr int PlayThinking = 577;
+inline constexpr int PuzzleSolution = 578;
+inline constexpr int PuzzleSolved = 579;
+inline constexpr int PlayStrip = 580;
+inline constexpr int NothingGenerated = 585;
+
+// Enter & Design.
+inline constexpr int DesignNew = 610;
+inline constexpr int DesignSave = 615;
+inline constexpr int DesignPlayNSolve = 620;
+inline constexpr int DesignPrint = 625;
+inline constexpr int DesignClipboard = 630;
+inline constexpr int CheckPuzzle = 635;
+inline constexpr int Generate = 640;
+inline constexpr int DesignModeBtn = 645;
+inline constexpr int PuzzleModeBtn = 646;
+inline constexpr int MakePuzzle = 650;
+inline constexpr int Complete = 660;
+inline constexpr int DesignAlternatives = 665;
+inline constexpr int Validating = 670;
+inline constexpr int PuzzleInvalid = 671;
+inline constexpr int PuzzleSolvable = 672;
+inline constexpr int PuzzleModeName = 675;
+inline constexpr int DesignModeName = 676;
+inline constexpr int DesignThinking = 677;
+inline constexpr int DesignStrip = 680;
+
+// My Novlets.
+inline constexpr int MyNovletsHeader = 710;
+inline constexpr int Rename = 720;
+inline constexpr int Delete = 725;
+inline constexpr int Import = 730;
+inline constexpr int Export = 735;
+inline constexpr int ExportAll = 740;
+inline constexpr int CollectionPlayNSolve = 745;
+inline constexpr int ReplayNSolve = 750;
+inline constexpr int CollectionEnterNDesign = 755;
+inline constexpr int BackupAll = 760;
+inline constexpr int BackupQuestion = 761;
+inline constexpr int RestoreAll = 765;
+inline constexpr int RestoreQuestion = 766;
+
+// Options.
+inline constexpr int OptionsHeader = 810;
+inline constexpr int BackgroundColorHeader = 820;
+inline constexpr int BackgroundColorBtn = 821;
+inline constexpr int ContrastColorHeader = 830;
+inline constexpr int ContrastColorBtn = 831;
+inline constexpr int ContrastPuzzle = 832;
+inline constexpr int RulerColorHeader = 840;
+inline constexpr int RulerColorBtn = 841;
+inline constexpr int RulerVisible = 842;
+inline constexpr int FontHeader = 850;
+inline constexpr int FontBtn = 851;
+inline constexpr int DisplaySet = 855;
+inline constexpr int Level = 860;
+inline constexpr int Rookie = 861;
+inline constexpr int Normal = 862;
+inline constexpr int Skilled = 863;
+inline constexpr int Expert = 864;
+inline constexpr int Hints = 865;
+inline constexpr int ErrorsOption = 866;
+inline constexpr int AlternativesOption = 867;
+inline constexpr int TimeLimited = 868;
+inline constexpr int TimeLimit = 869;
+inline constexpr int DesktopShortcut = 870;
+inline constexpr int Language = 880;
+inline constexpr int LanguageList = 881;
+inline constexpr int ScreenSize = 885;
+inline constexpr int Automatic = 886;
+inline constexpr int Ignore = 887;
+inline constexpr int DefaultOptions = 890;
+
+// The about box.
+inline constexpr int About = 4000;
+inline constexpr int AboutWebsite = 4010;
+inline constexpr int AboutClose = 4020;
+inline constexpr int AboutHide = 4030;
+
+inline constexpr int Yes = 10000;
+inline constexpr int No = 10001;
+
+// The collection page's details.
+inline constexpr int OriginCorvex = 71001;
+inline constexpr int OriginSelf = 71002;
+inline constexpr int OriginImported = 71003;
+inline constexpr int StatusPlaying = 71004;
+inline constexpr int StatusSolution = 71005;
+inline constexpr int StatusDesigning = 71006;
+inline constexpr int Created = 71007;
+inline constexpr int LevelPrefix = 71008;
+inline constexpr int TimeLimitPrefix = 71009;
+inline constexpr int TimePlayed = 71010;
+inline constexpr int Origin = 71011;
+inline constexpr int Status = 71012;
+inline constexpr int Entries = 71013;
+inline constexpr int Pauses = 71014;
+inline constexpr int HintsCount = 71015;
+inline constexpr int ErrorsCount = 71016;
+inline constexpr int Restarts = 71017;
+inline constexpr int AlternativesCount = 71018;
+
+}  // namespace TextId
+
+// The level names, as the level list shows them.
+inline constexpr int kLevelNameIds[] = {TextId::Rookie, TextId::Normal, TextId::Skilled, TextId::Expert};
+
+}  // namespace novlet

@@ -1,0 +1,37 @@
+// The one seam through which the program asks the user anything: its own
+// question and name boxes and the desktop's choosers. The window passes the
+// real one; tests answer in its place.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace novlet {
+
+class TDialogs {
+ public:
+  virtual ~TDialogs() = default;
+
+  // The message box: true exactly when the left button was chosen. An empty
+  // caption hides its button, so a notice passes one caption only.
+  virtual bool Ask(const QString& message, const QString& leftCaption, const QString& rightCaption) = 0;
+  // The text-entry box: the text entered, or empty for Cancel.
+  virtual QString AskText(const QString& message, const QString& okCaption, const QString& cancelCaption,
+                          const QString& initialText) = 0;
+  // The desktop's file choosers: the chosen path, or empty for Cancel. The
+  // filters read like "Corvex Novlet File (*.cnf)".
+  virtual QString ChooseFileToOpen(const QString& title, const QString& folder, const QStringList& filters) = 0;
+  virtual QString ChooseFileToSave(const QString& title, const QString& folder, const QString& fileName,
+                                   const QStringList& filters) = 0;
+  virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
+  virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
+
+  // A notice with the one button.
+  void Tell(const QString& message, const QString& okCaption) { Ask(message, okCaption, QString()); }
+};
+
+}  // namespace novlet

@@ -1,0 +1,57 @@
+// Answers the window's questions in a test's place and remembers them.
+#pragma once
+
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+#include "ui/dialogs.h"
+
+namespace novlet::test {
+
+class TScriptedDialogs : public TDialogs {
+ public:
+  bool Ask(const QString& message, const QString& leftCaption, const QString&) override {
+    Messages << message;
+    LeftCaptions << leftCaption;
+    if (Answers.empty()) return false;
+    const bool answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+  QString AskText(const QString& message, const QString&, const QString&, const QString& initialText) override {
+    Messages << message;
+    ++NamesAsked;
+    return NameAnswer ? *NameAnswer : initialText;
+  }
+  QString ChooseFileToOpen(const QString& title, const QString&, const QStringList&) override {
+    Titles << title;
+    return FileToOpen;
+  }
+  QString ChooseFileToSave(const QString& title, const QString&, const QString& fileName,
+                           const QStringList&) override {
+    Titles << title;
+    OfferedNames << fileName;
+    return FileToSave;
+  }
+  std::optional<QColor> ChooseColor(const QColor&) override { return Color; }
+  std::optional<QFont> ChooseFont(const QFont&) override { return Font; }
+
+  // Every message and question shown, in order.
+  QStringList Messages;
+  QStringList LeftCaptions;
+  // The answers to the next questions (left button true); "No" when empty.
+  std::deque<bool> Answers;
+  // The name typed into the name box; its initial text when empty.
+  std::optional<QString> NameAnswer;
+  int NamesAsked = 0;
+  QStringList Titles;
+  QStringList OfferedNames;
+  QString FileToOpen;
+  QString FileToSave;
+  std::optional<QColor> Color;
+  std::optional<QFont> Font;
+};
+
+}  // namespace novlet::test
