@@ -1,6 +1,7 @@
 // Turns the stop signals into a call on the event loop.
 #include "app/stop_signals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -22,7 +23,9 @@ void OnStopSignal(int) {
 
 void HandleStopSignals(std::function<void()> stop) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read);
+  // Parented to the application so it goes when the event loop does.
+  auto* notifier =
+      new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [stop = std::move(stop)] {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
