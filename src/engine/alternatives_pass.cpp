@@ -1,3 +1,4 @@
+// One propagation pass: the candidates of every cell and the values they force.
 #include <bit>
 
 #include "engine/working_texts.h"

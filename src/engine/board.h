@@ -1,3 +1,4 @@
+// The board and cell-text arrays every part of the program passes around.
 #pragma once
 
 #include <array>

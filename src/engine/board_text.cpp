@@ -1,3 +1,4 @@
+// The cell-text vocabulary, the board's text forms and the small whole-board operations.
 #include "engine/board_text.h"
 
 namespace novlet {

@@ -1,3 +1,4 @@
+// The cell-text vocabulary, the board's text forms and the small whole-board operations.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// What the engine asks of the window while it works.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The box shapes and the geometry fields derived from them.
 #include "engine/geometry.h"
 
 namespace novlet {

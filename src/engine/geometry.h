@@ -1,3 +1,4 @@
+// The nineteen box shapes and the geometry every engine operation works with.
 #pragma once
 
 #include <array>

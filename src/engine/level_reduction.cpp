@@ -1,3 +1,4 @@
+// Reduction of a full board to a puzzle of a level.
 #include <string>
 
 #include "engine/board_text.h"

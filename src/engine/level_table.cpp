@@ -1,3 +1,4 @@
+// The numbers of the levels: removal shares and targets.
 #include "engine/level_table.h"
 
 namespace novlet {

@@ -1,3 +1,4 @@
+// The numbers of the levels: removal shares, targets and their texts.
 #pragma once
 
 #include <string_view>

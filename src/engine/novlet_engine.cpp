@@ -1,3 +1,4 @@
+// The engine object: its shape, solution list, and what the last search offers.
 #include "engine/novlet_engine.h"
 
 #include "engine/board_text.h"

@@ -1,3 +1,4 @@
+// The puzzle engine: candidates, search, reduction and generation on one geometry.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Random full boards, and puzzles of a level made from them.
 #include "engine/board_text.h"
 #include "engine/novlet_engine.h"
 

@@ -1,3 +1,4 @@
+// The engine's seeded pseudo-random source.
 #include "engine/random_source.h"
 
 #include <chrono>

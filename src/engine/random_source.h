@@ -1,3 +1,4 @@
+// The engine's seeded pseudo-random source.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The depth-first search that counts the solutions of a position.
 #include <bit>
 #include <cstring>
 

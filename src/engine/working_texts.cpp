@@ -1,3 +1,4 @@
+// The engine's compact working form of boards and cell texts.
 #include "engine/working_texts.h"
 
 #include <cstring>

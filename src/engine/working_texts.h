@@ -1,3 +1,4 @@
+// The engine's compact working form of boards and cell texts.
 #pragma once
 
 #include <array>

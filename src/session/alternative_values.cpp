@@ -1,3 +1,4 @@
+// Reads the values of a cell's alternatives text.
 #include "session/alternative_values.h"
 
 #include "engine/board_text.h"

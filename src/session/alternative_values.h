@@ -1,3 +1,4 @@
+// Reads the values of a cell's alternatives text.
 #pragma once
 
 #include <string_view>

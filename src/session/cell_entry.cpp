@@ -1,3 +1,4 @@
+// What a value, a note or the clear key does to an open cell's text.
 #include "session/cell_entry.h"
 
 #include "engine/board_text.h"

@@ -1,3 +1,4 @@
+// What a value, a note or the clear key does to an open cell's text.
 #pragma once
 
 #include <optional>

@@ -2,9 +2,9 @@
 #include "session/design_session.h"
 
 #include "engine/board_text.h"
-#include "engine/level_table.h"
 #include "engine/novlet_engine.h"
 #include "session/key_codes.h"
+#include "session/level_estimate.h"
 #include "store/puzzle_naming.h"
 
 namespace novlet {
@@ -41,6 +41,17 @@ void TDesignSession::NewDesign(const TNewGameSettings& settings) {
   RecomputeAlternatives();
   state_ = TGameFlag::Designing;
   EnterModeOfStatus();
+}
+
+void TDesignSession::NewFromGivens(const TNewGameSettings& settings, const TBoard& givens) {
+  NewDesign(settings);
+  if (!Designing()) return;
+  solution_ = givens;
+  ClearCellTexts(puzzleTexts_);
+  BoardToTexts(geometry_, givens, puzzleTexts_);
+  EnterPuzzleMode();
+  RecomputeAlternatives();
+  DesignChanged(true);
 }
 
 bool TDesignSession::Load(const std::filesystem::path& file, const std::string& section) {
@@ -84,18 +95,7 @@ TNovletFileData TDesignSession::RecordToStore() const {
   return record;
 }
 
-int TDesignSession::LevelEstimate() const {
-  const int n = GridSize();
-  const int notGivens = CountEmptyTexts(geometry_, puzzleTexts_);
-  const auto bound = [n](int share) { return ScaleFrom81(n, share) - (n > 9 ? (n - 9) * (n - 9) : 0); };
-  if (notGivens <= bound(46)) return kLevelRookie;
-  if (notGivens <= bound(51)) return kLevelNormal;
-  if (notGivens <= bound(56)) return kLevelSkilled;
-  if (notGivens <= bound(66)) return kLevelExpert;
-  // On big boards the Expert bound lies below what a unique puzzle can have
-  // open; up to that share the puzzle is still the hardest kind.
-  return notGivens < ScaleFrom81(n, 66) ? kLevelExpert : kLevelRookie;
-}
+int TDesignSession::LevelEstimate() const { return EstimateLevel(geometry_, puzzleTexts_); }
 
 void TDesignSession::EnterDesignMode() {
   state_.Clear(TGameFlag::PuzzleMode);

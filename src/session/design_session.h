@@ -34,6 +34,9 @@ class TDesignSession : public TGridSession {
   // A new empty design; it keeps the mode of the design that is open, and
   // starts in puzzle mode when none is.
   void NewDesign(const TNewGameSettings& settings);
+  // A new design in puzzle mode whose givens are these values, as a puzzle
+  // pasted from elsewhere arrives.
+  void NewFromGivens(const TNewGameSettings& settings, const TBoard& givens);
   // Opens a stored puzzle for design: its play (history, clock, counters)
   // stays behind. Validates it. False, leaving no design, when the section
   // is missing or its record is refused.

@@ -1,3 +1,4 @@
+// The window's state word: which page owns a game and what runs.
 #pragma once
 
 #include <cstdint>

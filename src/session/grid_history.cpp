@@ -1,3 +1,4 @@
+// The undo history text of a game: its records, newest first.
 #include "session/grid_history.h"
 
 #include <charconv>

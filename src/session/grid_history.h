@@ -1,3 +1,4 @@
+// The undo history text of a game: its records, newest first.
 #pragma once
 
 #include <optional>

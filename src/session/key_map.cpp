@@ -1,3 +1,4 @@
+// Which key types which value, by board side and display set.
 #include "session/key_map.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// Which key types which value, by board side and display set.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The play clock's arithmetic: its label text and gauge.
 #include "session/play_clock.h"
 
 #include <cmath>

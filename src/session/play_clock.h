@@ -1,3 +1,4 @@
+// The play clock's arithmetic: its time source, label text and gauge.
 #pragma once
 
 #include <functional>

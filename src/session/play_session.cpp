@@ -38,6 +38,7 @@ void TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
   StateChanged();
   LetEventsRun();
 
+  seed_ = settings.Seed;
   InitPuzzleRecord(record_);
   record_.Created = now_();
   record_.Name = DefaultPuzzleName(settings.UserName, record_.Created, MonthNameViews(settings.MonthNames));
@@ -54,7 +55,11 @@ bool TPlaySession::GenerateNewGame() {
   TNovletEngine& engine = Engine();
   bool generated = false;
   for (int attempt = 0; attempt < kMostGenerationAttempts && !generated; ++attempt) {
-    if (attempt > 0) engine.Random().ReseedFromClock();
+    if (seed_) {
+      engine.Random().Seed(*seed_ ^ (0x9E3779B97F4A7C15ULL * static_cast<std::uint64_t>(attempt)));
+    } else if (attempt > 0) {
+      engine.Random().ReseedFromClock();
+    }
     generated = engine.GeneratePuzzle(solution_, puzzleTexts_, true, record_.Level);
   }
   if (!generated) {

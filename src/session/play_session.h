@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct TNewGameSettings {
   std::string UserName;
   // The user's month names, for the puzzle's default name.
   std::array<std::string, 12> MonthNames;
+  // A fixed seed makes the same puzzle every time, retries included (the
+  // command line); without one every game is new.
+  std::optional<std::uint64_t> Seed;
 };
 
 // Generation gives up after this many failed attempts in a row, so a fault
@@ -135,6 +139,7 @@ class TPlaySession : public TGridSession {
   void RemoveNotes();
 
   TTimeSource now_;
+  std::optional<std::uint64_t> seed_;
   TNovletFileData record_;
   // A game begun or ended since a flash started: its cell is left alone.
   int serial_ = 0;

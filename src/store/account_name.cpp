@@ -1,3 +1,4 @@
+// The account's name, the first part of every section the program writes.
 #include "store/account_name.h"
 
 #include <pwd.h>

@@ -1,3 +1,4 @@
+// The account's name, the first part of every section the program writes.
 #pragma once
 
 #include <string>

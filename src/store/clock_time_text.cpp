@@ -1,3 +1,4 @@
+// The time-of-day text of the options' time limit.
 #include "store/clock_time_text.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The time-of-day text of the options' time limit.
 #pragma once
 
 #include <optional>

@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "store/atomic_file.h"
 #include "store/ini_document.h"
 #include "store/ini_file.h"
+#include "store/plain_text.h"
 #include "store/puzzle_naming.h"
 #include "store/puzzle_record.h"
 #include "store/text_case.h"
@@ -18,17 +20,6 @@ namespace {
 
 // For a source section name, the target section name, or nothing to leave it.
 using TTargetNameOf = std::function<std::optional<std::string>(std::string_view)>;
-
-// Files of other encodings read as garbage sections that would each be
-// skipped; saying what the file is helps the user more.
-std::optional<std::string> NotTextReason(std::string_view text) {
-  using namespace std::string_view_literals;
-  for (const std::string_view mark : {"\xFF\xFE"sv, "\xFE\xFF"sv, "\0\0\xFE\xFF"sv}) {
-    if (text.starts_with(mark)) return "it is UTF-16 or UTF-32 text, not UTF-8";
-  }
-  if (text.find('\0') != std::string_view::npos) return "it holds binary data, not text";
-  return std::nullopt;
-}
 
 enum class TSourceKind { DataFile, HandedFile };
 
@@ -75,40 +66,6 @@ TTransferResult AddCopies(const std::filesystem::path& target, const TCollected&
   return {result, CopiedCount(result, collected), collected.Skipped};
 }
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) return true;
-  const auto canonicalA = std::filesystem::weakly_canonical(a, error);
-  if (error) return false;
-  const auto canonicalB = std::filesystem::weakly_canonical(b, error);
-  return !error && canonicalA == canonicalB;
-}
-
-// Whether path lies anywhere below folder, after both are resolved.
-bool InsideFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
-  std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) return false;
-  const auto resolvedFolder = std::filesystem::canonical(folder, error);
-  if (error) return false;
-  const auto resolvedPath = std::filesystem::weakly_canonical(path, error);
-  if (error) return false;
-  const auto [folderEnd, pathEnd] =
-      std::mismatch(resolvedFolder.begin(), resolvedFolder.end(), resolvedPath.begin(), resolvedPath.end());
-  return folderEnd == resolvedFolder.end() && pathEnd != resolvedPath.end();
-}
-
-std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target) {
-  std::vector<std::filesystem::path> own{files.CollectionFile, files.OptionsFile, files.BackupFile};
-  own.insert(own.end(), files.ProtectedPaths.begin(), files.ProtectedPaths.end());
-  for (const auto& path : own) {
-    if (SameFile(target, path) || InsideFolder(target, path)) {
-      return TStoreResult::Failure("Cannot export to " + target.string() +
-                                   ": it is one of Corvex Novlet's own data files");
-    }
-  }
-  return std::nullopt;
-}
-
 TTransferResult ExportSections(const TDataPaths& files, const std::filesystem::path& target,
                                const TTargetNameOf& targetNameOf) {
   if (auto refusal = RefuseOwnFile(files, target)) return {*refusal, 0, 0};
@@ -137,7 +94,42 @@ void SetEntry(std::vector<TIniEntry>& entries, std::string_view key, std::string
   entries.push_back({std::string(key), std::move(value)});
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  const auto canonicalA = std::filesystem::weakly_canonical(a, error);
+  if (error) return false;
+  const auto canonicalB = std::filesystem::weakly_canonical(b, error);
+  return !error && canonicalA == canonicalB;
+}
+
+// Whether path lies anywhere below folder, after both are resolved.
+bool InsideFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) return false;
+  const auto resolvedFolder = std::filesystem::canonical(folder, error);
+  if (error) return false;
+  const auto resolvedPath = std::filesystem::weakly_canonical(path, error);
+  if (error) return false;
+  const auto [folderEnd, pathEnd] =
+      std::mismatch(resolvedFolder.begin(), resolvedFolder.end(), resolvedPath.begin(), resolvedPath.end());
+  return folderEnd == resolvedFolder.end() && pathEnd != resolvedPath.end();
+}
+
 }  // namespace
+
+std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target) {
+  std::vector<std::filesystem::path> own{files.CollectionFile, files.OptionsFile, files.BackupFile};
+  own.insert(own.end(), files.ProtectedPaths.begin(), files.ProtectedPaths.end());
+  for (const auto& path : own) {
+    if (SameFile(target, path) || InsideFolder(target, path)) {
+      return TStoreResult::Failure("Cannot export to " + target.string() +
+                                   ": it is one of Corvex Novlet's own data files");
+    }
+  }
+  return std::nullopt;
+}
+
 
 std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
                                             std::string_view userName) {
@@ -171,6 +163,16 @@ TTransferResult ExportPuzzle(const TDataPaths& files, std::string_view userName,
 TTransferResult ExportAllPuzzles(const TDataPaths& files, std::string_view userName,
                                  const std::filesystem::path& target) {
   return ExportSections(files, target, SameNameIfAccount(userName));
+}
+
+TTransferResult ExportPuzzles(const TDataPaths& files, std::string_view userName,
+                              const std::vector<std::string>& bareNames, const std::filesystem::path& target) {
+  std::set<std::string, std::less<>> wanted;
+  for (const auto& bareName : bareNames) wanted.insert(CollectionSectionName(userName, bareName));
+  return ExportSections(files, target, [&](std::string_view name) -> std::optional<std::string> {
+    if (!wanted.contains(name)) return std::nullopt;
+    return std::string(name);
+  });
 }
 
 TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName,

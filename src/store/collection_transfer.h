@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,11 @@ struct TTransferResult {
   int SectionsSkipped = 0;  // records of the source left out as not whole
 };
 
+// A refusal when the target of an export is one of the program's own files
+// (the three data files, or anything at or inside ProtectedPaths); nothing
+// when the target may be written.
+std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target);
+
 // The bare names of the account's puzzles, in file order (SortPuzzleNames
 // orders them for the list).
 std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
@@ -46,6 +52,9 @@ TTransferResult ExportPuzzle(const TDataPaths& files, std::string_view userName,
                              const std::filesystem::path& target);
 TTransferResult ExportAllPuzzles(const TDataPaths& files, std::string_view userName,
                                  const std::filesystem::path& target);
+// The same for the account's puzzles of several bare names, in file order.
+TTransferResult ExportPuzzles(const TDataPaths& files, std::string_view userName,
+                              const std::vector<std::string>& bareNames, const std::filesystem::path& target);
 
 // Adds every section of the source, whatever its account, to the collection
 // as UserName + "@Imports " + its bare name, with "Name" set to that and "I"

@@ -1,3 +1,4 @@
+// Date-times and durations as the records keep them: days since 30 December 1899.
 #pragma once
 
 #include <array>

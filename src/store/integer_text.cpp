@@ -1,3 +1,4 @@
+// Integers in the stored files: decimal or hexadecimal text.
 #include "store/integer_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// Integers in the stored files: decimal or hexadecimal text.
 #pragma once
 
 #include <cstdint>

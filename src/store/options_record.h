@@ -1,3 +1,4 @@
+// The options record of an account, and its place in novlet.ini.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Letter case of UTF-8 texts, for look-ups that ignore it and for names.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The twelve-digit hexadecimal time text of the puzzle records.
 #include "store/time_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The twelve-digit hexadecimal time text of the puzzle records.
 #pragma once
 
 #include <string>

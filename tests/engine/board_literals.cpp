@@ -1,3 +1,4 @@
+// Reading the row-by-row board and text literals of the tests.
 #include "board_literals.h"
 
 #include <sstream>

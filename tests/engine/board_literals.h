@@ -1,3 +1,4 @@
+// Boards and cell texts written row by row in tests, and the check of a complete board.
 #pragma once
 
 #include <initializer_list>

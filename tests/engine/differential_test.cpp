@@ -1,3 +1,4 @@
+// The fast engine against the literal model on many random positions, boards and seeds.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include "engine/board_text.h"
 #include "engine/geometry.h"
 #include "engine/novlet_engine.h"
+#include "engine_kinds.h"
 #include "literal_model.h"
 #include "random_positions.h"
 #include "recording_host.h"
@@ -296,11 +298,6 @@ TEST_P(EngineAgainstModel, ReductionOfGivenBoardsAgrees) {
     ASSERT_EQ(ListAndHostDifference(c), "") << context;
     EXPECT_EQ(c.engine.Random().Below(1u << 30), c.model.Random().Below(1u << 30)) << context;
   }
-}
-
-std::string ShapeName(const ::testing::TestParamInfo<int>& info) {
-  const TBoxShape& shape = kBoxShapes[static_cast<std::size_t>(info.param)];
-  return "Boxes" + std::to_string(shape.BoxWidth) + "x" + std::to_string(shape.BoxHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllShapes, EngineAgainstModel, ::testing::Range(0, static_cast<int>(kBoxShapes.size())),

@@ -1,3 +1,4 @@
+// The engine and the literal model as the kinds the behaviour tests run on, and names for the shapes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <string>
 #include <type_traits>
 
+#include "engine/geometry.h"
 #include "engine/novlet_engine.h"
 #include "literal_model.h"
 
@@ -20,5 +22,11 @@ struct EngineKindNames {
     return std::is_same_v<T, TNovletEngine> ? "Engine" : "LiteralModel";
   }
 };
+
+// "Boxes3x3" and so on, for tests run once per shape of kBoxShapes.
+inline std::string ShapeName(const ::testing::TestParamInfo<int>& info) {
+  const TBoxShape& shape = kBoxShapes[static_cast<std::size_t>(info.param)];
+  return "Boxes" + std::to_string(shape.BoxWidth) + "x" + std::to_string(shape.BoxHeight);
+}
 
 }  // namespace novlet

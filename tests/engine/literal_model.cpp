@@ -1,3 +1,4 @@
+// The literal model's algorithms, kept as close to their documented wording as C++ allows.
 #include "literal_model.h"
 
 #include <array>
@@ -87,6 +88,16 @@ std::string HexPair(int value) {
     return pairs;
   }();
   return value >= 0 && value < 256 ? kPairs[static_cast<std::size_t>(value)] : FormatHex(value);
+}
+
+// How many cells (c, r) of the N x N board, visited row by row, pass the test.
+template <typename Test>
+int CountCells(int gridSize, Test test) {
+  int count = 0;
+  for (int r = 1; r <= gridSize; ++r) {
+    for (int c = 1; c <= gridSize; ++c) count += test(c, r) ? 1 : 0;
+  }
+  return count;
 }
 
 }  // namespace
@@ -233,40 +244,21 @@ bool TLiteralModel::BoardLinesValid(const TBoard& board) const {
 }
 
 bool TLiteralModel::BoardFull(const TBoard& board) const {
-  for (int r = 1; r <= gridSize_; ++r) {
-    for (int c = 1; c <= gridSize_; ++c) {
-      if (board.at(c, r) == 0) return false;
-    }
-  }
-  return true;
+  return CountCells(gridSize_, [&](int c, int r) { return board.at(c, r) == 0; }) == 0;
 }
 
 bool TLiteralModel::TextsFull(const TCellTexts& texts) const { return CountEmptyTexts(texts) == 0; }
 
 int TLiteralModel::CountEmptyTexts(const TCellTexts& texts) const {
-  int count = 0;
-  for (int r = 1; r <= gridSize_; ++r) {
-    for (int c = 1; c <= gridSize_; ++c) count += texts.at(c, r).empty() ? 1 : 0;
-  }
-  return count;
+  return CountCells(gridSize_, [&](int c, int r) { return texts.at(c, r).empty(); });
 }
 
 bool TLiteralModel::BoardsEqual(const TBoard& a, const TBoard& b) const {
-  for (int r = 1; r <= gridSize_; ++r) {
-    for (int c = 1; c <= gridSize_; ++c) {
-      if (a.at(c, r) != b.at(c, r)) return false;
-    }
-  }
-  return true;
+  return CountCells(gridSize_, [&](int c, int r) { return a.at(c, r) != b.at(c, r); }) == 0;
 }
 
 bool TLiteralModel::TextsEqual(const TCellTexts& a, const TCellTexts& b) const {
-  for (int r = 1; r <= gridSize_; ++r) {
-    for (int c = 1; c <= gridSize_; ++c) {
-      if (a.at(c, r) != b.at(c, r)) return false;
-    }
-  }
-  return true;
+  return CountCells(gridSize_, [&](int c, int r) { return a.at(c, r) != b.at(c, r); }) == 0;
 }
 
 void TLiteralModel::ClearBox(TBoard& board, int bx, int by) const {
@@ -475,10 +467,7 @@ bool TLiteralModel::ReduceToLevel(TBoard& board, TCellTexts& texts, int level) {
       while (removed < target && open >= 1) {
         board = TBoard();
         texts = current;
-        open = 0;
-        for (int r = 1; r <= gridSize_; ++r) {
-          for (int c = 1; c <= gridSize_; ++c) open += !texts.at(c, r).empty() && tried.at(c, r) == 0 ? 1 : 0;
-        }
+        open = CountCells(gridSize_, [&](int c, int r) { return !texts.at(c, r).empty() && tried.at(c, r) == 0; });
         if (open > 0) {
           const int p = random_.Between(1, open);
           int seen = 0;

@@ -1,3 +1,4 @@
+// The literal model: the engine's documented algorithms word for word, the oracle of the differential tests.
 #pragma once
 
 #include <string>
@@ -22,9 +23,6 @@ class TLiteralModel {
 
   // Any shape that is not one of the 19 gives 3 x 3. SolutionCap goes back to 10.
   void SetBoxShape(int boxWidth, int boxHeight);
-  int BoxWidth() const { return boxWidth_; }
-  int BoxHeight() const { return boxHeight_; }
-  int GridSize() const { return gridSize_; }
 
   int SolutionCap() const { return solutionCap_; }
   void SetSolutionCap(int cap) { solutionCap_ = cap; }

@@ -1,3 +1,4 @@
+// Checks on finished puzzles: givens, propagation alone, and whether another given could go.
 #pragma once
 
 #include "engine/board_text.h"

@@ -1,3 +1,4 @@
+// Filling boxes, generating full boards and puzzles, and the promises every generated puzzle keeps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,59 +15,6 @@
 namespace novlet {
 namespace {
 
-// ---- Placing one value in a box ------------------------------------------
-
-template <typename Engine>
-class PlacementInABox : public ::testing::Test {
- protected:
-  PlacementInABox() {
-    engine.SetBoxShape(2, 2);
-    engine.Random().Seed(11);
-    twin.Seed(11);
-  }
-  // Whether the engine drew exactly as many numbers as the twin source.
-  bool DrawsInStep() { return engine.Random().Below(1u << 30) == twin.Below(1u << 30); }
-
-  Engine engine;
-  TRandomSource twin;
-};
-TYPED_TEST_SUITE(PlacementInABox, EngineKinds, EngineKindNames);
-
-TYPED_TEST(PlacementInABox, AValueAlreadyThereNeedsNoDraw) {
-  TBoard board = BoardFromRows({". .", ". 3"});
-  const TBoard before = board;
-  EXPECT_TRUE(this->engine.PlaceInBoxAtRandom(board, 1, 3, 1));
-  EXPECT_EQ(board, before);
-  EXPECT_TRUE(this->DrawsInStep());
-}
-
-TYPED_TEST(PlacementInABox, AFullBoxWithoutTheValueRefuses) {
-  TBoard board = BoardFromRows({". . 1 2", ". . 4 1"});  // holds 1 twice, 3 not at all
-  const TBoard before = board;
-  EXPECT_FALSE(this->engine.PlaceInBoxAtRandom(board, 2, 3, 1));
-  EXPECT_EQ(board, before);
-  EXPECT_TRUE(this->DrawsInStep());
-}
-
-TYPED_TEST(PlacementInABox, TheValueGoesWhereNeitherRowNorColumnHoldsIt) {
-  // In the top-right box only (4, 2) is free of 2 in its row and column.
-  TBoard board = BoardFromRows({"2 . . .", ". . . .", ". . 2 ."});
-  EXPECT_TRUE(this->engine.PlaceInBoxAtRandom(board, 2, 2, 1));
-  EXPECT_EQ(board, BoardFromRows({"2 . . .", ". . . 2", ". . 2 ."}));
-}
-
-TYPED_TEST(PlacementInABox, GivesUpAfterFiveHundredDraws) {
-  // 3 stands in both rows of the top-right box.
-  TBoard board = BoardFromRows({"3 . . .", ". 3 . ."});
-  const TBoard before = board;
-  EXPECT_FALSE(this->engine.PlaceInBoxAtRandom(board, 2, 3, 1));
-  EXPECT_EQ(board, before);
-  for (int draw = 0; draw < 500; ++draw) this->twin.Between(1, 4);
-  EXPECT_TRUE(this->DrawsInStep());
-}
-
-// ---- Whole puzzles -------------------------------------------------------
-
 template <typename Engine>
 class PuzzleGeneration : public ::testing::Test {
  protected:
@@ -75,6 +23,33 @@ class PuzzleGeneration : public ::testing::Test {
   TCellTexts texts;
 };
 TYPED_TEST_SUITE(PuzzleGeneration, EngineKinds, EngineKindNames);
+
+TYPED_TEST(PuzzleGeneration, AValueGoesWhereNeitherRowNorColumnHoldsItOrNowhere) {
+  const struct {
+    const char* Name;
+    std::initializer_list<std::string_view> Rows;
+    int BoxColumn, Value;
+    bool Placed;
+    std::initializer_list<std::string_view> After;  // empty: unchanged
+    int Draws;                                      // -1: not counted
+  } cases[] = {
+      {"a value already there needs no draw", {". .", ". 3"}, 1, 3, true, {}, 0},
+      {"a full box without the value refuses", {". . 1 2", ". . 4 1"}, 2, 3, false, {}, 0},
+      {"only (4, 2) is free of 2", {"2 . . .", ". . . .", ". . 2 ."}, 2, 2, true, {"2 . . .", ". . . 2", ". . 2 ."}, -1},
+      {"3 in both rows: gives up after 500 draws", {"3 . . .", ". 3 . ."}, 2, 3, false, {}, 500},
+  };
+  this->engine.SetBoxShape(2, 2);
+  for (const auto& c : cases) {
+    this->engine.Random().Seed(11);
+    TRandomSource twin(11);
+    this->board = BoardFromRows(c.Rows);
+    EXPECT_EQ(this->engine.PlaceInBoxAtRandom(this->board, c.BoxColumn, c.Value, 1), c.Placed) << c.Name;
+    EXPECT_EQ(this->board, BoardFromRows(c.After.size() > 0 ? c.After : c.Rows)) << c.Name;
+    if (c.Draws < 0) continue;
+    for (int draw = 0; draw < c.Draws; ++draw) twin.Between(1, 4);
+    EXPECT_EQ(this->engine.Random().Below(1u << 30), twin.Below(1u << 30)) << c.Name << ": draws out of step";
+  }
+}
 
 TYPED_TEST(PuzzleGeneration, AFullBoardAloneLeavesTheTextsEmpty) {
   this->engine.SetBoxShape(3, 3);
@@ -102,20 +77,6 @@ TYPED_TEST(PuzzleGeneration, FourByFourFillsSometimesDeadEnd) {
   }
   EXPECT_GT(failures, 0);
   EXPECT_GT(successes, 0);
-}
-
-TYPED_TEST(PuzzleGeneration, TheSameSeedGivesTheSamePuzzle) {
-  this->engine.SetBoxShape(3, 2);
-  TBoard boards[3];
-  TCellTexts puzzles[3];
-  for (int i = 0; i < 3; ++i) {
-    this->engine.Random().Seed(i < 2 ? 8 : 9);
-    while (!this->engine.GeneratePuzzle(boards[i], puzzles[i], true, kLevelNormal)) {
-    }
-  }
-  EXPECT_EQ(boards[0], boards[1]);
-  EXPECT_EQ(puzzles[0], puzzles[1]);
-  EXPECT_NE(puzzles[0], puzzles[2]);
 }
 
 // Every shape and level, on the engine: the generated puzzles keep the promises
@@ -169,10 +130,16 @@ TEST_P(GeneratedPuzzles, AreValidUniqueAndOfTheirLevel) {
         }
       }
 
-      const bool fiendish = std::find(host.ProgressTexts.begin(), host.ProgressTexts.end(), "Level is Fiendish!") !=
-                            host.ProgressTexts.end();
-      EXPECT_TRUE(!fiendish || (level == kLevelExpert && n <= 9));
+      // One progress report per kept removal, in the level's text until the
+      // Fiendish search takes over, and that only for Expert up to 9 x 9.
       const int removed = n * n - CountGivens(g, puzzle);
+      const std::vector<std::string>& progress = host.ProgressTexts;
+      EXPECT_EQ(static_cast<int>(progress.size()), removed);
+      const auto firstFiendish = std::find(progress.begin(), progress.end(), kFiendishText);
+      EXPECT_EQ(std::count(progress.begin(), firstFiendish, LevelTargetText(level)), firstFiendish - progress.begin());
+      EXPECT_EQ(std::count(firstFiendish, progress.end(), kFiendishText), progress.end() - firstFiendish);
+      const bool fiendish = firstFiendish != progress.end();
+      EXPECT_TRUE(!fiendish || (level == kLevelExpert && n <= 9));
       const TTargetRange range = TargetRange(n, level);
       EXPECT_LE(removed, range.High);
       if (removed < range.Low) {
@@ -191,11 +158,6 @@ TEST_P(GeneratedPuzzles, AreValidUniqueAndOfTheirLevel) {
       }
     }
   }
-}
-
-std::string ShapeName(const ::testing::TestParamInfo<int>& info) {
-  const TBoxShape& shape = kBoxShapes[static_cast<std::size_t>(info.param)];
-  return "Boxes" + std::to_string(shape.BoxWidth) + "x" + std::to_string(shape.BoxHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllShapes, GeneratedPuzzles, ::testing::Range(0, static_cast<int>(kBoxShapes.size())),

@@ -1,3 +1,4 @@
+// Making random full boards and the positions, odd texts and contradictions taken from them.
 #include "random_positions.h"
 
 #include <algorithm>
@@ -49,6 +50,17 @@ void ShutValueOutOfBox(TShapeSize shape, TCellTexts& texts, TRandomSource& rando
     const int c = (firstColumn - 1 + shape.BoxWidth + offset) % n + 1;
     texts.at(c, r) = value;
   }
+}
+
+// The N x N cells row by row, each as the text function writes it.
+template <typename Cells, typename Text>
+std::string Describe(int gridSize, const Cells& cells, Text text) {
+  std::string description;
+  for (int r = 1; r <= gridSize; ++r) {
+    description += "\n ";
+    for (int c = 1; c <= gridSize; ++c) description += " " + text(cells.at(c, r));
+  }
+  return description;
 }
 
 }  // namespace
@@ -131,24 +143,11 @@ TCellTexts RandomPosition(TShapeSize shape, const TBoard& solution, TRandomSourc
 }
 
 std::string DescribeTexts(int gridSize, const TCellTexts& texts) {
-  std::string description;
-  for (int r = 1; r <= gridSize; ++r) {
-    description += "\n ";
-    for (int c = 1; c <= gridSize; ++c) {
-      const std::string& text = texts.at(c, r);
-      description += " " + (text.empty() ? std::string(".") : text);
-    }
-  }
-  return description;
+  return Describe(gridSize, texts, [](const std::string& text) { return text.empty() ? std::string(".") : text; });
 }
 
 std::string DescribeBoard(int gridSize, const TBoard& board) {
-  std::string description;
-  for (int r = 1; r <= gridSize; ++r) {
-    description += "\n ";
-    for (int c = 1; c <= gridSize; ++c) description += " " + std::to_string(board.at(c, r));
-  }
-  return description;
+  return Describe(gridSize, board, [](int value) { return std::to_string(value); });
 }
 
 }  // namespace novlet

@@ -1,3 +1,4 @@
+// Random full boards and positions for comparing the engine with the literal model.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// An engine host that writes down every call, for comparing two engines call for call.
 #pragma once
 
 #include <string>

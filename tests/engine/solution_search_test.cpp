@@ -1,5 +1,7 @@
+// The solution search: counting, the cap, the node budget, guessing and the menu it offers.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,11 +78,13 @@ TYPED_TEST_SUITE(SolutionSearch, EngineKinds, EngineKindNames);
 TYPED_TEST(SolutionSearch, AFullBoardIsItsOwnOnlySolution) {
   TCellTexts full;
   BoardToTexts(this->nine, kFullBoard, full);
-  EXPECT_TRUE(this->Search(full));
+  EXPECT_TRUE(this->Search(full, true));
   EXPECT_EQ(this->engine.SolutionList(), (std::vector<std::string>{"Solutions=1", BoardToHex(this->nine, kFullBoard)}));
   EXPECT_EQ(this->engine.SolutionCount(), 1);
   EXPECT_EQ(this->board, kFullBoard);
   EXPECT_EQ(this->host.MessageCalls, 0);  // the board was full already: no propagation
+  EXPECT_EQ(this->host.MenuItems, 0);
+  EXPECT_EQ(this->host.CountSuffix, "");
 
   // From an empty working board one pass fills it, and propagation stops there.
   this->board = TBoard();
@@ -107,21 +111,44 @@ TYPED_TEST(SolutionSearch, TooFewGivensAreNotSearched) {
   EXPECT_EQ(this->engine.SolutionCount(), 0);
 }
 
-TYPED_TEST(SolutionSearch, TwoSolutionsAreBothListedAndTheLastFoundIsLoaded) {
-  const TCellTexts position = TextsFromRows(kTwoSolutions);
-  EXPECT_FALSE(this->Search(position, true));
-  EXPECT_EQ(this->engine.SolutionList().front(), "Solutions=2");
-  ASSERT_EQ(this->Solutions().size(), 2u);
-  this->ExpectSolutionsOf(position);
-  EXPECT_EQ(BoardToHex(this->nine, this->board), this->Solutions().front());
-  EXPECT_EQ(this->host.MenuItems, 2);
-  EXPECT_EQ(this->host.CountSuffix, " [2]");
+TYPED_TEST(SolutionSearch, EverySolutionUpToTheCapIsListedAndTheLastFoundIsLoaded) {
+  const struct {
+    std::initializer_list<std::string_view> Rows;
+    int Listed;
+    int MenuItems;
+    const char* Suffix;
+  } cases[] = {{kTwoSolutions, 2, 2, " [2]"}, {kThreeSolutions, 3, 3, " [3]"}, {kManySolutions, 11, 10, " [10+]"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Suffix);
+    const TCellTexts position = TextsFromRows(c.Rows);
+    this->host = TRecordingHost();
+    this->Search(position, false);
+    EXPECT_EQ(this->host.MenuItems, -1) << "only a displayed search touches the menu";
+    EXPECT_FALSE(this->Search(position, true));
+    EXPECT_EQ(this->engine.SolutionCount(), c.Listed);
+    const std::vector<std::string> solutions = this->Solutions();
+    EXPECT_EQ(std::set<std::string>(solutions.begin(), solutions.end()).size(), static_cast<std::size_t>(c.Listed));
+    this->ExpectSolutionsOf(position);
+    EXPECT_EQ(BoardToHex(this->nine, this->board), solutions.front());
+    EXPECT_EQ(this->host.MenuItems, c.MenuItems);
+    EXPECT_EQ(this->host.CountSuffix, c.Suffix);
+  }
 
-  // Propagation alone cannot decide it.
-  EXPECT_FALSE(this->Search(position, true, false));
+  // Propagation alone cannot decide two solutions.
+  EXPECT_FALSE(this->Search(TextsFromRows(kTwoSolutions), true, false));
   EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
   EXPECT_EQ(this->host.MenuItems, 0);
   EXPECT_EQ(this->host.CountSuffix, "");
+
+  const TCellTexts many = TextsFromRows(kManySolutions);
+  this->engine.SetSolutionCap(1);
+  EXPECT_FALSE(this->Search(many));
+  EXPECT_EQ(this->engine.SolutionCount(), 2);
+  // With cap 0 the first solution ends the search, which then reads as unique.
+  this->engine.SetSolutionCap(0);
+  EXPECT_TRUE(this->Search(many));
+  EXPECT_EQ(this->engine.SolutionCount(), 1);
+  this->ExpectSolutionsOf(many);
 }
 
 TYPED_TEST(SolutionSearch, OfEquallyShortCellsTheLastInRowOrderIsGuessed) {
@@ -134,57 +161,26 @@ TYPED_TEST(SolutionSearch, OfEquallyShortCellsTheLastInRowOrderIsGuessed) {
   EXPECT_EQ(this->board.at(1, 7), 8);
 }
 
-TYPED_TEST(SolutionSearch, ThreeSolutionsGiveThreeMenuItems) {
-  const TCellTexts position = TextsFromRows(kThreeSolutions);
-  EXPECT_FALSE(this->Search(position, true));
-  EXPECT_EQ(this->engine.SolutionCount(), 3);
-  ASSERT_EQ(this->Solutions().size(), 3u);
-  this->ExpectSolutionsOf(position);
-  EXPECT_EQ(BoardToHex(this->nine, this->board), this->Solutions().front());
-  EXPECT_EQ(this->host.MenuItems, 3);
-  EXPECT_EQ(this->host.CountSuffix, " [3]");
-  // The three differ.
-  EXPECT_NE(this->Solutions()[0], this->Solutions()[1]);
-  EXPECT_NE(this->Solutions()[1], this->Solutions()[2]);
-  EXPECT_NE(this->Solutions()[0], this->Solutions()[2]);
-}
-
-TYPED_TEST(SolutionSearch, TheCapStopsTheCount) {
-  const TCellTexts position = TextsFromRows(kManySolutions);
-  EXPECT_FALSE(this->Search(position, true));
-  EXPECT_EQ(this->engine.SolutionCount(), 11);
-  EXPECT_EQ(this->Solutions().size(), 11u);
-  this->ExpectSolutionsOf(position);
-  EXPECT_EQ(this->host.MenuItems, 10);
-  EXPECT_EQ(this->host.CountSuffix, " [10+]");
-
-  this->engine.SetSolutionCap(1);
-  EXPECT_FALSE(this->Search(position));
-  EXPECT_EQ(this->engine.SolutionCount(), 2);
-
-  // With cap 0 the first solution ends the search, which then reads as unique.
-  this->engine.SetSolutionCap(0);
-  EXPECT_TRUE(this->Search(position));
-  EXPECT_EQ(this->engine.SolutionCount(), 1);
-  this->ExpectSolutionsOf(position);
-}
-
-TYPED_TEST(SolutionSearch, TheNodeBudgetBoundsAnUncappedCount) {
+TYPED_TEST(SolutionSearch, TheNodeBudgetBoundsAnUncappedCountAndTheNextSearchForgetsIt) {
   this->engine.SetSolutionCap(100000);
   EXPECT_FALSE(this->Search(TextsFromRows(kManySolutions)));
   EXPECT_GT(this->engine.SolutionCount(), 11);
   EXPECT_LT(this->engine.SolutionCount(), 250);
   EXPECT_EQ(this->Solutions().size(), static_cast<std::size_t>(this->engine.SolutionCount()));
+
+  TCellTexts full;
+  BoardToTexts(this->nine, kFullBoard, full);
+  this->Search(TextsFromRows(kManySolutions));
+  EXPECT_TRUE(this->Search(full));
+  EXPECT_EQ(this->engine.SolutionList().size(), 2u);
 }
 
-TYPED_TEST(SolutionSearch, AContradictionHasNoSolution) {
+TYPED_TEST(SolutionSearch, AContradictionOrARepeatingFullGridHasNoSolution) {
   TCellTexts position = TextsFromRows(kTwoSolutions);
   position.at(1, 1) = "1";  // 1 stands in row 1 already
   EXPECT_FALSE(this->Search(position, true));
   EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
-}
 
-TYPED_TEST(SolutionSearch, AFullGridThatRepeatsValuesIsNoSolution) {
   this->engine.SetBoxShape(2, 2);
   TGeometry four;
   four.SetBoxShape(2, 2);
@@ -197,36 +193,13 @@ TYPED_TEST(SolutionSearch, AFullGridThatRepeatsValuesIsNoSolution) {
     EXPECT_FALSE(this->engine.SolveAndCount(board, texts, false, true));
     EXPECT_EQ(this->engine.SolutionList(), std::vector<std::string>{"Solutions=0"});
   }
-}
-
-TYPED_TEST(SolutionSearch, AnOuterSearchForgetsTheLastOne) {
-  TCellTexts full;
-  BoardToTexts(this->nine, kFullBoard, full);
-  this->Search(TextsFromRows(kManySolutions));
-  EXPECT_TRUE(this->Search(full));
-  EXPECT_EQ(this->engine.SolutionList().size(), 2u);
-}
-
-TYPED_TEST(SolutionSearch, FourByFourPositionsAreNeverGuessed) {
-  this->engine.SetBoxShape(2, 2);
-  TGeometry four;
-  four.SetBoxShape(2, 2);
-  // Swapping 1 and 2 in the four blank cells gives a second solution.
-  TCellTexts position = TextsFromRows({". . 3 4", "3 4 1 2", ". . 4 3", "4 3 2 1"});
+  // Swapping 1 and 2 in the four blank cells gives a second solution, but a
+  // 4 x 4 position is never guessed.
+  TCellTexts open = TextsFromRows({". . 3 4", "3 4 1 2", ". . 4 3", "4 3 2 1"});
   TBoard board;
-  TextsToBoard(four, position, board);
-  EXPECT_FALSE(this->engine.SolveAndCount(board, position, false, true));
+  TextsToBoard(four, open, board);
+  EXPECT_FALSE(this->engine.SolveAndCount(board, open, false, true));
   EXPECT_EQ(this->engine.SolutionCount(), 0);
-}
-
-TYPED_TEST(SolutionSearch, OnlyADisplayedSearchTouchesTheMenu) {
-  TCellTexts full;
-  BoardToTexts(this->nine, kFullBoard, full);
-  this->Search(TextsFromRows(kManySolutions), false);
-  EXPECT_EQ(this->host.MenuItems, -1);
-  this->Search(full, true);
-  EXPECT_EQ(this->host.MenuItems, 0);
-  EXPECT_EQ(this->host.CountSuffix, "");
 }
 
 // A click handled while the engine lets messages run must not start a second

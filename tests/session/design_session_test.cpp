@@ -30,6 +30,12 @@ class DesignSessionTest : public PlaySessionTest {
 
 const std::string kTwoSolutions =
     "..3456789456789123789123456..4365897365897214897214365531642978642978531978531642";
+const std::string kSeventeenGivens =
+    ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...";
+const std::string kThreeSolutions =
+    ".2...6.8.456.8.1.....12...62.4....97.6..972.48.7.1...55..64....64.9785.....5316.2";
+const std::string kTwelveSolutions =
+    "123..6..9.5.789....89..34.....36.8973..89..14......36....6..97...2.7....97853.64.";
 
 TEST_F(DesignSessionTest, PuzzleModeTypesGivensAndDesignModeTypesValues) {
   NewDesign();
@@ -64,24 +70,27 @@ TEST_F(DesignSessionTest, PuzzleModeTypesGivensAndDesignModeTypesValues) {
   EXPECT_TRUE(design_.InDesignMode());
 }
 
-TEST_F(DesignSessionTest, ValidationCountsTheSolutionsOfTheGivensAndEditsClearTheVerdict) {
+TEST_F(DesignSessionTest, ValidationCountsTheSolutionsUpToTheCapAndEditsClearTheVerdict) {
+  const struct {
+    const std::string& Puzzle;
+    const char* Suffix;
+  } cases[] = {{kSeventeenGivens, ""}, {kTwoSolutions, " [2]"}, {kThreeSolutions, " [3]"}, {kTwelveSolutions, " [10+]"}};
+  for (const auto& c : cases) {
+    NewDesign();
+    TypePuzzle(c.Puzzle);
+    design_.Validate();
+    EXPECT_TRUE(design_.Solvable()) << c.Puzzle;
+    EXPECT_EQ(design_.SolutionChoices().CountSuffix, c.Suffix) << c.Puzzle;
+  }
+  EXPECT_EQ(design_.SolutionChoices().MenuItems, 10);
+
+  // A changed given makes the verdict and the offered solutions stale.
+  design_.KeyUp(1, 1, Vk1 + 1);
+  EXPECT_FALSE(design_.Solvable());
+  EXPECT_EQ(design_.SolutionChoices().MenuItems, 0);
   NewDesign();
   design_.Validate();
   EXPECT_FALSE(design_.Solvable());  // an empty board
-
-  TypePuzzle(kTwoSolutions);
-  design_.Validate();
-  EXPECT_TRUE(design_.Solvable());
-  EXPECT_EQ(design_.SolutionChoices().CountSuffix, " [2]");
-  EXPECT_EQ(design_.SolutionChoices().MenuItems, 2);
-
-  // A changed given makes the verdict and the offered solutions stale.
-  design_.KeyUp(1, 1, Vk1);
-  EXPECT_FALSE(design_.Solvable());
-  EXPECT_EQ(design_.SolutionChoices().MenuItems, 0);
-  design_.Validate();
-  EXPECT_TRUE(design_.Solvable());
-  EXPECT_EQ(design_.SolutionChoices().CountSuffix, "");
 }
 
 TEST_F(DesignSessionTest, CompleteFillsAUniquePuzzleAndKeepsTypedValuesOtherwise) {

@@ -6,16 +6,14 @@
 namespace novlet {
 namespace {
 
-TEST(GameState, BusyMeansThinkingLoadingOrValidating) {
+TEST(GameState, BusyMeansThinkingLoadingOrValidatingAndSetAndClearTouchOnlyTheirFlag) {
   EXPECT_FALSE(TGameState().IsBusy());
   for (TGameFlag flag : {TGameFlag::Thinking, TGameFlag::Loading, TGameFlag::Validating})
     EXPECT_TRUE((TGameFlag::Playing | flag).IsBusy());
   for (TGameFlag flag : {TGameFlag::Playing, TGameFlag::Paused, TGameFlag::NameEntryOpen, TGameFlag::Designing,
                          TGameFlag::HintRunning, TGameFlag::Restarting})
     EXPECT_FALSE(TGameState(flag).IsBusy());
-}
 
-TEST(GameState, SetAndClearTouchOnlyTheirFlag) {
   TGameState state = TGameFlag::Playing;
   state.Set(TGameFlag::Paused);
   EXPECT_TRUE(state.Has(TGameFlag::Playing) && state.Has(TGameFlag::Paused));

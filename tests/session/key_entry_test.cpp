@@ -1,7 +1,9 @@
 // Keys to symbols, symbols to cell texts, and the history records they leave.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "session/cell_entry.h"
 #include "session/grid_history.h"
@@ -24,52 +26,33 @@ struct TCellUnderKeys {
   }
 };
 
-TEST(GridKeyMap, ChoosesTheMapBySideAndDisplaySet) {
-  EXPECT_EQ(KeyMapFor(9, 0), TKeyMap::Digits);
-  EXPECT_EQ(KeyMapFor(9, 1), TKeyMap::Letters);
-  EXPECT_EQ(KeyMapFor(9, 2), TKeyMap::Singapore);
-  EXPECT_EQ(KeyMapFor(9, 4), TKeyMap::Digits);
-  EXPECT_EQ(KeyMapFor(16, 1), TKeyMap::Digits);
-  EXPECT_EQ(KeyMapFor(10, 2), TKeyMap::Digits);
-}
-
-TEST(GridKeyMap, DigitsMapTakesDigitsKeypadAndQToW) {
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, Vk1 + 6, 9), 7);
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, VkNumpad1 + 2, 9), 3);
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, LetterKey('Q'), 16), 10);
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, LetterKey('W'), 16), 16);
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, LetterKey('Q'), 9), std::nullopt);  // above N
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, Vk1 + 6, 4), std::nullopt);
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, LetterKey('A'), 16), std::nullopt);
-  EXPECT_EQ(KeySymbol(TKeyMap::Digits, Vk1 - 1, 9), std::nullopt);  // "0" is no value
-}
-
-TEST(GridKeyMap, LetterMapsAddTheirLettersAndSingaporeDropsTheKeypad) {
-  EXPECT_EQ(KeySymbol(TKeyMap::Letters, LetterKey('C'), 9), 3);
-  EXPECT_EQ(KeySymbol(TKeyMap::Letters, VkNumpad1 + 2, 9), 3);
-  EXPECT_EQ(KeySymbol(TKeyMap::Letters, LetterKey('I'), 9), 9);
-  EXPECT_EQ(KeySymbol(TKeyMap::Letters, LetterKey('I'), 6), std::nullopt);
-  EXPECT_EQ(KeySymbol(TKeyMap::Letters, LetterKey('Q'), 9), std::nullopt);
-  EXPECT_EQ(KeySymbol(TKeyMap::Singapore, LetterKey('S'), 9), 1);
-  EXPECT_EQ(KeySymbol(TKeyMap::Singapore, LetterKey('A'), 9), 5);
-  EXPECT_EQ(KeySymbol(TKeyMap::Singapore, LetterKey('E'), 9), 9);
-  EXPECT_EQ(KeySymbol(TKeyMap::Singapore, Vk1 + 3, 9), 4);
-  EXPECT_EQ(KeySymbol(TKeyMap::Singapore, VkNumpad1 + 3, 9), std::nullopt);
-}
-
-TEST(GridKeyMap, ClearingKeysGiveTheClearSymbolInEveryMap) {
-  for (TKeyMap map : {TKeyMap::Digits, TKeyMap::Letters, TKeyMap::Singapore}) {
+TEST(GridKeyMap, TheSideAndDisplaySetChooseTheMapAndEachMapReadsItsOwnKeys) {
+  using enum TKeyMap;
+  const std::tuple<int, int, TKeyMap> maps[] = {{9, 0, Digits},  {9, 1, Letters},  {9, 2, Singapore},
+                                                {9, 4, Digits},  {16, 1, Digits},  {10, 2, Digits}};
+  for (const auto& [gridSize, displaySet, map] : maps) EXPECT_EQ(KeyMapFor(gridSize, displaySet), map);
+  const struct {
+    TKeyMap Map;
+    int Key;
+    int GridSize;
+    std::optional<int> Symbol;
+  } keys[] = {
+      {Digits, Vk1 + 6, 9, 7},                {Digits, VkNumpad1 + 2, 9, 3},          {Digits, LetterKey('Q'), 16, 10},
+      {Digits, LetterKey('W'), 16, 16},       {Digits, LetterKey('Q'), 9, {}},        {Digits, Vk1 + 6, 4, {}},
+      {Digits, LetterKey('A'), 16, {}},       {Digits, Vk1 - 1, 9, {}},  // "0" is no value
+      {Letters, LetterKey('C'), 9, 3},        {Letters, VkNumpad1 + 2, 9, 3},         {Letters, LetterKey('I'), 9, 9},
+      {Letters, LetterKey('I'), 6, {}},       {Letters, LetterKey('Q'), 9, {}},       {Singapore, LetterKey('S'), 9, 1},
+      {Singapore, LetterKey('A'), 9, 5},      {Singapore, LetterKey('E'), 9, 9},      {Singapore, Vk1 + 3, 9, 4},
+      {Singapore, VkNumpad1 + 3, 9, {}},
+  };
+  for (const auto& k : keys) EXPECT_EQ(KeySymbol(k.Map, k.Key, k.GridSize), k.Symbol) << int(k.Map) << " " << k.Key;
+  for (TKeyMap map : {Digits, Letters, Singapore}) {
     for (int key : {VkBack, VkClear, VkSpace, VkDelete}) EXPECT_EQ(KeySymbol(map, key, 4), kClearSymbol);
     for (int key : {VkReturn, VkPause, VkInsert, VkLeft, 0}) EXPECT_EQ(KeySymbol(map, key, 16), std::nullopt);
   }
-}
-
-TEST(GridKeyMap, ValueKeyCodesAreDigitsThenQToW) {
-  EXPECT_EQ(ValueKeyCode(1), Vk1);
-  EXPECT_EQ(ValueKeyCode(9), Vk1 + 8);
+  // The key of each value, as the solution strip and the tests type it.
   EXPECT_EQ(ValueKeyCode(10), LetterKey('Q'));
-  EXPECT_EQ(ValueKeyCode(16), LetterKey('W'));
-  for (int k = 1; k <= 16; ++k) EXPECT_EQ(KeySymbol(TKeyMap::Digits, ValueKeyCode(k), 16), k);
+  for (int k = 1; k <= 16; ++k) EXPECT_EQ(KeySymbol(Digits, ValueKeyCode(k), 16), k);
 }
 
 TEST(GridCellEntry, WideNotesAreMatchedAsWholeItems) {

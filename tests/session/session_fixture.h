@@ -12,6 +12,7 @@
 #include "session/key_codes.h"
 #include "session/play_session.h"
 #include "store/temp_folder.h"
+#include "store/typed_record.h"
 
 namespace novlet::test {
 
@@ -65,15 +66,7 @@ class PlaySessionTest : public testing::Test {
   // A stored game whose givens are the one-line puzzle and whose solution is
   // left for the load to find.
   std::pair<std::filesystem::path, std::string> StorePuzzle(const std::string& oneLine) {
-    TGeometry g;
-    TCellTexts givens;
-    for (int i = 0; i < 81; ++i)
-      if (oneLine[static_cast<std::size_t>(i)] != '.')
-        givens.at(i % 9 + 1, i / 9 + 1) = std::string(1, oneLine[static_cast<std::size_t>(i)]);
-    TNovletFileData record;
-    record.Name = "tester@Typed";
-    record.PuzzleHex = TextsToHex(g, givens);
-    record.Status = StatusPlaying;
+    const TNovletFileData record = TypedRecord(oneLine, StatusPlaying);
     const std::filesystem::path file = folder_ / "typed.dat";
     EXPECT_TRUE(WritePuzzleRecord(file, record.Name, record).Ok);
     return {file, record.Name};

@@ -76,15 +76,13 @@ TEST_F(CollectionTransfer, ExportWritesExactlyTheAccountsPuzzlesIntoAFreshFile) 
   EXPECT_EQ(ReadIniSectionNames(one), (std::vector<std::string>{"alice@mail@home"}));
 }
 
-TEST_F(CollectionTransfer, ExportWithNothingToExportLeavesTheTargetAlone) {
+TEST_F(CollectionTransfer, ExportWithNothingToExportOrOntoTheProgramsOwnFilesLeavesTheTargetAlone) {
   const auto target = folder_ / "novlets.cnf";
   WriteFileText(target, "[precious]\nk=v\n");
   EXPECT_EQ(ExportAllPuzzles(files_, "carol", target).SectionsCopied, 0);
   EXPECT_EQ(ExportPuzzle(files_, "alice", "one", target).SectionsCopied, 0) << "the bare name is exact";
   EXPECT_EQ(FileText(target), "[precious]\nk=v\n");
-}
 
-TEST_F(CollectionTransfer, ExportOntoTheProgramsOwnFilesIsRefused) {
   WriteFileText(files_.OptionsFile, "[alice.Options]\nLevel=2\n");
   WriteFileText(folder_ / "Novlet.lng", "table");
   std::filesystem::create_directories(folder_ / "Display Sets" / "Gems");
@@ -145,18 +143,17 @@ TEST_F(CollectionTransfer, BackupAndRestoreMoveOnlyTheAccountsSections) {
   EXPECT_FALSE(SectionExistsInFile(files_.CollectionFile, "bob@Old"));
 }
 
-TEST_F(CollectionTransfer, BackupWithoutACollectionChangesNothing) {
-  std::filesystem::remove(files_.CollectionFile);
-  EXPECT_EQ(BackupAllPuzzles(files_, "alice").SectionsCopied, 0);
-  EXPECT_FALSE(std::filesystem::exists(files_.BackupFile));
-  EXPECT_EQ(RestoreAllPuzzles(files_, "alice").SectionsCopied, 0);
-}
-
-TEST_F(CollectionTransfer, ARefusedWriteReportsItAndKeepsTheTarget) {
+TEST_F(CollectionTransfer, BackupWithoutACollectionOrOntoARefusedTargetCopiesNothing) {
   std::filesystem::create_directory(files_.BackupFile);
   const auto result = BackupAllPuzzles(files_, "alice");
   EXPECT_EQ(result.Result.Message, "Unable to write to " + files_.BackupFile.string());
   EXPECT_EQ(result.SectionsCopied, 0);
+
+  std::filesystem::remove(files_.BackupFile);
+  std::filesystem::remove(files_.CollectionFile);
+  EXPECT_EQ(BackupAllPuzzles(files_, "alice").SectionsCopied, 0);
+  EXPECT_FALSE(std::filesystem::exists(files_.BackupFile));
+  EXPECT_EQ(RestoreAllPuzzles(files_, "alice").SectionsCopied, 0);
 }
 
 TEST_F(CollectionTransfer, SourcesThatCannotBeReadAreRefusedAndChangeNothing) {

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,31 +18,29 @@
 namespace novlet {
 namespace {
 
-TEST(IniFile, MissingFileHasNoSectionsAndIsCreatedByTheFirstWrite) {
+// A data file in a fresh folder of its own.
+class IniFile : public ::testing::Test {
+ protected:
   TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+  std::filesystem::path path = folder / "novlet.dat";
+};
+
+TEST_F(IniFile, AMissingFileIsCreatedByTheFirstWriteAndWritesKeepEveryOtherSectionAndKey) {
   EXPECT_TRUE(ReadIniSectionNames(path).empty());
   EXPECT_EQ(ReadIniString(path, "S", "k", "default"), "default");
   EXPECT_TRUE(EraseIniSection(path, "S"));
   EXPECT_FALSE(std::filesystem::exists(path)) << "erasing nothing creates no file";
   ASSERT_TRUE(WriteIniString(path, "S", "k", "v"));
   EXPECT_EQ(FileText(path), "[S]\nk=v\n");
-}
 
-TEST(IniFile, WritesKeepEverySectionAndKeyAndLeaveNoTemporaryFiles) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
   WriteFileText(path, "\xEF\xBB\xBF[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
   EXPECT_EQ(ReadIniSectionNames(path), (std::vector<std::string>{"A", "B"}));
   ASSERT_TRUE(WriteIniString(path, "b", "k", "3"));
   ASSERT_TRUE(EraseIniSection(path, "a"));
   EXPECT_EQ(FileText(path), "[B]\r\nk=3\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
-}
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary left";
 
-TEST(IniFile, EveryLeadingByteOrderMarkIsDroppedSoAStoreKeepsTheFirstSection) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
+  // Every leading byte order mark is dropped, so that a store keeps the first section.
   WriteFileText(path, "\xEF\xBB\xBF\xEF\xBB\xBF[A]\nk=1\n");
   EXPECT_EQ(ReadIniSectionNames(path), std::vector<std::string>{"A"});
   ASSERT_TRUE(WriteIniString(path, "B", "k", "2"));
@@ -50,10 +49,8 @@ TEST(IniFile, EveryLeadingByteOrderMarkIsDroppedSoAStoreKeepsTheFirstSection) {
 
 // The file is read in pieces of 1 MiB; line ends that fall on the cut must
 // read as they would in one piece.
-TEST(IniFile, LinesCutBetweenReadPiecesReadAndRewriteWhole) {
+TEST_F(IniFile, LinesCutBetweenReadPiecesReadAndRewriteWhole) {
   constexpr std::size_t kPiece = 1 << 20;
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
   const std::string head = "[A]\r\nk=";
   const std::string value(kPiece - head.size() - 1, 'v');  // its CR ends the first piece, the LF starts the next
   const std::string second(kPiece - 9, 'w');  // its lone CR ends the second piece
@@ -69,21 +66,16 @@ TEST(IniFile, LinesCutBetweenReadPiecesReadAndRewriteWhole) {
   EXPECT_EQ(FileText(path), head + value + "\r\n[C]\rz=1\n[b]\ny=2\n");
 }
 
-TEST(IniFile, ReplacedFileKeepsItsPermissions) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(IniFile, ReplacedFileKeepsItsPermissions) {
+  using std::filesystem::perms;
   WriteFileText(path, "[A]\nk=1\n");
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                                         std::filesystem::perms::group_read);
+  std::filesystem::permissions(path, perms::owner_read | perms::owner_write | perms::group_read);
   ASSERT_TRUE(WriteIniString(path, "A", "k", "2"));
-  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read);
+  EXPECT_EQ(std::filesystem::status(path).permissions() & perms::all,
+            perms::owner_read | perms::owner_write | perms::group_read);
 }
 
-TEST(IniFile, AWriteInterruptedBeforeTheRenameLeavesTheOldFile) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(IniFile, AWriteInterruptedBeforeTheRenameLeavesTheOldFile) {
   WriteFileText(path, "[A]\nk=old\n");
   std::filesystem::path temporary;
   {
@@ -96,8 +88,7 @@ TEST(IniFile, AWriteInterruptedBeforeTheRenameLeavesTheOldFile) {
   EXPECT_FALSE(std::filesystem::exists(temporary));
 }
 
-TEST(IniFile, RefusedWritesReportThePathAndLoseNothing) {
-  TTempFolder folder;
+TEST_F(IniFile, RefusedWritesReportThePathAndLoseNothing) {
   const auto missingFolder = folder / "no such folder" / "novlet.dat";
   const auto result = WriteIniString(missingFolder, "A", "k", "v");
   EXPECT_FALSE(result);
@@ -125,9 +116,7 @@ bool WriteAsOrdinaryUser(const std::function<bool()>& write) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(IniFile, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(IniFile, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
   WriteFileText(path, "[A]\nk=old\n");
   using std::filesystem::perms;
   std::filesystem::permissions(folder.Path(), perms::owner_read | perms::owner_exec | perms::group_read |
@@ -137,17 +126,7 @@ TEST(IniFile, ReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
   EXPECT_EQ(FileText(path), "[A]\nk=old\n");
 }
 
-TEST(IniFile, AFileThatCannotBeReadIsNeverReplaced) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
-  std::filesystem::create_directory(path);
-  EXPECT_FALSE(EditIniFile(path, [](TIniDocument&) { return TStoreResult::Success(); }));
-  EXPECT_TRUE(std::filesystem::is_directory(path));
-}
-
-TEST(IniFile, ACancelledEditWritesNothing) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(IniFile, ACancelledEditOrAFileThatCannotBeReadWritesNothing) {
   WriteFileText(path, "[A]\nk=old\n");
   const auto result = EditIniFile(path, [](TIniDocument& document) {
     document.WriteString("A", "k", "new");
@@ -155,23 +134,26 @@ TEST(IniFile, ACancelledEditWritesNothing) {
   });
   EXPECT_EQ(result.Message, "changed my mind");
   EXPECT_EQ(FileText(path), "[A]\nk=old\n");
+  // A file that cannot be read, here a pipe, is never replaced.
+  const auto pipe = folder / "pipe.dat";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(EditIniFile(pipe, [](TIniDocument&) { return TStoreResult::Success(); }));
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 
-TEST(IniFile, WritesThroughASymbolicLinkReplaceTheFileItLeadsTo) {
-  TTempFolder folder;
+TEST_F(IniFile, WritesThroughASymbolicLinkReplaceTheFileItLeadsTo) {
   std::filesystem::create_directory(folder / "synced");
   WriteFileText(folder / "synced" / "novlet.dat", "[A]\nk=1\n");
-  std::filesystem::create_symlink("synced/novlet.dat", folder / "novlet.dat");
-  ASSERT_TRUE(WriteIniString(folder / "novlet.dat", "A", "k", "2"));
-  EXPECT_TRUE(std::filesystem::is_symlink(folder / "novlet.dat"));
+  std::filesystem::create_symlink("synced/novlet.dat", path);
+  ASSERT_TRUE(WriteIniString(path, "A", "k", "2"));
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
   EXPECT_EQ(FileText(folder / "synced" / "novlet.dat"), "[A]\nk=2\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "synced"), {}), 1) << "no temporary or lock left";
 }
 
 // A killed write leaves its temporary file; a later write of the same file,
 // or the start, removes it unless a live writer may still own it.
-TEST(IniFile, WritesAndTheStartRemoveOnlyStaleTemporaryFilesOfTheirOwnFiles) {
-  TTempFolder folder;
+TEST_F(IniFile, WritesAndTheStartRemoveOnlyStaleTemporaryFilesOfTheirOwnFiles) {
   const struct {
     const char* Name;
     bool Old;
@@ -191,16 +173,14 @@ TEST(IniFile, WritesAndTheStartRemoveOnlyStaleTemporaryFilesOfTheirOwnFiles) {
   }
   const int live = ::open((folder / ".novlet.dat.L1ve22").c_str(), O_RDONLY);
   ASSERT_EQ(::flock(live, LOCK_EX), 0);
-  ASSERT_TRUE(WriteIniString(folder / "novlet.dat", "A", "k", "v"));
+  ASSERT_TRUE(WriteIniString(path, "A", "k", "v"));
   for (const auto& file : files) EXPECT_EQ(!std::filesystem::exists(folder / file.Name), file.GoneAfterWrite) << file.Name;
   ::close(live);
   RemoveStaleDataTemporaryFiles(ResolveDataPaths({folder.Path(), true, std::nullopt, std::nullopt, std::nullopt}));
   for (const auto& file : files) EXPECT_EQ(!std::filesystem::exists(folder / file.Name), file.GoneAfterStart) << file.Name;
 }
 
-TEST(IniFile, AWriteWaitsBrieflyForAnotherWritersLockAndThenRefuses) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(IniFile, AWriteWaitsBrieflyForAnotherWritersLockAndThenRefuses) {
   WriteFileText(path, "[A]\nk=old\n");
   {
     const TDataFileLock otherWriter(path);

@@ -1,6 +1,9 @@
+// The options record: defaults, level presets, damaged values and the accounts kept apart.
 #include "store/options_record.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "store/ini_file.h"
 #include "store/puzzle_record.h"
@@ -16,38 +19,35 @@ TOptions Load(const std::filesystem::path& path, std::string_view user = "alice"
   return options;
 }
 
-TEST(Options, AFreshAccountGetsTheDefaultsWithTheNormalPreset) {
+// An options file in a fresh folder of its own.
+class Options : public ::testing::Test {
+ protected:
   TTempFolder folder;
-  const TOptions options = Load(folder / "novlet.ini");
-  EXPECT_EQ(options.BackgroundColor, 0xFFFFFF);
-  EXPECT_EQ(options.ContrastColor, 185 | 185 << 8 | 220 << 16);
-  EXPECT_EQ(options.RulerColor, 230 | 230 << 8 | 240 << 16);
-  EXPECT_EQ(options.FontName, "Verdana");
-  EXPECT_EQ(options.FontColor, 128 << 16);
-  EXPECT_EQ(options.DisplaySet, "123456789");
-  EXPECT_EQ(options.Level, 1);
+  std::filesystem::path path = folder / "novlet.ini";
+};
+
+TEST_F(Options, AFreshAccountGetsTheDefaultsWithTheNormalPresetAndInitKeepsLanguageAndScreenSize) {
+  TOptions options = Load(path);
+  // Colours keep red in the low byte.
+  EXPECT_EQ(std::tuple(options.BackgroundColor, options.ContrastColor, options.RulerColor, options.FontColor),
+            std::tuple(0xFFFFFF, 185 | 185 << 8 | 220 << 16, 230 | 230 << 8 | 240 << 16, 128 << 16));
+  EXPECT_EQ(std::tuple(options.FontName, options.DisplaySet, options.Level, options.ScreenSize),
+            std::tuple("Verdana", "123456789", 1, 0));
   EXPECT_TRUE(options.Ruler && options.Hints && options.Errors && options.TimeLimited && options.RestartEnabled);
   EXPECT_FALSE(options.Alternatives || options.ContrastPuzzle);
   EXPECT_DOUBLE_EQ(options.PlayTimeLimit, 1.0 / 24);
-  EXPECT_EQ(options.ScreenSize, 0);
-}
 
-TEST(Options, InitOptionsKeepsLanguageAndScreenSizeAndDropsThePreset) {
-  TOptions options;
   options.LngID = 49;
   options.ScreenSize = 3;
-  options.Hints = true;
   options.FontName = "Arial";
   InitOptions(options);
   TOptions expected;
   expected.LngID = 49;
   expected.ScreenSize = 3;
-  EXPECT_EQ(options, expected);
+  EXPECT_EQ(options, expected) << "the preset is dropped too";
 }
 
-TEST(Options, ThePresetSwitchesAidsOnAndExistingKeysDecideAfterIt) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
+TEST_F(Options, ThePresetSwitchesAidsOnAndExistingKeysDecideAfterIt) {
   WriteFileText(path, "[alice.Options]\nLevel=0\n[bob.Options]\nLevel=3\nHints=1\n[carol.Options]\n"
                       "Level=0\nErrors=0\nRuler=off\nHints=maybe\nAlternatives=0x1\n");
   const TOptions rookie = Load(path, "alice");
@@ -67,9 +67,7 @@ TEST(Options, ThePresetSwitchesAidsOnAndExistingKeysDecideAfterIt) {
   EXPECT_TRUE(carol.Alternatives);
 }
 
-TEST(Options, LevelAndScreenSizeOutsideTheirListsReadAsDefaults) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
+TEST_F(Options, ValuesOutsideTheirListsReadAsDefaultsAndPlayTimeLimitReadsClockForms) {
   WriteFileText(path, "[alice.Options]\nLevel=7\nScreenSize=-1\nLngID=x\nBackgroundColor=0xFF\n");
   TOptions options;
   options.LngID = 44;
@@ -78,19 +76,13 @@ TEST(Options, LevelAndScreenSizeOutsideTheirListsReadAsDefaults) {
   EXPECT_EQ(options.ScreenSize, 0);
   EXPECT_EQ(options.LngID, 44) << "an unreadable LngID keeps the current one";
   EXPECT_EQ(options.BackgroundColor, 0xFF);
-}
 
-TEST(Options, PlayTimeLimitReadsClockFormsAndFallsBackToThePreset) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
   WriteFileText(path, "[a.Options]\nPlayTimeLimit=1:15:00 AM\n[b.Options]\nLevel=2\nPlayTimeLimit=soon\n");
   EXPECT_DOUBLE_EQ(Load(path, "a").PlayTimeLimit, 1.25 / 24);
   EXPECT_DOUBLE_EQ(Load(path, "b").PlayTimeLimit, 1.0 / 32);
 }
 
-TEST(Options, WriteRoundTripsInKeyOrderWithoutErasingTheSection) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
+TEST_F(Options, WriteRoundTripsInKeyOrderWithoutErasingTheSection) {
   WriteFileText(path, "[alice.Options]\nMine=keep\nLevel=0\n");
   TOptions options;
   InitOptions(options);
@@ -111,7 +103,7 @@ TEST(Options, WriteRoundTripsInKeyOrderWithoutErasingTheSection) {
   EXPECT_EQ(Load(path), options);
 }
 
-TEST(Options, ChoosingALevelSetsExactlyItsPresetAndLeavesTheRuler) {
+TEST_F(Options, ChoosingALevelSetsExactlyItsPresetAndLeavesTheRuler) {
   TOptions options;
   ChooseLevel(options, 0);
   options.Ruler = false;
@@ -124,9 +116,7 @@ TEST(Options, ChoosingALevelSetsExactlyItsPresetAndLeavesTheRuler) {
   EXPECT_EQ(options.Level, 2);
 }
 
-TEST(Options, TwoAccountsKeepSeparateOptionsAndLastGames) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.ini";
+TEST_F(Options, TwoAccountsKeepSeparateOptionsAndLastGames) {
   TOptions alice;
   ChooseLevel(alice, 0);
   TOptions bob;

@@ -37,9 +37,14 @@ TNovletFileData SampleRecord() {
   return record;
 }
 
-TEST(PuzzleRecord, EveryFieldRoundTripsInTheDocumentedKeyOrder) {
+// A collection file in a fresh folder of its own.
+class PuzzleRecord : public ::testing::Test {
+ protected:
   TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+  std::filesystem::path path = folder / "novlet.dat";
+};
+
+TEST_F(PuzzleRecord, EveryFieldRoundTripsInTheDocumentedKeyOrderWhateverItsSize) {
   const TNovletFileData record = SampleRecord();
   ASSERT_TRUE(WritePuzzleRecord(path, record.Name, record));
   EXPECT_EQ(ReadIniKeyNames(path, record.Name),
@@ -50,11 +55,17 @@ TEST(PuzzleRecord, EveryFieldRoundTripsInTheDocumentedKeyOrder) {
   TNovletFileData read;
   ASSERT_TRUE(ReadPuzzleRecord(path, "alice@EVENING puzzle", read));
   EXPECT_EQ(read, record);
+
+  // A one-megabyte history and a name of several lines survive too.
+  TNovletFileData big = record;
+  while (big.History.size() < (1u << 20)) big.History += "16,16=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,|";
+  big.Name = "alice@ padded \"name\"\n";
+  ASSERT_TRUE(WritePuzzleRecord(path, "alice@x", big));
+  ASSERT_TRUE(ReadPuzzleRecord(path, "alice@x", read));
+  EXPECT_EQ(read, big);
 }
 
-TEST(PuzzleRecord, OriginKeysFollowTheirRules) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(PuzzleRecord, OriginKeysFollowTheirRules) {
   TNovletFileData record;
   ASSERT_TRUE(WritePuzzleRecord(path, "u@none", record));
   EXPECT_EQ(ReadIniString(path, "u@none", "O", "absent"), "absent");
@@ -70,23 +81,23 @@ TEST(PuzzleRecord, OriginKeysFollowTheirRules) {
   EXPECT_EQ(record.Origin, OriginSelf);
 }
 
-TEST(PuzzleRecord, ASectionWithOnlyANameReadsAsTheDefaults) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
-  WriteFileText(path, "[u@p]\nName=u@p\n");
+TEST_F(PuzzleRecord, ASectionWithOnlyANameReadsAsTheDefaultsAndShapesOutsideTheNineteenRefuseIt) {
+  WriteFileText(path, "[u@p]\nName=u@p\n[big]\nName=big\nNc=5\nNr=4\n[zero]\nNc=0\nNr=3\n[negative]\nNc=-3\nNr=-3\n"
+                      "[ok]\nNc=8\nNr=2\n");
   TNovletFileData read;
   ASSERT_TRUE(ReadPuzzleRecord(path, "u@p", read));
   TNovletFileData expected;
   expected.Name = "u@p";
   EXPECT_EQ(read, expected);
-  EXPECT_FALSE(ReadPuzzleRecord(path, "u@other", read));
+  EXPECT_TRUE(ReadPuzzleRecord(path, "ok", read));
+  for (const char* section : {"big", "zero", "negative", "u@other"}) {
+    EXPECT_FALSE(ReadPuzzleRecord(path, section, read)) << section;
+    EXPECT_EQ(read, TNovletFileData{}) << section;
+  }
   EXPECT_FALSE(ReadPuzzleRecord(folder / "missing.dat", "u@p", read));
-  EXPECT_EQ(read, TNovletFileData{});
 }
 
-TEST(PuzzleRecord, MalformedValuesGiveDefaultsAndHexIntegersRead) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(PuzzleRecord, MalformedValuesGiveDefaultsAndHexIntegersRead) {
   WriteFileText(path,
                 "[u@p]\nL=0x103\nSn=0X1F\nSp=twelve\nSh=99999999999\nSe=-7\nTc=00B51913111\nTpt=000000011E00\n"
                 "S=258\nNc=0x2\nNr=3\n");
@@ -103,19 +114,7 @@ TEST(PuzzleRecord, MalformedValuesGiveDefaultsAndHexIntegersRead) {
   EXPECT_EQ(read.BoxWidth, 2);
 }
 
-TEST(PuzzleRecord, BoxShapesOutsideTheNineteenRefuseTheRecord) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
-  WriteFileText(path, "[big]\nName=big\nNc=5\nNr=4\n[zero]\nNc=0\nNr=3\n[negative]\nNc=-3\nNr=-3\n[ok]\nNc=8\nNr=2\n");
-  TNovletFileData read;
-  for (const char* section : {"big", "zero", "negative"}) {
-    EXPECT_FALSE(ReadPuzzleRecord(path, section, read)) << section;
-    EXPECT_EQ(read, TNovletFileData{}) << section;
-  }
-  EXPECT_TRUE(ReadPuzzleRecord(path, "ok", read));
-}
-
-TEST(PuzzleRecord, OnlyRecordsWithEveryBoardWholeForTheirShapeAreWhole) {
+TEST_F(PuzzleRecord, OnlyRecordsWithEveryBoardWholeForTheirShapeAreWhole) {
   const std::string hex = std::string(81, 'a') + std::string(81, '0');
   const std::string boards = "M1=" + hex + "\nM2=" + hex + "\n";
   const std::pair<std::string, bool> cases[] = {
@@ -130,9 +129,7 @@ TEST(PuzzleRecord, OnlyRecordsWithEveryBoardWholeForTheirShapeAreWhole) {
   for (const auto& [body, whole] : cases) EXPECT_EQ(IsWholePuzzleRecord({"u@p", body}), whole) << body;
 }
 
-TEST(PuzzleRecord, StoringOverASectionLeavesNoOldKeyAndKeepsOtherSections) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
+TEST_F(PuzzleRecord, StoringOverASectionLeavesNoOldKeyAndSectionsExistAndGoAsTheFileSays) {
   WriteFileText(path, "[u@p]\nName=u@p\nExtra=1\nO=Corvex\n[u@q]\nName=u@q\n");
   TNovletFileData record;
   record.Name = "u@p";
@@ -140,31 +137,13 @@ TEST(PuzzleRecord, StoringOverASectionLeavesNoOldKeyAndKeepsOtherSections) {
   EXPECT_EQ(ReadIniString(path, "u@p", "Extra", "gone"), "gone");
   EXPECT_EQ(ReadIniString(path, "u@p", "O", "gone"), "gone");
   EXPECT_EQ(ReadIniSectionNames(path), (std::vector<std::string>{"u@q", "u@p"}));
-}
 
-TEST(PuzzleRecord, AOneMegabyteHistoryAndAMultiLineNameSurvive) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
-  TNovletFileData record = SampleRecord();
-  record.History.clear();
-  while (record.History.size() < (1u << 20)) record.History += "16,16=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,|";
-  record.Name = "alice@ padded \"name\"\n";
-  ASSERT_TRUE(WritePuzzleRecord(path, "alice@x", record));
-  TNovletFileData read;
-  ASSERT_TRUE(ReadPuzzleRecord(path, "alice@x", read));
-  EXPECT_EQ(read, record);
-}
-
-TEST(PuzzleRecord, SectionExistsAndEraseReportTheFileAsItIs) {
-  TTempFolder folder;
-  const auto path = folder / "novlet.dat";
-  EXPECT_FALSE(SectionExistsInFile(path, "u@p"));
-  EXPECT_FALSE(EraseSectionInFile(path, "u@p"));
-  ASSERT_TRUE(WritePuzzleRecord(path, "u@p", {}));
   EXPECT_TRUE(SectionExistsInFile(path, "u@P"));
   EXPECT_TRUE(EraseSectionInFile(path, "u@p"));
   EXPECT_FALSE(SectionExistsInFile(path, "u@p"));
   EXPECT_TRUE(EraseSectionInFile(path, "u@p")) << "already gone";
+  EXPECT_FALSE(SectionExistsInFile(folder / "missing.dat", "u@p"));
+  EXPECT_FALSE(EraseSectionInFile(folder / "missing.dat", "u@p"));
 }
 
 TEST(PuzzleNaming, AccountsAreSeparatedByTheFirstAtSign) {

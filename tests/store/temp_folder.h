@@ -1,3 +1,4 @@
+// A fresh folder per test and the whole-file reads and writes the store tests use.
 #pragma once
 
 #include <stdlib.h>

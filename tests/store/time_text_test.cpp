@@ -1,3 +1,4 @@
+// The time texts of the files, the creation name's date and the clock times of the options.
 #include "store/time_text.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <limits>
 
 #include "store/clock_time_text.h"
+#include "store/collection_details.h"
 #include "store/date_time.h"
 
 namespace novlet {
@@ -13,31 +15,27 @@ namespace {
 
 constexpr double kSecond = 1.0 / 86400;
 
-TEST(TimeText, EncodesDaysAndClockAsTwelveUpperCaseHexDigits) {
+TEST(TimeText, EncodesDaysAndClockAsTwelveUpperCaseHexDigitsClampedToAReadableText) {
   const TDateTime evening = JoinDateTime({2026, 12, 5, 19, 17, 16});
   EXPECT_EQ(std::floor(evening), 46361);
   EXPECT_EQ(EncodeTimeText(evening), "00B519131110");
   EXPECT_EQ(EncodeTimeText(1.5 / 24), "000000011E00");
   EXPECT_EQ(EncodeTimeText(evening + 0.4 * kSecond), "00B519131110") << "milliseconds are dropped";
   EXPECT_EQ(EncodeTimeText(46361 + 86399.9996 * kSecond), "00B51A000000") << "rounds up to midnight, next day";
-}
 
-TEST(TimeText, ValuesOutsideSixDayDigitsAreClampedToAReadableText) {
   EXPECT_EQ(EncodeTimeText(-3.25), "000000000000");
   EXPECT_EQ(EncodeTimeText(std::numeric_limits<double>::quiet_NaN()), "000000000000");
   EXPECT_EQ(EncodeTimeText(1e12), "FFFFFF173B3B");
 }
 
-TEST(TimeText, DecodesOnlyTwelveCharactersAndCountsNonHexPartsAsZero) {
+TEST(TimeText, DecodesOnlyTwelveCharactersCountsNonHexPartsAsZeroAndRoundTripsWholeSeconds) {
   EXPECT_DOUBLE_EQ(DecodeTimeText("000000011E00"), 1.5 / 24);
   EXPECT_DOUBLE_EQ(DecodeTimeText("00b519131110"), JoinDateTime({2026, 12, 5, 19, 17, 16}));
   EXPECT_EQ(DecodeTimeText("00000011E00"), 0);
   EXPECT_EQ(DecodeTimeText("000000011E000"), 0);
   EXPECT_EQ(DecodeTimeText(""), 0);
   EXPECT_DOUBLE_EQ(DecodeTimeText("00000Z011E-1"), 1.0 / 24 + 30.0 / 1440) << "days and seconds are no hex";
-}
 
-TEST(TimeText, RoundTripsWholeSeconds) {
   for (const TDateTime value : {0.0, 46361.80366898148, 12.999988425925926, 0.5}) {
     EXPECT_NEAR(DecodeTimeText(EncodeTimeText(value)), value, kSecond / 2) << value;
   }
@@ -65,6 +63,16 @@ TEST(ClockTime, WritesHoursMinutesSecondsAndReadsTheLocaleFormsOfOlderFiles) {
   for (const std::string_view bad : {"", "1 hour", "24:00:00", "13:00:00 PM", "0:60:00", "1:2:3:4", "-1:00:00"}) {
     EXPECT_FALSE(ParseClockTime(bad)) << bad;
   }
+}
+
+TEST(CollectionDetails, DurationsShowTheirHoursInFull) {
+  const std::pair<TDateTime, std::string> cases[] = {
+      {0, "00:00:00"},         {1.5 / 24, "01:30:00"},      {25.0 / 24, "25:00:00"},
+      {100.0, "2400:00:00"},   {59.4 / 86400, "00:00:59"},  // milliseconds are dropped
+      {1.0 / 86400 - 1e-12, "00:00:01"},  // a second a hair short of its floating-point value is still one
+      {-1, "00:00:00"},        {std::numeric_limits<double>::quiet_NaN(), "00:00:00"},
+  };
+  for (const auto& [duration, text] : cases) EXPECT_EQ(FormatDuration(duration), text) << duration;
 }
 
 }  // namespace

@@ -1,41 +1,20 @@
+// novlet-tool generate, solve, alternatives and reduce through the real binary.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tool_run.h"
+
 namespace {
 
-struct TRun {
-  int Status = -1;
-  std::string Out;
-  std::string Err;
-};
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
+// The arguments are separated by blanks.
 TRun RunTool(const std::string& args, const std::string& input = "") {
-  const auto folder = std::filesystem::temp_directory_path() / ("novlet_tool_test_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / "in") << input;
-  const std::string command = std::string(NOVLET_TOOL_PATH) + " " + args + " <" + (folder / "in").string() + " >" +
-                              (folder / "out").string() + " 2>" + (folder / "err").string();
-  TRun run;
-  const int raw = std::system(command.c_str());
-  run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.Out = ReadFile(folder / "out");
-  run.Err = ReadFile(folder / "err");
-  std::filesystem::remove_all(folder);
-  return run;
+  std::istringstream words(args);
+  using TWords = std::istream_iterator<std::string>;
+  return RunProgram(NOVLET_TOOL_PATH, std::vector<std::string>(TWords(words), TWords()), input);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -78,7 +57,7 @@ TEST(NovletToolGenerate, SameSeedSameOutputAndPuzzlesAgreeWithSolutions) {
   }
 }
 
-TEST(NovletToolGenerate, FullBoardsAndFormats) {
+TEST(NovletToolGenerate, FullBoardsAndFormatsAndBadOptionsRefusedWithAMessage) {
   const TRun full = RunTool("generate --shape 4x4 --level 0 --full --seed 1");
   ASSERT_EQ(full.Status, 0) << full.Err;
   const std::string hex = Lines(full.Out).at(0);
@@ -90,9 +69,7 @@ TEST(NovletToolGenerate, FullBoardsAndFormats) {
   EXPECT_EQ(Lines(grid.Out).size(), 6u + 1u);  // six rows, a rule between the two bands of three
 
   EXPECT_EQ(RunTool("generate --shape 4x4 --level 0 --format line").Status, 2);
-}
 
-TEST(NovletToolGenerate, BadOptionsAreRefusedWithAMessage) {
   for (const char* args : {"generate --shape 5x5 --level 0", "generate --shape 3x3 --level hard",
                            "generate --shape 3x3 --level 0 --count -1", "generate --level 0",
                            "generate --shape 3x3 --level 0 --format png", "generate --shape 3x3 --level 0 --bogus"}) {
@@ -104,7 +81,9 @@ TEST(NovletToolGenerate, BadOptionsAreRefusedWithAMessage) {
   EXPECT_EQ(RunTool("generate --shape 3x3 --level 0 --count 0").Out, "");
 }
 
-TEST(NovletToolSolve, PrintsTheListAndTheWorkingTexts) {
+TEST(NovletToolSolve, PrintsTheListAndTheWorkingTextsForEveryPositionForm) {
+  std::string record;
+  for (char ch : kPuzzle) record += (ch == '.' ? std::string() : std::string(1, ch)) + "|";
   const TRun run = RunTool("solve --shape 3x3", kPuzzle + "\n");
   ASSERT_EQ(run.Status, 0) << run.Err;
   const auto lines = Lines(run.Out);
@@ -113,17 +92,11 @@ TEST(NovletToolSolve, PrintsTheListAndTheWorkingTexts) {
   EXPECT_EQ(lines[1], LineToHex(kSolution));
   EXPECT_EQ(lines[2].rfind("Texts=$05|$03|$04|", 0), 0u) << lines[2];
   EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(RunTool("solve --shape 3x3", LineToHex(kPuzzle) + "\n").Out, run.Out);
+  EXPECT_EQ(RunTool("solve --shape 3x3", record + "\n").Out, run.Out);
 }
 
-TEST(NovletToolSolve, SameAnswerForEveryPositionForm) {
-  std::string record;
-  for (char ch : kPuzzle) record += (ch == '.' ? std::string() : std::string(1, ch)) + "|";
-  const TRun fromLine = RunTool("solve --shape 3x3", kPuzzle + "\n");
-  EXPECT_EQ(RunTool("solve --shape 3x3", LineToHex(kPuzzle) + "\n").Out, fromLine.Out);
-  EXPECT_EQ(RunTool("solve --shape 3x3", record + "\n").Out, fromLine.Out);
-}
-
-TEST(NovletToolSolve, CountsSeveralSolutionsUpToTheCap) {
+TEST(NovletToolSolve, CountsSeveralSolutionsUpToTheCapAndReportsBadLinesByNumber) {
   // Without its first twelve givens the puzzle has many solutions.
   std::string open = kPuzzle;
   for (int i = 0, blanked = 0; blanked < 12; ++i)
@@ -138,9 +111,7 @@ TEST(NovletToolSolve, CountsSeveralSolutionsUpToTheCap) {
   EXPECT_EQ(Lines(resting.Out).size(), 1u + 11u + 2u);
   const TRun propagationOnly = RunTool("solve --shape 3x3 --no-guess", open + "\n");
   EXPECT_EQ(Lines(propagationOnly.Out).at(0), "Solutions=0");
-}
 
-TEST(NovletToolSolve, BadLinesAreReportedByNumberAndTheRestStillRuns) {
   const std::string input = "12345\n" + kPuzzle + "\n" + std::string(80, '.') + "x\n" + std::string(81, '.').replace(0, 1, "9") + "\n";
   const TRun run = RunTool("solve --shape 2x2", input);
   EXPECT_EQ(run.Status, 2);

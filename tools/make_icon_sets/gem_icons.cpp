@@ -1,3 +1,4 @@
+// Draws the gem icon set.
 #include "gem_icons.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// Draws the gem icon set.
 #pragma once
 
 #include <QImage>

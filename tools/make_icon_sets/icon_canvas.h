@@ -1,3 +1,4 @@
+// A canvas for drawing one icon at its two sizes.
 #pragma once
 
 #include <QImage>

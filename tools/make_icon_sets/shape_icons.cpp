@@ -1,3 +1,4 @@
+// Draws the shape icon set.
 #include "shape_icons.h"
 
 #include <QColor>

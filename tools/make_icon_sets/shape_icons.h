@@ -1,3 +1,4 @@
+// Draws the shape icon set.
 #pragma once
 
 #include <QImage>

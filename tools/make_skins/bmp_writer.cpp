@@ -1,3 +1,4 @@
+// Writes 8-bit bitmap files with their colour tables.
 #include "bmp_writer.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Reduces a picture to a palette of at most 256 colours.
 #pragma once
 
 #include <QImage>

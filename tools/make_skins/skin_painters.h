@@ -1,3 +1,4 @@
+// Paints the skin pictures: background and button faces at each size.
 #pragma once
 
 #include <QImage>

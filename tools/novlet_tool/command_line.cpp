@@ -1,3 +1,4 @@
+// The options of novlet-tool's commands.
 #include "command_line.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// The options of novlet-tool's commands.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// novlet-tool's engine commands: generate, solve, alternatives, reduce.
 #include <iostream>
 #include <string>
 

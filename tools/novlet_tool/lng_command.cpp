@@ -1,3 +1,4 @@
+// novlet-tool's language-file command: build, dump and look up.
 #include <charconv>
 #include <iostream>
 #include <optional>

@@ -1,3 +1,4 @@
+// novlet-tool: the engine, the language files and the collection on the command line.
 #include <iostream>
 #include <string_view>
 
@@ -5,7 +6,7 @@
 
 namespace {
 
-constexpr std::string_view kUsage = R"(novlet-tool: the Corvex Novlet puzzle engine on the command line.
+constexpr std::string_view kUsage = R"(novlet-tool: the Corvex Novlet puzzle engine and collection on the command line.
 
 Usage: novlet-tool COMMAND [OPTIONS]
 
@@ -17,6 +18,9 @@ Commands:
   reduce        --shape WxH --level L [--seed S]            (hex boards on stdin)
   lng           build DIR -o FILE [--scramble] | dump FILE | languages FILE
                 | text FILE LNGID TEXTID BUILTIN              (language files)
+  collection    [--home DIR] [--account NAME] list | show NAME | add ... | export FILE [NAME...]
+                | import FILE | backup | restore | rename OLD NEW | delete NAME
+                                                            (the stored puzzles)
 
 Run "novlet-tool COMMAND --help" for the details of one command.
 )";
@@ -32,6 +36,7 @@ constexpr TCommand kCommands[] = {
     {"alternatives", novlet::tool::RunAlternatives},
     {"reduce", novlet::tool::RunReduce},
     {"lng", novlet::tool::RunLng},
+    {"collection", novlet::tool::RunCollection},
 };
 
 }  // namespace

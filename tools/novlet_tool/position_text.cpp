@@ -1,3 +1,4 @@
+// Reads and writes positions in the tool's text forms.
 #include "position_text.h"
 
 #include <cctype>

@@ -1,10 +1,12 @@
+// The commands of novlet-tool.
 #pragma once
 
 #include <string>
 #include <vector>
 
 // Each command of novlet-tool takes the arguments after its name and returns
-// the exit status: 0 done, 2 bad usage or bad input.
+// the exit status: 0 done, 2 bad usage or bad input; the collection command
+// also 1 when the store refused a change.
 namespace novlet::tool {
 
 using TArguments = std::vector<std::string>;
@@ -14,5 +16,6 @@ int RunSolve(const TArguments& args);
 int RunAlternatives(const TArguments& args);
 int RunReduce(const TArguments& args);
 int RunLng(const TArguments& args);
+int RunCollection(const TArguments& args);
 
 }  // namespace novlet::tool

@@ -1,3 +1,4 @@
+// Which rows of a text table each control takes its texts from.
 #include "store/language/component_translation.h"
 
 #include <limits>

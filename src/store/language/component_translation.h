@@ -1,3 +1,4 @@
+// Which rows of a text table each control takes its texts from.
 #pragma once
 
 #include <cstddef>

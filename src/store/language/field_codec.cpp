@@ -1,3 +1,4 @@
+// A language-file field between its bytes and its text form.
 #include "store/language/field_codec.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// A language-file field between its bytes and its text form.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The language the program starts in, from the user's locale.
 #include "store/language/language_detection.h"
 
 #include <array>
@@ -27,6 +28,13 @@ std::int32_t LanguageNumberForLocale(std::string_view locale) {
     if (code == std::string_view(prefix, 2)) return number;
   }
   return kDefaultLngID;
+}
+
+std::string_view LanguageCodeForNumber(std::int32_t number) {
+  for (const auto& [code, listed] : kLocaleLanguages) {
+    if (listed == number) return code;
+  }
+  return "en";
 }
 
 std::int32_t DetectLanguage() {

@@ -1,3 +1,4 @@
+// The language the program starts in, from the user's locale.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,10 @@ constexpr std::int32_t kDefaultLngID = 44;
 // letters in any case, "nl" 31, "fr" 33, "it" 39, "de" 49; anything else, or
 // nothing, 44.
 std::int32_t LanguageNumberForLocale(std::string_view locale);
+
+// The two-letter code of a language number ("de" for 49); "en" for English
+// and for any number without a code.
+std::string_view LanguageCodeForNumber(std::int32_t number);
 
 // The language of the environment's locale, taken as the C library does: the
 // first non-empty of LC_ALL, LC_MESSAGES and LANG.

@@ -1,3 +1,4 @@
+// The editable text sources the language file is built from.
 #include "store/language/language_source.h"
 
 #include <algorithm>

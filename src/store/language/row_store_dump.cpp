@@ -1,3 +1,4 @@
+// The language file written out as text, for reading and comparing.
 #include "store/language/row_store_dump.h"
 
 #include "store/language/language_source.h"

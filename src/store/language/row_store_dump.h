@@ -1,3 +1,4 @@
+// The language file written out as text, for reading and comparing.
 #pragma once
 
 #include <ostream>

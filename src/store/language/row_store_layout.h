@@ -1,3 +1,4 @@
+// The byte layout of the language file.
 #pragma once
 
 #include <cstddef>

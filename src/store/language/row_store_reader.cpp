@@ -1,3 +1,4 @@
+// Reads the language file, trusting nothing in it.
 #include "store/language/row_store_reader.h"
 
 #include <algorithm>

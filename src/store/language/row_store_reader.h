@@ -1,3 +1,4 @@
+// Reads the language file, trusting nothing in it.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Writes the language file from the text forms of its values.
 #include "store/language/row_store_writer.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Writes the language file from the text forms of its values.
 #pragma once
 
 #include <filesystem>

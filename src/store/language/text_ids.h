@@ -168,6 +168,36 @@ inline constexpr int ErrorsCount = 71016;
 inline constexpr int Restarts = 71017;
 inline constexpr int AlternativesCount = 71018;
 
+// The collection page's own notices (72100-72199).
+inline constexpr int DamagedPuzzle = 72100;
+inline constexpr int DamagedLeftOut = 72101;
+inline constexpr int NothingFound = 72102;
+inline constexpr int ReplaceFile = 72103;
+inline constexpr int TextImported = 72110;
+inline constexpr int TextNotImported = 72111;
+inline constexpr int TextMoreNotImported = 72112;
+inline constexpr int Booklet = 770;
+inline constexpr int BookletPerPage = 72120;
+inline constexpr int BookletSolutions = 72121;
+
+// Enter & Design and printing: run-time messages (72000-72099).
+inline constexpr int PrintFailed = 72000;
+inline constexpr int PastePuzzle = 72010;
+inline constexpr int NothingToPaste = 72011;
+inline constexpr int PasteRefused = 72012;
+
+// What screen readers and desktop automation read (72300-72399).
+inline constexpr int AccessibleCellName = 72300;
+inline constexpr int AccessibleGiven = 72301;
+inline constexpr int AccessibleNotes = 72302;
+inline constexpr int AccessibleEmpty = 72303;
+inline constexpr int AccessibleHidden = 72304;
+inline constexpr int AccessibleGrid = 72305;
+inline constexpr int AccessibleColumn = 72306;
+inline constexpr int AccessibleRow = 72307;
+inline constexpr int AccessibleSymbols = 72308;
+inline constexpr int AccessibleClock = 72309;
+
 }  // namespace TextId
 
 // The level names, as the level list shows them.

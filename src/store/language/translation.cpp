@@ -1,3 +1,4 @@
+// The language file's tables: the offered languages and their texts.
 #include "store/language/translation.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The language file's tables: the offered languages and their texts.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Between the language file's Windows-1252 bytes and UTF-8.
 #include "store/language/windows_1252.h"
 
 #include <array>

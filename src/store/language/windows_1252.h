@@ -1,3 +1,4 @@
+// Between the language file's Windows-1252 bytes and UTF-8.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The rules by which a control, list, radio group, notebook or menu takes its texts.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -29,12 +30,12 @@ class ComponentTranslation : public ::testing::Test {
     ASSERT_FALSE(table_->Empty());
   }
 
-  testing::TScratchFolder folder_;
+  TTempFolder folder_;
   std::filesystem::path file_;
   std::optional<TTextRows> table_;
 };
 
-TEST_F(ComponentTranslation, ControlsWithARowTakeCaptionAndHint) {
+TEST_F(ComponentTranslation, ControlsWithARowTakeCaptionAndHintButTagsBelowOneAndMenusKeepTheirTexts) {
   const TComponentTranslation button = TranslateComponent(*table_, TComponentKind::CaptionControl, 100);
   EXPECT_EQ(button.Caption, "Info");
   EXPECT_EQ(button.Hint, "Über das Programm");
@@ -45,31 +46,7 @@ TEST_F(ComponentTranslation, ControlsWithARowTakeCaptionAndHint) {
   EXPECT_FALSE(list.Caption);
   EXPECT_TRUE(list.Items.empty());
   EXPECT_EQ(list.Hint, "Die Stufe wählen");
-}
 
-TEST_F(ComponentTranslation, RadioGroupItemsFollowTheirRow) {
-  const TComponentTranslation group = TranslateComponent(*table_, TComponentKind::RadioGroup, 200, 3);
-  EXPECT_EQ(group.Caption, "Stufe");
-  EXPECT_EQ(group.Items, (TItems{"Leicht", "Schwer", "Rot"}));
-  const TComponentTranslation atTheEnd = TranslateComponent(*table_, TComponentKind::RadioGroup, 2401, 2);
-  EXPECT_EQ(atTheEnd.Items, (TItems{std::nullopt, std::nullopt}));  // no rows left: the items stay
-}
-
-TEST_F(ComponentTranslation, ListsAndNotebooksWithoutARowUseTheNextTags) {
-  const TComponentTranslation list = TranslateComponent(*table_, TComponentKind::ItemList, 300, 2);
-  EXPECT_EQ(list.Items, (TItems{"Rot", "Grün"}));
-  EXPECT_EQ(list.Hint, "Farben");
-
-  const TComponentTranslation notebook = TranslateComponent(*table_, TComponentKind::Notebook, 400, 3);
-  EXPECT_EQ(notebook.Items, (TItems{"Seite eins", std::nullopt, "Seite drei"}));
-  EXPECT_EQ(notebook.Hint, "");
-
-  EXPECT_TRUE(TranslateComponent(*table_, TComponentKind::ItemList, 500, 2).Items.empty());
-  EXPECT_TRUE(TranslateComponent(*table_, TComponentKind::ItemList, std::numeric_limits<std::int32_t>::max(), 2)
-                  .Items.empty());
-}
-
-TEST_F(ComponentTranslation, TagsBelowOneAndMenusKeepTheirTexts) {
   // Tag 0 has rows here (list items), and still nothing is taken from them.
   for (const TComponentKind kind : {TComponentKind::CaptionControl, TComponentKind::Menu, TComponentKind::MenuItem}) {
     const TComponentTranslation result = TranslateComponent(*table_, kind, 0);
@@ -81,6 +58,26 @@ TEST_F(ComponentTranslation, TagsBelowOneAndMenusKeepTheirTexts) {
   const TComponentTranslation other = TranslateComponent(*table_, TComponentKind::OtherControl, 100);
   EXPECT_FALSE(other.Caption);
   EXPECT_EQ(other.Hint, "Über das Programm");
+}
+
+TEST_F(ComponentTranslation, RadioGroupItemsFollowTheirRowAndListsAndNotebooksWithoutOneUseTheNextTags) {
+  const TComponentTranslation group = TranslateComponent(*table_, TComponentKind::RadioGroup, 200, 3);
+  EXPECT_EQ(group.Caption, "Stufe");
+  EXPECT_EQ(group.Items, (TItems{"Leicht", "Schwer", "Rot"}));
+  const TComponentTranslation atTheEnd = TranslateComponent(*table_, TComponentKind::RadioGroup, 2401, 2);
+  EXPECT_EQ(atTheEnd.Items, (TItems{std::nullopt, std::nullopt}));  // no rows left: the items stay
+
+  const TComponentTranslation list = TranslateComponent(*table_, TComponentKind::ItemList, 300, 2);
+  EXPECT_EQ(list.Items, (TItems{"Rot", "Grün"}));
+  EXPECT_EQ(list.Hint, "Farben");
+
+  const TComponentTranslation notebook = TranslateComponent(*table_, TComponentKind::Notebook, 400, 3);
+  EXPECT_EQ(notebook.Items, (TItems{"Seite eins", std::nullopt, "Seite drei"}));
+  EXPECT_EQ(notebook.Hint, "");
+
+  EXPECT_TRUE(TranslateComponent(*table_, TComponentKind::ItemList, 500, 2).Items.empty());
+  EXPECT_TRUE(TranslateComponent(*table_, TComponentKind::ItemList, std::numeric_limits<std::int32_t>::max(), 2)
+                  .Items.empty());
 }
 
 }  // namespace

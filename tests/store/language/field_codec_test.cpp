@@ -1,3 +1,4 @@
+// The field codec: the width, text form and refusals of every column type.
 #include <gtest/gtest.h>
 
 #include "store/language/field_codec.h"
@@ -20,7 +21,7 @@ std::string Refusal(TColumnFormat format, std::string_view text, bool scrambled 
   return problem;
 }
 
-TEST(FieldCodec, EveryTypeHasItsWidth) {
+TEST(FieldCodec, EveryTypeHasItsWidthAndItsTextFormsRoundTrip) {
   const std::pair<TColumnFormat, std::size_t> widths[] = {
       {{0, 0}, 1}, {{1, 0}, 1},  {{2, 0}, 8},  {{3, 0}, 4},  {{4, 0}, 8},   {{5, 0}, 10},   {{6, 0}, 4},  {{7, 0}, 4},
       {{8, 0}, 8}, {{9, 0}, 6}, {{10, 3}, 12}, {{11, 0}, 1}, {{12, 0}, 4}, {{13, 40}, 40}, {{14, 0}, 2},
@@ -28,9 +29,7 @@ TEST(FieldCodec, EveryTypeHasItsWidth) {
   for (const auto& [format, width] : widths) EXPECT_EQ(FieldWidth(format), width) << int{format.Type};
   EXPECT_FALSE(FieldWidth({15, 0}));
   EXPECT_FALSE(FieldWidth({255, 0}));
-}
 
-TEST(FieldCodec, TextFormsRoundTrip) {
   const std::pair<TColumnFormat, std::string_view> values[] = {
       {{1, 0}, "255"},           {{11, 0}, "-128"},      {{14, 0}, "65535"},          {{3, 0}, "-2147483648"},
       {{6, 0}, "2147483647"},    {{7, 0}, "71018"},      {{12, 0}, "0.1"},            {{2, 0}, "3.141592653589793"},
@@ -43,16 +42,14 @@ TEST(FieldCodec, TextFormsRoundTrip) {
   }
 }
 
-TEST(FieldCodec, YesNoValuesUseTheColumnWording) {
+TEST(FieldCodec, YesNoValuesUseTheColumnWordingAndEmptyTextGivesAZeroField) {
   EXPECT_EQ(FieldText({0, 0}, Encode({0, 0}, "true"), false), "Yes");
   EXPECT_EQ(FieldText({0, 1}, Encode({0, 1}, "On"), false), "True");
   EXPECT_EQ(FieldText({0, 2}, Encode({0, 2}, "no"), false), "Off");
   EXPECT_EQ(FieldText({0, 2}, "\x07", false), "On");  // any non-zero byte is yes
   EXPECT_EQ(FieldText({0, 9}, "\x01", false), "Yes");  // an unknown wording falls back to Yes/No
   EXPECT_NE(Refusal({0, 0}, "maybe").find("yes/no"), std::string::npos);
-}
 
-TEST(FieldCodec, EmptyTextGivesAZeroField) {
   EXPECT_EQ(Encode({3, 0}, ""), std::string(4, '\0'));
   EXPECT_EQ(Encode({13, 3}, ""), std::string(3, '\0'));
   EXPECT_EQ(Encode({13, 3}, "", true), std::string(3, '\x7F'));

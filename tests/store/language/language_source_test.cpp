@@ -1,3 +1,4 @@
+// The language sources: reading their tables, escapes and refusals, and writing the file from them.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -15,7 +16,7 @@ std::string Problem(std::string_view text, bool scrambled = false) {
   return problem;
 }
 
-TEST(LanguageSource, TablesColumnsAndRowsAreRead) {
+TEST(LanguageSource, TablesColumnsAndRowsAreReadAndEscapesRoundTrip) {
   const std::string_view text =
       "\xEF\xBB\xBF# German texts\r\n"
       "[MainForm (Deutsch)]\r\n"
@@ -41,14 +42,11 @@ TEST(LanguageSource, TablesColumnsAndRowsAreRead) {
   EXPECT_EQ(tables[0].Rows[1][1], "Wirklich beenden?\nJa oder Nein");
   EXPECT_EQ(tables[0].Rows[2][1], " Einträge    ");  // blanks are kept
   EXPECT_EQ(tables[1].Rows[0][0], "#de");
-}
 
-TEST(LanguageSource, EscapesRoundTrip) {
-  const std::string text = "a\tb\\n\r\nc\\";
-  std::vector<row_store::TTableDefinition> tables;
-  std::string problem;
-  ASSERT_TRUE(ParseLanguageSource("[T]\nC:13/40\n" + EscapeField(text), "t.txt", false, tables, problem)) << problem;
-  EXPECT_EQ(tables[0].Rows[0][0], text);
+  const std::string awkward = "a\tb\\n\r\nc\\";
+  tables.clear();
+  ASSERT_TRUE(ParseLanguageSource("[T]\nC:13/40\n" + EscapeField(awkward), "t.txt", false, tables, problem)) << problem;
+  EXPECT_EQ(tables[0].Rows[0][0], awkward);
 }
 
 TEST(LanguageSource, RefusalsNameTheFileAndLine) {
@@ -72,7 +70,7 @@ TEST(LanguageSource, RefusalsNameTheFileAndLine) {
 }
 
 TEST(LanguageSource, AFolderOfSourcesBuildsOneFile) {
-  const testing::TScratchFolder folder;
+  const TTempFolder folder;
   std::ofstream(folder.Path() / "b.txt") << "[MainForm (English)]\nTag:3\tCaption:13/255\n560\tSolution\n";
   std::ofstream(folder.Path() / "a.txt") << "[Contents]\nsLanguage:13/8\tsCountry:13/32\tiCountry:3\nen\tEnglish\t44\n";
   std::ofstream(folder.Path() / "README.md") << "not a source";
@@ -93,7 +91,7 @@ TEST(LanguageSource, AFolderOfSourcesBuildsOneFile) {
 }
 
 TEST(RowStoreWriter, ARefusedWriteKeepsTheOldFile) {
-  const testing::TScratchFolder folder;
+  const TTempFolder folder;
   const std::filesystem::path file = testing::WriteSample(folder, testing::SampleLanguages());
   const auto sizeBefore = std::filesystem::file_size(file);
 

@@ -1,9 +1,10 @@
+// The dump of a language file: every table as lines of its text forms.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "store/language/row_store_dump.h"
-#include "store/language/row_store_writer.h"
+#include "store/language/sample_language.h"
 
 namespace novlet::row_store {
 namespace {
@@ -17,10 +18,7 @@ TEST(RowStoreDump, ShowsEveryTableAsLinesOfTextForms) {
       {"MainForm (Français)", {{"Tag", {3, 0}}, {"Caption", {13, 40}}}, {{"34", "Supprimer \""}, {"1", "a\tb\\c\nd"}}},
       {"Empty", {{"Tag", {3, 0}}}, {}},
   };
-  std::string bytes;
-  std::string problem;
-  ASSERT_TRUE(EncodeRowStore(content, bytes, problem)) << problem;
-  const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(bytes);
+  const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(testing::Encoded(content));
   ASSERT_TRUE(reader);
 
   std::ostringstream dump;

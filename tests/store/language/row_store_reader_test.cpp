@@ -1,3 +1,4 @@
+// The language file reader: its layout, its look-ups and its refusal of every damage.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -10,12 +11,9 @@
 namespace novlet::row_store {
 namespace {
 
-std::string SampleBytes(bool scrambled = false) {
-  std::string bytes;
-  std::string problem;
-  EXPECT_TRUE(EncodeRowStore(testing::SampleLanguages(scrambled), bytes, problem)) << problem;
-  return bytes;
-}
+using testing::Encoded;
+
+std::string SampleBytes(bool scrambled = false) { return Encoded(testing::SampleLanguages(scrambled)); }
 
 void Put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>(value >> (8 * i));
@@ -57,13 +55,10 @@ TEST(RowStoreReader, FollowsTheLayoutByteForByte) {
 
   TRowStoreContent content;
   content.Tables = {{"T", {{"Tag", {3, 0}}, {"Caption", {13, 5}}}, {{"560", "Lös"}, {"660", "Compl"}}}};
-  std::string written;
-  std::string problem;
-  ASSERT_TRUE(EncodeRowStore(content, written, problem)) << problem;
-  EXPECT_EQ(written, HandMadeFile());
+  EXPECT_EQ(Encoded(content), HandMadeFile());
 }
 
-TEST(RowStoreReader, ReadsWhatTheWriterWrote) {
+TEST(RowStoreReader, ReadsWhatTheWriterWroteAndMatchesNamesAndValuesExactly) {
   for (const bool scrambled : {false, true}) {
     const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(SampleBytes(scrambled));
     ASSERT_TRUE(reader);
@@ -81,11 +76,7 @@ TEST(RowStoreReader, ReadsWhatTheWriterWrote) {
     EXPECT_EQ(reader->FieldText(*german, 0, 4), "862");
     EXPECT_EQ(reader->FindRow(*german, "Tag", "660"), 2u);
   }
-}
-
-TEST(RowStoreReader, NamesAndValuesMatchExactly) {
   const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(SampleBytes());
-  ASSERT_TRUE(reader);
   EXPECT_FALSE(reader->FindTable("contents"));
   EXPECT_FALSE(reader->FindTable("MainForm (deutsch)"));
   const TTableInfo& contents = *reader->FindTable("Contents");
@@ -96,18 +87,14 @@ TEST(RowStoreReader, NamesAndValuesMatchExactly) {
   EXPECT_FALSE(reader->FieldText(contents, 0, 0));
   EXPECT_FALSE(reader->FieldText(contents, 0, 4));
   EXPECT_FALSE(reader->FieldText(contents, 3, 1));
-}
 
-TEST(RowStoreReader, TheFirstOfEqualRowsIsFound) {
+  // Of equal rows the first is found.
   TRowStoreContent content;
   content.Tables = {{"T", {{"Tag", {14, 0}}, {"Caption", {13, 4}}}, {{"7", "a"}, {"8", "b"}, {"7", "c"}}}};
-  std::string bytes;
-  std::string problem;
-  ASSERT_TRUE(EncodeRowStore(content, bytes, problem)) << problem;
-  const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(bytes);
-  ASSERT_TRUE(reader);
-  EXPECT_EQ(reader->FindRow(reader->Tables()[0], "Tag", "7"), 1u);
-  EXPECT_EQ(reader->FindRow(reader->Tables()[0], "Caption", "c"), 3u);
+  const std::optional<TRowStoreReader> equalRows = TRowStoreReader::FromBytes(Encoded(content));
+  ASSERT_TRUE(equalRows);
+  EXPECT_EQ(equalRows->FindRow(equalRows->Tables()[0], "Tag", "7"), 1u);
+  EXPECT_EQ(equalRows->FindRow(equalRows->Tables()[0], "Caption", "c"), 3u);
 }
 
 TEST(RowStoreReader, AnEveryTypeTableKeepsItsFieldsApart) {
@@ -124,25 +111,20 @@ TEST(RowStoreReader, AnEveryTypeTableKeepsItsFieldsApart) {
   }
   content.Tables = {table, table};
   content.Tables[1].Name = "Second";
-  std::string bytes;
-  std::string problem;
-  ASSERT_TRUE(EncodeRowStore(content, bytes, problem)) << problem;
-  const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(bytes);
+  const std::optional<TRowStoreReader> reader = TRowStoreReader::FromBytes(Encoded(content));
   ASSERT_TRUE(reader);
   for (const TTableInfo& info : reader->Tables()) {
     for (std::size_t i = 0; i < values.size(); ++i) EXPECT_EQ(reader->FieldText(info, i, 1), values[i].second);
   }
 }
 
-TEST(RowStoreReader, EveryTruncationIsRefused) {
+TEST(RowStoreReader, EveryTruncationAndDamagedDescriptorIsRefused) {
   const std::string bytes = SampleBytes();
   for (std::size_t size = 0; size < bytes.size(); ++size) {
     EXPECT_FALSE(TRowStoreReader::FromBytes(bytes.substr(0, size))) << size;
   }
   EXPECT_TRUE(TRowStoreReader::FromBytes(bytes + "trailing bytes do no harm"));
-}
 
-TEST(RowStoreReader, DamagedDescriptorsAreRefused) {
   const std::string good = SampleBytes();
   const auto refused = [&](auto damage) {
     std::string bytes = good;
@@ -175,26 +157,18 @@ TEST(RowStoreReader, DamagedDescriptorsAreRefused) {
   EXPECT_FALSE(refused([](std::string& b) { Put32(b, kFirstTable + kTableRowCount, 1); }));
 }
 
-TEST(RowStoreReader, RowsWithoutBytesAreDamage) {
+TEST(RowStoreReader, EmptyTablesFindNothingAndRowsWithoutBytesAreDamage) {
   TRowStoreContent content;
+  content.Tables = {{"Empty", {{"Blank", {13, 0}}}, {}}};
+  const auto reader = TRowStoreReader::FromBytes(Encoded(content));
+  ASSERT_TRUE(reader);
+  EXPECT_FALSE(reader->FindRow(reader->Tables().front(), "Blank", ""));
+
   content.Tables = {{"Empty", {}, {}}};
-  std::string bytes;
-  std::string problem;
-  ASSERT_TRUE(EncodeRowStore(content, bytes, problem)) << problem;
+  std::string bytes = Encoded(content);
   EXPECT_TRUE(TRowStoreReader::FromBytes(bytes));
   Put32(bytes, kFirstTable + kTableRowCount, 0xFFFFFFFF);
   EXPECT_FALSE(TRowStoreReader::FromBytes(bytes));
-}
-
-TEST(RowStoreReader, AnEmptyTableOfZeroWidthColumnsFindsNothing) {
-  TRowStoreContent content;
-  content.Tables = {{"Empty", {{"Blank", {13, 0}}}, {}}};
-  std::string bytes;
-  std::string problem;
-  ASSERT_TRUE(EncodeRowStore(content, bytes, problem)) << problem;
-  const auto reader = TRowStoreReader::FromBytes(bytes);
-  ASSERT_TRUE(reader);
-  EXPECT_FALSE(reader->FindRow(reader->Tables().front(), "Blank", ""));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
+// A sample language file as the program ships one, and the ways tests write it.
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "store/language/row_store_writer.h"
+#include "store/temp_folder.h"
 
 namespace novlet::testing {
 
@@ -29,24 +30,15 @@ inline row_store::TRowStoreContent SampleLanguages(bool scrambled = false) {
   return content;
 }
 
-// A scratch folder of its own for each test, removed afterwards.
-class TScratchFolder {
- public:
-  TScratchFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("novlet_language_" + std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TScratchFolder() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path& Path() const { return path_; }
+// The bytes of a language file of the content, as the writer makes them.
+inline std::string Encoded(const row_store::TRowStoreContent& content) {
+  std::string bytes;
+  std::string problem;
+  EXPECT_TRUE(row_store::EncodeRowStore(content, bytes, problem)) << problem;
+  return bytes;
+}
 
- private:
-  std::filesystem::path path_;
-};
-
-inline std::filesystem::path WriteSample(const TScratchFolder& folder, const row_store::TRowStoreContent& content) {
+inline std::filesystem::path WriteSample(const TTempFolder& folder, const row_store::TRowStoreContent& content) {
   const std::filesystem::path file = folder.Path() / "Novlet.lng";
   std::string problem;
   EXPECT_TRUE(row_store::WriteRowStore(file, content, problem)) << problem;

@@ -1,3 +1,4 @@
+// Translated texts, the text table of a window, the offered languages and the language of the locale.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,24 +13,19 @@ namespace {
 
 class Translation : public ::testing::Test {
  protected:
-  testing::TScratchFolder folder_;
+  TTempFolder folder_;
   std::filesystem::path file_ = testing::WriteSample(folder_, testing::SampleLanguages());
 };
 
-TEST_F(Translation, TextsComeFromTheChosenLanguage) {
+TEST_F(Translation, TextsComeFromTheChosenLanguageAndBuiltInTextsFillEveryGap) {
   EXPECT_EQ(TranslateText(file_, 49, 560, "Solution"), "Lösung");
-  EXPECT_EQ(TranslateText(file_, 49, 660, "Complete"), "Vervollständigen");
   EXPECT_EQ(TranslateText(file_, 44, 531, "Pause"), "Continue");
-  // A language that "Contents" does not offer is still used when chosen.
-  EXPECT_EQ(TranslateText(file_, 41, 560, "Solution"), "Lösig");
-}
-
-TEST_F(Translation, BuiltInTextsFillEveryGap) {
-  EXPECT_EQ(TranslateText(file_, 49, 579, "Puzzle Solved!"), "Puzzle Solved!");         // no such row
-  EXPECT_EQ(TranslateText(file_, 33, 560, "Solution"), "Solution");                     // no such language
-  EXPECT_EQ(TranslateText(file_, 49, 560, "Solution", "AboutBox"), "Solution");         // no such table
+  EXPECT_EQ(TranslateText(file_, 41, 560, "Solution"), "Lösig");  // chosen, though "Contents" does not offer it
+  EXPECT_EQ(TranslateText(file_, 49, 861, "Rookie"), "");          // an empty caption is a translation too
+  EXPECT_EQ(TranslateText(file_, 49, 579, "Puzzle Solved!"), "Puzzle Solved!");            // no such row
+  EXPECT_EQ(TranslateText(file_, 33, 560, "Solution"), "Solution");                        // no such language
+  EXPECT_EQ(TranslateText(file_, 49, 560, "Solution", "AboutBox"), "Solution");            // no such table
   EXPECT_EQ(TranslateText(folder_.Path() / "none.lng", 49, 560, "Solution"), "Solution");  // no file
-  EXPECT_EQ(TranslateText(file_, 49, 861, "Rookie"), "");  // an empty caption is a translation too
 }
 
 TEST_F(Translation, TheTextTableServesAWholeWindow) {
@@ -47,7 +43,7 @@ TEST_F(Translation, TheTextTableServesAWholeWindow) {
   EXPECT_FALSE(TTextTable::Open(file_, 33));
 }
 
-TEST_F(Translation, ATableWithoutHintsHasNoToolTips) {
+TEST_F(Translation, ATableWithoutHintsHasNoToolTipsAndAnUnreadableLanguageNumberIsNoNumber) {
   row_store::TRowStoreContent content = testing::SampleLanguages();
   content.Tables[2].Columns.pop_back();
   for (auto& row : content.Tables[2].Rows) row.resize(std::min<std::size_t>(row.size(), 2));
@@ -56,6 +52,13 @@ TEST_F(Translation, ATableWithoutHintsHasNoToolTips) {
   ASSERT_TRUE(table);
   EXPECT_EQ(table->Caption(1), "Lösung");
   EXPECT_FALSE(table->Hint(1));
+
+  content = testing::SampleLanguages();
+  content.Tables[0].Columns[2].Format = {13, 8};
+  content.Tables[0].Rows[1][2] = "49x";
+  file_ = testing::WriteSample(folder_, content);
+  EXPECT_FALSE(LanguageNumber(file_, "Deutsch"));
+  EXPECT_EQ(LanguageNumber(file_, "English"), 44);
 }
 
 TEST_F(Translation, LanguageListsFollowContents) {
@@ -67,15 +70,6 @@ TEST_F(Translation, LanguageListsFollowContents) {
   EXPECT_FALSE(LanguageNumber(file_, "deutsch"));
   EXPECT_TRUE(OfferedLanguages(folder_.Path() / "none.lng").empty());
   EXPECT_TRUE(OfferedLanguages(folder_.Path()).empty());  // a folder is no file
-}
-
-TEST_F(Translation, AnUnreadableLanguageNumberIsNoNumber) {
-  row_store::TRowStoreContent content = testing::SampleLanguages();
-  content.Tables[0].Columns[2].Format = {13, 8};
-  content.Tables[0].Rows[1][2] = "49x";
-  file_ = testing::WriteSample(folder_, content);
-  EXPECT_FALSE(LanguageNumber(file_, "Deutsch"));
-  EXPECT_EQ(LanguageNumber(file_, "English"), 44);
 }
 
 TEST_F(Translation, ADamagedFileActsAsAMissingOne) {
@@ -93,15 +87,10 @@ TEST_F(Translation, ADamagedFileActsAsAMissingOne) {
 }
 
 TEST(LanguageDetection, TheLocaleNamesTheLanguage) {
-  EXPECT_EQ(LanguageNumberForLocale("de_DE.UTF-8"), 49);
-  EXPECT_EQ(LanguageNumberForLocale("De"), 49);
-  EXPECT_EQ(LanguageNumberForLocale("NL_be"), 31);
-  EXPECT_EQ(LanguageNumberForLocale("fr_CA"), 33);
-  EXPECT_EQ(LanguageNumberForLocale("it"), 39);
-  EXPECT_EQ(LanguageNumberForLocale("en_GB.UTF-8"), 44);
-  EXPECT_EQ(LanguageNumberForLocale("es_ES"), 44);
-  EXPECT_EQ(LanguageNumberForLocale("C"), 44);
-  EXPECT_EQ(LanguageNumberForLocale(""), 44);
+  for (const auto& [locale, language] : {std::pair("de_DE.UTF-8", 49), {"De", 49}, {"NL_be", 31}, {"fr_CA", 33},
+                                         {"it", 39}, {"en_GB.UTF-8", 44}, {"es_ES", 44}, {"C", 44}, {"", 44}}) {
+    EXPECT_EQ(LanguageNumberForLocale(locale), language) << locale;
+  }
 }
 
 // Puts the locale variables back as they were, for the tests that follow.

@@ -1,0 +1,40 @@
+// Puzzles from text files (a newspaper's, a forum's, a file of thousands)
+// stored as records of the collection.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/geometry.h"
+#include "store/data_paths.h"
+#include "store/date_time.h"
+#include "store/store_result.h"
+
+namespace novlet {
+
+class TNovletEngine;
+
+struct TTextImportResult {
+  // A source that cannot be read, or a collection that cannot be written:
+  // then nothing was stored.
+  TStoreResult Result;
+  int Found = 0;
+  int Imported = 0;
+  // Why each puzzle was left out, "line N: reason", in file order.
+  std::vector<std::string> Refusals;
+};
+
+// Reads every puzzle of the text file (any of the text forms), checks each
+// like Check Puzzle, and stores the ones with exactly one solution as records
+// of the account in one replacement of the collection: named after the file
+// and the puzzle's number in it ("puzzles 007"), with their solution and the
+// level Save would give them. A puzzle of that name is replaced. A given
+// shape overrides the one the size suggests.
+TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view userName,
+                                    const std::filesystem::path& source, const std::optional<TGeometry>& shape,
+                                    TNovletEngine& engine, TDateTime now);
+
+}  // namespace novlet
