@@ -1,3 +1,4 @@
+// Display sets: the alphabets and icon sets values are shown in.
 #include "render/display_set.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// Display sets: the alphabets and icon sets values are shown in.
 #pragma once
 
 #include <QImage>

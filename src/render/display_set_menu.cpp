@@ -1,3 +1,4 @@
+// The grid menu's captions and items as the display set has them.
 #include "render/display_set_menu.h"
 
 namespace novlet {

@@ -1,3 +1,4 @@
+// The grid menu's captions and items as the display set has them.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Paints the symbol strip and finds the value under a click.
 #include "render/display_set_strip.h"
 
 #include <QFontInfo>

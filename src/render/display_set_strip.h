@@ -1,3 +1,4 @@
+// The symbol strip's layout, painting and click mapping.
 #pragma once
 
 #include <QColor>

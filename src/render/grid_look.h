@@ -1,3 +1,4 @@
+// What the grid painter takes from the options and the game's state.
 #pragma once
 
 #include <QColor>

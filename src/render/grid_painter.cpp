@@ -1,3 +1,4 @@
+// Paints a grid cell by cell: backgrounds, borders, values, notes and overlays.
 #include "render/grid_painter.h"
 
 #include <string>
@@ -121,6 +122,13 @@ void TGridPainter::PaintGrid(QPainter& target, QImage* gridBuffer, const QRect& 
   // The cells were clipped to themselves, so one block copy of all of them
   // puts each on screen exactly as its own copy would.
   if (!painted.isEmpty()) target.drawImage(painted, *gridBuffer, painted);
+}
+
+void TGridPainter::PaintGridShapes(QPainter& target, const QSize& gridControlSize) const {
+  const int gridSize = scene_.Geometry.GridSize;
+  for (int row = 0; row < gridSize; ++row)
+    for (int column = 0; column < gridSize; ++column)
+      ComposeCell(target, column, row, GridCellRect(column, row, gridSize, gridControlSize));
 }
 
 void TGridPainter::NovletGridDrawCell(QPainter& target, QImage* gridBuffer, int column, int row,

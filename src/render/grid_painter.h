@@ -1,3 +1,4 @@
+// Paints a Novlet grid onto a widget, an image, a printer or a PDF.
 #pragma once
 
 #include <QFont>
@@ -47,6 +48,11 @@ class TGridPainter {
   // gridBuffer is the grid-sized off-screen image (Format_RGB32 is fastest);
   // nothing is drawn while it is null or empty.
   void PaintGrid(QPainter& target, QImage* gridBuffer, const QRect& exposed) const;
+
+  // Paints every cell of a grid control of the given size straight onto the
+  // target, with no picture in between: a PDF keeps the lines and symbols as
+  // such, sharp at any size.
+  void PaintGridShapes(QPainter& target, const QSize& gridControlSize) const;
 
   // Repaints one cell, given 0-based as the grid control counts, into `rect`.
   // Cells outside N x N are left alone.

@@ -1,3 +1,4 @@
+// Reads icon files at the sizes the display sets need.
 #pragma once
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// Font and slot sizes for the screen modes.
 #include "render/screen_scale.h"
 
 #include <cmath>

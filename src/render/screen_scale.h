@@ -1,3 +1,4 @@
+// Font and slot sizes for the screen modes.
 #pragma once
 
 // Font and slot sizes for the screen modes of the skins: 0 and 2 and 5 are the

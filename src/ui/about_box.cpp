@@ -1,3 +1,4 @@
+// The about box: the program's name, version and maker, skinned like the window.
 #include "ui/about_box.h"
 
 #include "ui/base_btn.h"
@@ -54,11 +55,13 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   aboutboxImg_->SetAlign(TAlign::alClient);
 
   corvexSBtn_ = new TBaseBtn(this);
+  corvexSBtn_->setObjectName(QStringLiteral("CorvexSBtn"));
   corvexSBtn_->setGeometry(13, 276, 130, 40);
   corvexSBtn_->SetFaceVisible(false);
   connect(corvexSBtn_, &TBaseBtn::clicked, this, &TAboutBox::CorvexSBtnClick);
 
   closeBtn_ = new TBaseBtn(this);
+  closeBtn_->setObjectName(QStringLiteral("CloseBtn"));
   closeBtn_->setGeometry(230, 300, 85, 15);
   closeBtn_->SetCaption(QStringLiteral("Close"));
   closeBtn_->SetCaptionXOffset(0.1);
@@ -80,6 +83,7 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   closeBtn_->hide();
 
   hideBtn_ = new TBaseBtn(this);
+  hideBtn_->setObjectName(QStringLiteral("HideBtn"));
   hideBtn_->setGeometry(309, 2, 14, 14);
   hideBtn_->SetCaption(QStringLiteral("x"));
   hideBtn_->setFont(ArialFont(true));

@@ -1,3 +1,4 @@
+// The about box: the program's name, version and maker, skinned like the window.
 #pragma once
 
 #include "ui/translator.h"

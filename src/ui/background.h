@@ -1,3 +1,4 @@
+// The description of a skinned surface: a picture and what is drawn over it.
 #pragma once
 
 #include <QBrush>

@@ -1,8 +1,10 @@
+// The skinned push button every page and box uses.
 #include "ui/base_btn.h"
 
 #include "ui/hand_cursors.h"
 #include "ui/kit_colors.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,7 +38,6 @@ void TBaseBtn::Store(T& field, const T& value) {
 void TBaseBtn::SetBrush(const QBrush& brush) { Store(brush_, brush); }
 void TBaseBtn::SetButtonIsDown(bool down) { Store(buttonIsDown_, down); }
 void TBaseBtn::SetButtonIsHot(bool hot) { Store(buttonIsHot_, hot); }
-void TBaseBtn::SetCaption(const QString& caption) { Store(caption_, caption); }
 void TBaseBtn::SetCaptionPenColor(const QColor& color) { Store(captionPenColor_, color); }
 void TBaseBtn::SetCaptionPenVisible(bool visible) { Store(captionPenVisible_, visible); }
 void TBaseBtn::SetCaptionXOffset(double offset) { Store(captionXOffset_, offset); }
@@ -58,6 +59,16 @@ void TBaseBtn::SetPen(const QPen& pen) { Store(pen_, pen); }
 void TBaseBtn::SetShadowColor(const QColor& color) { Store(shadowColor_, color); }
 void TBaseBtn::SetShadowXOffset(double offset) { Store(shadowXOffset_, offset); }
 void TBaseBtn::SetShadowYOffset(double offset) { Store(shadowYOffset_, offset); }
+
+void TBaseBtn::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+  // The caption is the button's accessible name; screen readers follow its
+  // changes ("Pause"/"Continue", "Solution [3]").
+  QAccessibleEvent event(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
 
 void TBaseBtn::SetGlyphCentered(bool centered) {
   if (centered == glyphCentered_) return;

@@ -1,3 +1,4 @@
+// The skinned push button every page and box uses.
 #pragma once
 
 #include "ui/graphic_control.h"

@@ -1,3 +1,4 @@
+// The background control that paints a skinned surface.
 #include "ui/bk_control.h"
 
 #include "ui/picture_drawing.h"

@@ -1,3 +1,4 @@
+// The background control that paints a skinned surface.
 #pragma once
 
 #include "ui/background.h"

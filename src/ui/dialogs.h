@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace novlet {
 
 class TDialogs {
@@ -29,6 +31,9 @@ class TDialogs {
                                    const QStringList& filters) = 0;
   virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
   virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
+  // The desktop's print dialog, which always offers printing to a PDF file:
+  // true when the user chose where to print, with the printer set up for it.
+  virtual bool ChoosePrinter(QPrinter& printer) = 0;
 
   // A notice with the one button.
   void Tell(const QString& message, const QString& okCaption) { Ask(message, okCaption, QString()); }

@@ -1,7 +1,8 @@
+// The box that asks for one line of text.
 #include "ui/edit_dlg_box.h"
 
-
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace novlet {
@@ -20,7 +21,11 @@ bool HasModifierKey(const QKeyEvent* event) {
 
 TEditDlgBox::TEditDlgBox(const QString& skinFolder) : TSkinnedBox(55, skinFolder) {
   edit_ = new QLineEdit(this);
+  edit_->setObjectName(QStringLiteral("Edit"));
   edit_->setGeometry(20, 70, 360, 22);
+  // The message names the field for screen readers; a plain-text label has
+  // no shortcut that the buddy could take.
+  MsgLbl()->setBuddy(edit_);
   edit_->installEventFilter(this);
   setFocusProxy(edit_);
   openEditBox = this;
@@ -34,7 +39,16 @@ TEditDlgBox* TEditDlgBox::OpenBox() { return openEditBox; }
 
 bool TEditDlgBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // The field keeps the releases of all keys to itself; Escape answers the
+    // box, as in every box.
+    if (key->key() == Qt::Key_Escape) {
+      if (event->type() == QEvent::KeyPress)
+        keyPressEvent(key);
+      else
+        keyReleaseEvent(key);
+      return true;
+    }
     if (IsEnterKey(key)) {
       if (event->type() == QEvent::KeyPress) {
         if (!key->isAutoRepeat()) enterPressedInField_ = true;

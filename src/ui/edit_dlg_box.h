@@ -1,3 +1,4 @@
+// The box that asks for one line of text.
 #pragma once
 
 #include "ui/skinned_box.h"
@@ -9,7 +10,8 @@ class QLineEdit;
 namespace novlet {
 
 // A message, a one-line text field and up to two buttons. Enter released in
-// the field without Shift, Ctrl or Alt acts as the left button.
+// the field without Shift, Ctrl or Alt acts as the left button; Escape, as in
+// every box, as the right one.
 class TEditDlgBox : public TSkinnedBox {
  public:
   explicit TEditDlgBox(const QString& skinFolder = QString());

@@ -1,3 +1,4 @@
+// The hand pointers over clickable and draggable skinned controls.
 #include "ui/hand_cursors.h"
 
 namespace novlet {

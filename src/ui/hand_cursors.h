@@ -1,3 +1,4 @@
+// The hand pointers over clickable and draggable skinned controls.
 #pragma once
 
 #include <QCursor>

@@ -1,3 +1,4 @@
+// The splash window shown while the program starts.
 #include "ui/intro_form.h"
 
 #include "ui/bk_control.h"

@@ -1,3 +1,4 @@
+// The colours of the skinned kit, in the stored 0x00BBGGRR form.
 #pragma once
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// The skinned message box with up to two buttons.
 #include "ui/msg_dlg_box.h"
 
 namespace novlet {

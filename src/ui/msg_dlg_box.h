@@ -1,3 +1,4 @@
+// The skinned message box with up to two buttons.
 #pragma once
 
 #include "ui/skinned_box.h"

@@ -1,3 +1,4 @@
+// Drawing skin pictures placed or stretched.
 #include "ui/picture_drawing.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// Drawing skin pictures placed or stretched.
 #pragma once
 
 #include <QPixmap>

@@ -1,3 +1,4 @@
+// The screen-size entries and the scale each one stands for.
 #include "ui/screen_mode.h"
 
 namespace novlet {

@@ -1,3 +1,4 @@
+// Scales the window and re-skins it for the chosen screen size.
 #include "ui/screen_scaler.h"
 
 #include "ui/base_btn.h"

@@ -1,3 +1,4 @@
+// Scales the window and re-skins it for the chosen screen size.
 #pragma once
 
 #include "ui/screen_mode.h"

@@ -1,3 +1,4 @@
+// The skin bitmaps: built in, or loose files that replace them.
 #include "ui/skin_pictures.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The frame of the message and text boxes: cream, borderless, two buttons.
 #include "ui/skinned_box.h"
 
 #include "ui/base_btn.h"
@@ -18,6 +19,14 @@ namespace {
 
 constexpr int BoxWidth = 400;
 constexpr int BoxHeight = 150;
+
+bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+bool IsAnswerKey(int key) { return IsEnterKey(key) || key == Qt::Key_Escape; }
+
+bool HasModifierKey(const QKeyEvent* event) {
+  return (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+}
 
 QFont BoxFont() {
   QFont font(QStringLiteral("Arial"));
@@ -40,14 +49,19 @@ TSkinnedBox::TSkinnedBox(int messageHeight, const QString& skinFolder)
   background_->Background().SetBrush(QBrush(ColorFromStoredColor(BoxCream)));
   background_->SetAlign(TAlign::alClient);
 
+  background_->setObjectName(QStringLiteral("Background"));
+
   msgLbl_ = new QLabel(this);
+  msgLbl_->setObjectName(QStringLiteral("MsgLbl"));
   msgLbl_->setGeometry(20, 10, 360, messageHeight);
   msgLbl_->setWordWrap(true);
   msgLbl_->setTextFormat(Qt::PlainText);
   msgLbl_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   okBtn_ = CreateButton(140, QStringLiteral("Ok"), skinFolder);
+  okBtn_->setObjectName(QStringLiteral("OkBtn"));
   cancelBtn_ = CreateButton(260, QStringLiteral("Cancel"), skinFolder);
+  cancelBtn_->setObjectName(QStringLiteral("CancelBtn"));
   connect(okBtn_, &TBaseBtn::clicked, this, &QDialog::accept);
   connect(cancelBtn_, &TBaseBtn::clicked, this, &QDialog::reject);
 
@@ -77,6 +91,7 @@ TBaseBtn* TSkinnedBox::CreateButton(int left, const QString& caption, const QStr
 
 void TSkinnedBox::SetTexts(const QString& message, const QString& okCaption, const QString& cancelCaption) {
   msgLbl_->setText(message);
+  setAccessibleName(message);
   okBtn_->SetCaption(okCaption);
   okBtn_->setVisible(!okCaption.isEmpty());
   cancelBtn_->SetCaption(cancelCaption);
@@ -101,12 +116,32 @@ void TSkinnedBox::changeEvent(QEvent* event) {
 }
 
 void TSkinnedBox::keyPressEvent(QKeyEvent* event) {
-  // Only the buttons answer; Escape must not dismiss a question unanswered.
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
+  if (!IsAnswerKey(event->key())) {
+    QDialog::keyPressEvent(event);
     return;
   }
-  QDialog::keyPressEvent(event);
+  if (!event->isAutoRepeat()) answerKeyPressed_ = event->key();
+  event->accept();
+}
+
+void TSkinnedBox::keyReleaseEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (!IsAnswerKey(key)) {
+    QDialog::keyReleaseEvent(event);
+    return;
+  }
+  event->accept();
+  if (event->isAutoRepeat() || key != answerKeyPressed_) return;
+  answerKeyPressed_ = 0;
+  if (HasModifierKey(event)) return;
+  TBaseBtn* first = IsEnterKey(key) ? okBtn_ : cancelBtn_;
+  TBaseBtn* other = first == okBtn_ ? cancelBtn_ : okBtn_;
+  if (!first->isHidden())
+    first->Click();
+  else if (!other->isHidden())
+    other->Click();
+  else if (key == Qt::Key_Escape)
+    reject();
 }
 
 }  // namespace novlet

@@ -1,3 +1,4 @@
+// The frame of the message and text boxes: cream, borderless, two buttons.
 #pragma once
 
 #include <QDialog>
@@ -11,8 +12,10 @@ class TBkControl;
 
 // The frame shared by the message box and the text-entry box: a borderless
 // 400 x 150 cream window, kept on top and centred, with a message and a left
-// (Ok) and a right (Cancel) button. Escape does nothing; a close request
-// answers with Cancel.
+// (Ok) and a right (Cancel) button. Enter answers with the left button and
+// Escape with the right one (each with the only one when one is hidden); a
+// close request answers with Cancel. To assistive technology the box is a
+// dialog named by its message.
 class TSkinnedBox : public QDialog {
  public:
   TBkControl* Background() const { return background_; }
@@ -32,6 +35,7 @@ class TSkinnedBox : public QDialog {
 
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   TBaseBtn* CreateButton(int left, const QString& caption, const QString& skinFolder);
@@ -41,6 +45,9 @@ class TSkinnedBox : public QDialog {
   QLabel* msgLbl_ = nullptr;
   TBaseBtn* okBtn_ = nullptr;
   TBaseBtn* cancelBtn_ = nullptr;
+  // The answer key pressed in this box: only its release answers, so a key
+  // whose press opened the box from elsewhere answers nothing.
+  int answerKeyPressed_ = 0;
 };
 
 }  // namespace novlet

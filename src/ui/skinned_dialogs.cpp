@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "ui/edit_dlg_box.h"
 #include "ui/msg_dlg_box.h"
@@ -43,6 +45,17 @@ std::optional<QFont> TSkinnedDialogs::ChooseFont(const QFont& initial) {
   const QFont font = QFontDialog::getFont(&chosen, initial, parent_);
   if (!chosen) return std::nullopt;
   return font;
+}
+
+bool TSkinnedDialogs::ChoosePrinter(QPrinter& printer) {
+  const QString pdfFile = qEnvironmentVariable("NOVLET_PRINT_TO_PDF");
+  if (!pdfFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfFile);
+    return true;
+  }
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace novlet

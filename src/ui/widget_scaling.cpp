@@ -1,3 +1,4 @@
+// Multiplies a window's controls and fonts by a ratio.
 #include "ui/widget_scaling.h"
 
 #include <QFont>

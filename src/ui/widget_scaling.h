@@ -1,3 +1,4 @@
+// Multiplies a window's controls and fonts by a ratio.
 #pragma once
 
 #include "ui/screen_mode.h"

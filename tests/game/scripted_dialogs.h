@@ -1,6 +1,7 @@
 // Answers the window's questions in a test's place and remembers them.
 #pragma once
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -37,6 +38,13 @@ class TScriptedDialogs : public TDialogs {
   }
   std::optional<QColor> ChooseColor(const QColor&) override { return Color; }
   std::optional<QFont> ChooseFont(const QFont&) override { return Font; }
+  bool ChoosePrinter(QPrinter& printer) override {
+    ++PrintersAsked;
+    if (PrintToPdf.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintToPdf);
+    return true;
+  }
 
   // Every message and question shown, in order.
   QStringList Messages;
@@ -52,6 +60,9 @@ class TScriptedDialogs : public TDialogs {
   QString FileToSave;
   std::optional<QColor> Color;
   std::optional<QFont> Font;
+  // The PDF file the print dialog is answered with; Cancel when empty.
+  QString PrintToPdf;
+  int PrintersAsked = 0;
 };
 
 }  // namespace novlet::test

@@ -1,3 +1,4 @@
+// The display sets: alphabets and icon folders, their menu captions, the symbol strip and its scaling.
 #include "render/display_set.h"
 
 #include <gtest/gtest.h>
@@ -54,9 +55,17 @@ TEST(DisplaySet, ListHoldsTheAlphabetsThenTheIconFolders) {
   EXPECT_EQ(FillDisplaySetList(root.filePath("missing")), kSymbolAlphabets);
 }
 
-TEST(DisplaySet, CompleteIconFolderLoadsBothSizes) {
+TEST(DisplaySet, ACompleteIconFolderLoadsBothSizesFittedToTheListSizeButIsUnusedOnWideBoards) {
   QTemporaryDir root;
   WriteIconSet(root.filePath("Squares"));
+  // Icons of other sizes are fitted; a wide picture keeps its proportions,
+  // centred on a clear square.
+  QImage big(48, 48, QImage::Format_ARGB32);
+  big.fill(Qt::blue);
+  ASSERT_TRUE(big.save(QDir(root.filePath("Squares")).filePath("02.ico"), "ico"));
+  QImage wide(32, 16, QImage::Format_ARGB32);
+  wide.fill(Qt::red);
+  ASSERT_TRUE(wide.save(QDir(root.filePath("Squares")).filePath("03s.ico"), "ico"));
   const TDisplaySet icons = Applied(3, "Squares", 9, root.path());
   ASSERT_TRUE(icons.UsesIcons());
   EXPECT_EQ(icons.SelectedIndex(), 3);
@@ -69,6 +78,16 @@ TEST(DisplaySet, CompleteIconFolderLoadsBothSizes) {
   }
   EXPECT_EQ(icons.LargeIcon(10), nullptr);
   EXPECT_EQ(icons.DisplaySetSymbol(3), "3") << "where a symbol is still wanted, the digit";
+  EXPECT_EQ(icons.LargeIcon(2)->pixelColor(16, 16), QColor(Qt::blue));
+  EXPECT_EQ(icons.SmallIcon(3)->pixelColor(8, 1).alpha(), 0);
+  EXPECT_EQ(icons.SmallIcon(3)->pixelColor(8, 8), QColor(Qt::red));
+
+  const TDisplaySet onWide = Applied(3, "Squares", 12, root.path());
+  EXPECT_EQ(onWide.SelectedIndex(), 3);
+  EXPECT_EQ(onWide.DisplaySet(), "Squares");
+  EXPECT_FALSE(onWide.UsesIcons());
+  EXPECT_EQ(onWide.LargeIcon(1), nullptr);
+  EXPECT_EQ(Symbols(onWide), "123456789QRS");
 }
 
 TEST(DisplaySet, IncompleteOrUnreadableIconFolderFallsBackToDigits) {
@@ -87,38 +106,6 @@ TEST(DisplaySet, IncompleteOrUnreadableIconFolderFallsBackToDigits) {
     EXPECT_EQ(displaySet.SmallIcon(1), nullptr);
     EXPECT_EQ(Symbols(displaySet), "123456789");
   }
-}
-
-TEST(DisplaySet, IconSetStaysSelectedButUnusedOnWideBoards) {
-  QTemporaryDir root;
-  WriteIconSet(root.filePath("Squares"));
-  const TDisplaySet wide = Applied(3, "Squares", 12, root.path());
-  EXPECT_EQ(wide.SelectedIndex(), 3);
-  EXPECT_EQ(wide.DisplaySet(), "Squares");
-  EXPECT_FALSE(wide.UsesIcons());
-  EXPECT_EQ(wide.LargeIcon(1), nullptr);
-  EXPECT_EQ(Symbols(wide), "123456789QRS");
-}
-
-TEST(DisplaySet, IconsOfOtherSizesAreFittedToTheListSize) {
-  QTemporaryDir root;
-  WriteIconSet(root.filePath("Big"));
-  QImage big(48, 48, QImage::Format_ARGB32);
-  big.fill(Qt::blue);
-  ASSERT_TRUE(big.save(QDir(root.filePath("Big")).filePath("02.ico"), "ico"));
-  const TDisplaySet icons = Applied(3, "Big", 9, root.path());
-  ASSERT_TRUE(icons.UsesIcons());
-  EXPECT_EQ(icons.LargeIcon(2)->size(), QSize(32, 32));
-  EXPECT_EQ(icons.LargeIcon(2)->pixelColor(16, 16), QColor(Qt::blue));
-  // A wide picture keeps its proportions, centred on a clear square.
-  QImage wide(32, 16, QImage::Format_ARGB32);
-  wide.fill(Qt::red);
-  ASSERT_TRUE(wide.save(QDir(root.filePath("Big")).filePath("03s.ico"), "ico"));
-  const TDisplaySet reloaded = Applied(3, "Big", 9, root.path());
-  ASSERT_TRUE(reloaded.UsesIcons());
-  EXPECT_EQ(reloaded.SmallIcon(3)->size(), QSize(16, 16));
-  EXPECT_EQ(reloaded.SmallIcon(3)->pixelColor(8, 1).alpha(), 0);
-  EXPECT_EQ(reloaded.SmallIcon(3)->pixelColor(8, 8), QColor(Qt::red));
 }
 
 TEST(DisplaySet, ShippedIconSetsAreCompleteAndTellTheirValuesApart) {
@@ -154,7 +141,7 @@ TEST(DisplaySetMenu, CaptionsFollowTheAlphabetAndTheKeys) {
   EXPECT_EQ(PencilNoteMenuCaption(icons, 4), "4  (Ctrl + 4)");
 }
 
-TEST(ScreenScale, SlotWidthsAndFontSizesFollowTheScreenMode) {
+TEST(DisplaySetStrip, SlotWidthsAndFontSizesFollowTheScreenModeAndClicksMapToTheSlotsDrawn) {
   for (int mode : {0, 2, 5}) EXPECT_EQ(SymbolStripCellWidth(mode), 27);
   for (int mode : {3, 6}) EXPECT_EQ(SymbolStripCellWidth(mode), 33);
   for (int mode : {4, 7}) EXPECT_EQ(SymbolStripCellWidth(mode), 43);
@@ -163,9 +150,6 @@ TEST(ScreenScale, SlotWidthsAndFontSizesFollowTheScreenMode) {
   EXPECT_EQ(ScaleForScreen(6, 7), 10);
   EXPECT_EQ(ScaleForScreen(10, 6), 12) << "12.5 rounds to even";
   EXPECT_EQ(ScaleForScreen(6, 3), 8) << "7.5 rounds to even";
-}
-
-TEST(DisplaySetStrip, ClicksMapToTheSlotsDrawn) {
   EXPECT_EQ(StripSlotWidth(255, 16, 0), 15);
   EXPECT_EQ(StripValueAt(0, 255, 16, 0), 1);
   EXPECT_EQ(StripValueAt(239, 255, 16, 0), 16);

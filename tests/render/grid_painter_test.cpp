@@ -1,3 +1,4 @@
+// The grid painter: backgrounds, ruler, errors, solution overlay, pause, frames and notes, on screen and paper.
 #include "render/grid_painter.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +24,8 @@ QRect ValueArea(const QRect& cell) { return cell.adjusted(9, 8, -4, -4); }
 // The part of a cell where the solution overlay puts its small mark.
 QRect CornerMarkArea(const QRect& cell) { return QRect(cell.left() + 2, cell.top() + 2, 7, 9); }
 
-TEST(GridPainter, CheckerboardShowsCornerAndCentreBoxesInTheBackgroundColour) {
+TEST(GridPainter, CheckerboardShowsCornerAndCentreBoxesInTheBackgroundColourAndContrastPuzzleOnlyTheGivens) {
   TBoardUnderTest board;
-  board.Look.Ruler = false;
   const QImage image = board.Render();
   for (int by = 1; by <= 3; ++by) {
     for (int bx = 1; bx <= 3; ++bx) {
@@ -33,22 +33,18 @@ TEST(GridPainter, CheckerboardShowsCornerAndCentreBoxesInTheBackgroundColour) {
       EXPECT_EQ(CellBackgroundAt(image, board.Cell(bx * 3 - 1, by * 3 - 1)), expected) << bx << "," << by;
     }
   }
-}
-
-TEST(GridPainter, ContrastPuzzleColoursOnlyTheGivens) {
-  TBoardUnderTest board;
-  board.Look.Ruler = false;
   board.Look.ContrastPuzzle = true;
   board.Give(2, 2);
   board.GridTexts.at(5, 5) = std::to_string(board.Solution.at(5, 5));  // an entry, not a given
-  const QImage image = board.Render();
-  EXPECT_EQ(CellBackgroundAt(image, board.Cell(2, 2)), board.Look.ContrastColor);
-  EXPECT_EQ(CellBackgroundAt(image, board.Cell(5, 5)), board.Look.BackgroundColor);
-  EXPECT_EQ(CellBackgroundAt(image, board.Cell(4, 1)), board.Look.BackgroundColor);
+  const QImage contrast = board.Render();
+  EXPECT_EQ(CellBackgroundAt(contrast, board.Cell(2, 2)), board.Look.ContrastColor);
+  EXPECT_EQ(CellBackgroundAt(contrast, board.Cell(5, 5)), board.Look.BackgroundColor);
+  EXPECT_EQ(CellBackgroundAt(contrast, board.Cell(4, 1)), board.Look.BackgroundColor);
 }
 
 TEST(GridPainter, RulerCoversRowColumnAndBoxOfTheCurrentCellAndYieldsToTheHighlight) {
   TBoardUnderTest board;
+  board.Look.Ruler = true;
   board.State.CurrentColumn = 4;
   board.State.CurrentRow = 4;
   const int highlighted = board.Solution.at(5, 2);
@@ -71,7 +67,6 @@ TEST(GridPainter, RulerCoversRowColumnAndBoxOfTheCurrentCellAndYieldsToTheHighli
 
 TEST(GridPainter, ErrorsShowWhiteOnRedButNeverOnNotes) {
   TBoardUnderTest board;
-  board.Look.Ruler = false;
   board.GridTexts.at(2, 1) = std::to_string(board.WrongValue(2, 1));
   board.GridTexts.at(3, 1) = std::to_string(board.WrongValue(3, 1)) + ",";
   board.GridTexts.at(4, 1) = std::to_string(board.Solution.at(4, 1));
@@ -89,7 +84,6 @@ TEST(GridPainter, ErrorsShowWhiteOnRedButNeverOnNotes) {
 
 TEST(GridPainter, SolutionOverlayShowsTheSolutionWithTheSmallRedMark) {
   TBoardUnderTest board;
-  board.Look.Ruler = false;
   board.State.CurrentColumn = 8;
   board.State.CurrentRow = 8;
   // (7, 2) holds the same solution value as (1, 1), on the same background,
@@ -128,7 +122,7 @@ TEST(GridPainter, PauseGreysTheSymbolsOnSilverWithoutFocusFrame) {
   EXPECT_GT(CountPixels(output, ValueArea(cell), board.Look.FontColor, 30), 10);
 }
 
-TEST(GridPainter, PauseCoversIconsWithSilver) {
+TEST(GridPainter, IconsArePaintedCoveredWithSilverInPauseAndMarkedInTheSolutionOverlay) {
   QTemporaryDir folder;
   WriteIconSet(folder.filePath("Squares"));
   TBoardUnderTest board;
@@ -149,13 +143,8 @@ TEST(GridPainter, PauseCoversIconsWithSilver) {
   }
   EXPECT_EQ(CountPixels(paused, QRect(notes.left(), notes.top(), notes.width(), 1), Qt::black, 0), notes.width())
       << "note icons keep off the box border";
-}
 
-TEST(GridPainter, SolutionOverlayWithIconsMarksErrorsAndEmptyCells) {
-  QTemporaryDir folder;
-  WriteIconSet(folder.filePath("Squares"));
-  TBoardUnderTest board;
-  board.Look.Ruler = false;
+  board = TBoardUnderTest();
   board.State.CurrentColumn = 8;
   board.State.CurrentRow = 8;
   board.DisplaySet.Apply(3, "Squares", 9, folder.path());
@@ -166,33 +155,22 @@ TEST(GridPainter, SolutionOverlayWithIconsMarksErrorsAndEmptyCells) {
 
   const QRect wrong = board.Cell(1, 1);
   const QRect empty = board.Cell(2, 1);
-  const QRect notes = board.Cell(3, 3);
+  const QRect noted = board.Cell(3, 3);
   EXPECT_EQ(CellBackgroundAt(image, wrong), kRed) << "with icons the game's end shows the errors";
   // The small icon's square covers pixels 4..11 of the cell, the centred large
   // icon's square pixels 6..21: pixel 5 shows the mark alone.
   EXPECT_EQ(image.pixelColor(wrong.left() + 5, wrong.top() + 5), IconColour(board.WrongValue(1, 1)));
   EXPECT_EQ(image.pixelColor(empty.left() + 5, empty.top() + 5), IconColour(0));
-  EXPECT_EQ(image.pixelColor(notes.left() + 5, notes.top() + 5), board.Look.BackgroundColor) << "notes get no mark";
+  EXPECT_EQ(image.pixelColor(noted.left() + 5, noted.top() + 5), board.Look.BackgroundColor) << "notes get no mark";
   EXPECT_EQ(image.pixelColor(wrong.center()), IconColour(board.Solution.at(1, 1)));
   EXPECT_EQ(image.pixelColor(empty.center()), IconColour(board.Solution.at(2, 1)));
-  EXPECT_EQ(image.pixelColor(notes.center()), IconColour(board.Solution.at(3, 3)));
+  EXPECT_EQ(image.pixelColor(noted.center()), IconColour(board.Solution.at(3, 3)));
 }
 
-TEST(GridPainter, FocusFrameInvertsThePixelsOfTheCurrentCell) {
+TEST(GridPainter, BoxBordersAreTwoPixelsCellLinesOneAndTheFocusFrameInvertsTheCurrentCell) {
   TBoardUnderTest board;
-  board.Look.Ruler = false;
   board.State.CurrentColumn = 1;
   board.State.CurrentRow = 1;
-  const QImage image = board.Render();
-  const QRect cell = board.Cell(2, 2);
-  EXPECT_EQ(image.pixelColor(cell.left() + 1, cell.top() + 5), Qt::black);
-  EXPECT_EQ(image.pixelColor(cell.left() + 2, cell.top() + 5), board.Look.BackgroundColor);
-  EXPECT_EQ(image.pixelColor(board.Cell(3, 2).left() + 1, cell.top() + 5), board.Look.BackgroundColor);
-}
-
-TEST(GridPainter, BoxBordersAreTwoPixelsAndCellLinesOne) {
-  TBoardUnderTest board;
-  board.Look.Ruler = false;
   const QImage image = board.Render();
   const int y = board.Cell(1, 2).center().y();
   const int boxEdge = board.Cell(4, 2).left();
@@ -203,11 +181,15 @@ TEST(GridPainter, BoxBordersAreTwoPixelsAndCellLinesOne) {
   EXPECT_EQ(image.pixelColor(cellEdge - 1, y), Qt::black);
   EXPECT_NE(image.pixelColor(cellEdge, y), Qt::black);
   EXPECT_NE(image.pixelColor(cellEdge - 2, y), Qt::black);
+
+  const QRect cell = board.Cell(2, 2);
+  EXPECT_EQ(image.pixelColor(cell.left() + 1, cell.top() + 5), Qt::black);
+  EXPECT_EQ(image.pixelColor(cell.left() + 2, cell.top() + 5), board.Look.BackgroundColor);
+  EXPECT_EQ(image.pixelColor(board.Cell(3, 2).left() + 1, cell.top() + 5), board.Look.BackgroundColor);
 }
 
 TEST(GridPainter, NotesOfAWideBoardSitInTheirMiniGridSlots) {
   TBoardUnderTest board(4, 4);
-  board.Look.Ruler = false;
   const int side = 16 * 36;  // cells large enough for slots wider than a symbol
   board.GridTexts.at(1, 1) = "12,3,";
   const QImage image = board.Render(side);
@@ -227,31 +209,33 @@ TEST(GridPainter, NotesOfAWideBoardSitInTheirMiniGridSlots) {
   }
 }
 
-TEST(GridPainter, CellsOutsideTheBoardAndAMissingBufferDrawNothing) {
+TEST(GridPainter, CellsOutsideTheBoardAndAMissingBufferDrawNothingAndPointsMapToCells) {
   TBoardUnderTest board;
-  const TGridScene scene{board.Geometry, board.Solution, board.PuzzleTexts, board.GridTexts, board.DisplaySet,
-                         board.Look, board.State};
   QImage target(245, 245, QImage::Format_RGB32);
   target.fill(Qt::magenta);
   QImage buffer(245, 245, QImage::Format_RGB32);
   {
     QPainter painter(&target);
-    const TGridPainter painterUnderTest(scene);
+    const TGridPainter painterUnderTest(board.Scene());
     painterUnderTest.NovletGridDrawCell(painter, &buffer, 9, 0, QRect(243, 0, 27, 27));
     painterUnderTest.PaintGrid(painter, nullptr, target.rect());
     QImage empty;
     painterUnderTest.PaintGrid(painter, &empty, target.rect());
   }
   EXPECT_EQ(CountPixels(target, target.rect(), Qt::magenta, 0), 245 * 245);
+
+  EXPECT_EQ(GridCellRect(2, 1, 9, QSize(245, 245)), QRect(54, 27, 27, 27));
+  EXPECT_EQ(GridCellAt(QPoint(54, 27), 9, QSize(245, 245)), QPoint(2, 1));
+  EXPECT_EQ(GridCellAt(QPoint(244, 0), 9, QSize(245, 245)), QPoint(-1, -1)) << "the margin past N x N";
+  EXPECT_EQ(GridCellAt(QPoint(-1, 3), 9, QSize(245, 245)), QPoint(-1, -1));
 }
 
 TEST(GridPainter, DrawsOnScaledAndPrinterPainters) {
   TBoardUnderTest board;
   board.Give(1, 1);
+  board.Look.Ruler = true;
   const QImage screen = board.Render();
-  const TGridScene scene{board.Geometry, board.Solution, board.PuzzleTexts, board.GridTexts, board.DisplaySet,
-                         board.Look, board.State};
-  const TGridPainter painterUnderTest(scene);
+  const TGridPainter painterUnderTest(board.Scene());
   QImage buffer(245, 245, QImage::Format_RGB32);
 
   QImage doubled(490, 490, QImage::Format_RGB32);
@@ -272,13 +256,6 @@ TEST(GridPainter, DrawsOnScaledAndPrinterPainters) {
     painterUnderTest.PaintGrid(painter, &buffer, QRect(0, 0, 245, 245));
   }
   EXPECT_GT(pdf.size(), 1000);
-}
-
-TEST(GridPainter, CellGeometryFollowsTheControlSize) {
-  EXPECT_EQ(GridCellRect(2, 1, 9, QSize(245, 245)), QRect(54, 27, 27, 27));
-  EXPECT_EQ(GridCellAt(QPoint(54, 27), 9, QSize(245, 245)), QPoint(2, 1));
-  EXPECT_EQ(GridCellAt(QPoint(244, 0), 9, QSize(245, 245)), QPoint(-1, -1)) << "the margin past N x N";
-  EXPECT_EQ(GridCellAt(QPoint(-1, 3), 9, QSize(245, 245)), QPoint(-1, -1));
 }
 
 }  // namespace

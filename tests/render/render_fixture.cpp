@@ -1,3 +1,4 @@
+// Icon sets and pixel counts for the render tests.
 #include "render/render_fixture.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// A board under test for the grid painter and the pictures made from it, and pixel helpers.
 #pragma once
 
 #include <QImage>
@@ -13,8 +14,8 @@
 
 namespace novlet::test {
 
-// A board of side N whose solution is a valid Latin pattern, with no givens
-// and an empty grid; tests place givens, entries and notes themselves.
+// A board of side N whose solution is a valid Latin pattern, with no givens,
+// an empty grid and no ruler; tests place givens, entries and notes themselves.
 struct TBoardUnderTest {
   explicit TBoardUnderTest(int boxWidth = 3, int boxHeight = 3) {
     Geometry.SetBoxShape(boxWidth, boxHeight);
@@ -27,6 +28,7 @@ struct TBoardUnderTest {
       }
     }
     DisplaySet.Apply(0, kSymbolAlphabets[0], n, {});
+    Look.Ruler = false;
   }
 
   void Give(int c, int r) {
@@ -42,10 +44,10 @@ struct TBoardUnderTest {
     QImage target(side, side, QImage::Format_RGB32);
     target.fill(Qt::magenta);
     QPainter painter(&target);
-    const TGridScene scene{Geometry, Solution, PuzzleTexts, GridTexts, DisplaySet, Look, State};
-    TGridPainter(scene).PaintGrid(painter, &buffer, target.rect());
+    TGridPainter(Scene()).PaintGrid(painter, &buffer, target.rect());
     return target;
   }
+  TGridScene Scene() const { return {Geometry, Solution, PuzzleTexts, GridTexts, DisplaySet, Look, State}; }
   QRect Cell(int c, int r, int side = 245) const {
     return GridCellRect(c - 1, r - 1, Geometry.GridSize, QSize(side, side));
   }

@@ -1,3 +1,4 @@
+// The About box and the intro picture: their texts, pictures and the ways they go away.
 #include "ui/about_box.h"
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
@@ -9,6 +10,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace novlet {
 namespace {
@@ -44,38 +47,29 @@ TEST_F(AboutBoxTest, TranslatesItsTextsEachTimeItIsShown) {
   EXPECT_FALSE(box->CloseBtn()->isVisible());
 }
 
-TEST_F(AboutBoxTest, EnterOrEscapeWithoutModifiersHideIt) {
+TEST_F(AboutBoxTest, KeysButtonsAndLosingTheActivationHideItAndTheLogoCallsOut) {
   TAboutBox* box = Show();
   QTest::keyClick(box, Qt::Key_Escape, Qt::ShiftModifier);
-  EXPECT_TRUE(box->isVisible());
-  QTest::keyClick(box, Qt::Key_Escape);
-  EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(Show(), box);
-  QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_FALSE(box->isVisible());
-}
-
-TEST_F(AboutBoxTest, LosingTheActivationHidesIt) {
+  EXPECT_TRUE(box->isVisible()) << "a key with a modifier";
   QWidget other;
   other.show();
-  TAboutBox* box = Show();
-  ASSERT_TRUE(box->isActiveWindow());
-  QApplication::setActiveWindow(&other);
-  EXPECT_FALSE(box->isVisible());
-}
-
-TEST_F(AboutBoxTest, ButtonsHideItAndTheLogoCallsOut) {
-  TAboutBox* box = Show();
-  QTest::mouseClick(box->HideBtn(), Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_FALSE(box->isVisible());
-  Show();
-  QTest::mouseClick(box->CorvexSBtn(), Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_FALSE(box->isVisible());
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"Escape", [&] { QTest::keyClick(box, Qt::Key_Escape); }},
+      {"Return", [&] { QTest::keyClick(box, Qt::Key_Return); }},
+      {"hide button", [&] { QTest::mouseClick(box->HideBtn(), Qt::LeftButton, {}, QPoint(5, 5)); }},
+      {"logo", [&] { QTest::mouseClick(box->CorvexSBtn(), Qt::LeftButton, {}, QPoint(20, 20)); }},
+      {"another window active", [&] { QApplication::setActiveWindow(&other); }},
+  };
+  for (const auto& [name, hide] : ways) {
+    ASSERT_EQ(Show(), box);
+    ASSERT_TRUE(box->isActiveWindow()) << name;
+    hide();
+    EXPECT_FALSE(box->isVisible()) << name;
+  }
   EXPECT_EQ(logoClicks, 1);
-}
 
-TEST_F(AboutBoxTest, TheFarewellShowsNoButtons) {
-  TAboutBox* box = Show();
+  // The farewell shows no buttons.
+  Show();
   box->HideButtons();
   EXPECT_FALSE(box->HideBtn()->isVisible());
   EXPECT_FALSE(box->CloseBtn()->isVisible());

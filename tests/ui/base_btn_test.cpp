@@ -1,9 +1,12 @@
+// The skinned button: what each state paints, and what its mouse reports.
 #include "ui/base_btn.h"
 #include "ui/widget_probe.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace novlet {
 namespace {
@@ -38,61 +41,115 @@ TBaseBtn* MainWindowButton(QWidget* host) {
   return button;
 }
 
-TEST(BaseBtnLook, DefaultFaceCoversFourFifthsByHalf) {
-  THost host;
-  TBaseBtn* button = PlainButton(&host, QSize(120, 40));
-  EXPECT_EQ(button->FaceRect(), QRect(QPoint(0, 0), QPoint(95, 19)));
-  const QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 0, 0), Face);
-  EXPECT_EQ(PixelAt(image, 95, 19), Face);
-  EXPECT_EQ(PixelAt(image, 96, 10), Ground);
-  EXPECT_EQ(PixelAt(image, 50, 20), Ground);
+// A faceless 100 x 40 button with a picture for each state, 10 x 10 at
+// (0.1, 0.25) of its size, shifted by (0.05, 0.1) while pressed.
+const QColor Up(255, 0, 0);
+const QColor Down(0, 0, 255);
+const QColor Disabled(255, 255, 0);
+TBaseBtn* GlyphButton(QWidget* host) {
+  TBaseBtn* button = PlainButton(host, QSize(100, 40));
+  button->SetFaceVisible(false);
+  button->SetGlyphXOffset(0.1);
+  button->SetGlyphYOffset(0.25);
+  button->SetShadowXOffset(0.05);
+  button->SetShadowYOffset(0.1);
+  button->SetGlyphUp(SolidPicture(Up));
+  button->SetGlyphDown(SolidPicture(Down));
+  button->SetGlyphDisabled(SolidPicture(Disabled));
+  return button;
 }
 
-TEST(BaseBtnLook, MainWindowButtonFaceSitsOnItsShadow) {
-  THost host;
-  TBaseBtn* button = MainWindowButton(&host);
-  const QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 0, 0), Face);
-  EXPECT_EQ(PixelAt(image, 113, 32), Face);
-  // The shadow shows right of and below the face, up to (116, 35) exclusive.
-  EXPECT_EQ(PixelAt(image, 114, 2), Shadow);
-  EXPECT_EQ(PixelAt(image, 115, 34), Shadow);
-  EXPECT_EQ(PixelAt(image, 2, 34), Shadow);
-  EXPECT_EQ(PixelAt(image, 116, 20), Ground);
-  EXPECT_EQ(PixelAt(image, 1, 34), Ground);
-  EXPECT_EQ(PixelAt(image, 114, 1), Ground);
+void Press(TBaseBtn* button) { QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5)); }
+
+struct TProbe {
+  int X, Y;
+  QColor Colour;
+};
+
+// Each state of a button and the pixels it must paint there.
+struct TLookCase {
+  const char* Name;
+  TBaseBtn* (*Make)(QWidget*);
+  void (*Act)(TBaseBtn*);
+  std::vector<TProbe> Probes;
+  std::vector<QColor> Absent;
+};
+
+const QColor Grey(0x80, 0x80, 0x80);
+const QColor White(Qt::white);
+
+TEST(BaseBtnLook, EveryStatePaintsItsFaceShadowFrameAndPictureWhereItBelongs) {
+  const TLookCase cases[] = {
+      {"default face: four fifths by half", [](QWidget* h) { return PlainButton(h, QSize(120, 40)); },
+       [](TBaseBtn*) {}, {{0, 0, Face}, {95, 19, Face}, {96, 10, Ground}, {50, 20, Ground}}, {}},
+      {"the face sits on its shadow, up to (116, 35) exclusive", MainWindowButton, [](TBaseBtn*) {},
+       {{0, 0, Face}, {113, 32, Face}, {114, 2, Shadow}, {115, 34, Shadow}, {2, 34, Shadow}, {116, 20, Ground},
+        {1, 34, Ground}, {114, 1, Ground}},
+       {}},
+      {"pressed, the face takes the shadow's place", MainWindowButton, Press,
+       {{0, 0, Ground}, {2, 2, Face}, {115, 34, Face}}, {Shadow}},
+      {"latched down looks pressed", MainWindowButton, [](TBaseBtn* b) { b->SetButtonIsDown(true); },
+       {{0, 0, Ground}}, {Shadow}},
+      {"disabled never looks pressed", MainWindowButton,
+       [](TBaseBtn* b) {
+         b->SetButtonIsDown(true);
+         b->setEnabled(false);
+       },
+       {{0, 0, Face}}, {Shadow}},
+      {"no face, no frame", [](QWidget* h) { return PlainButton(h, QSize(60, 20)); },
+       [](TBaseBtn* b) { b->SetFaceVisible(false); }, {{30, 0, Ground}}, {}},
+      {"no face and hot: a raised frame", [](QWidget* h) { return PlainButton(h, QSize(60, 20)); },
+       [](TBaseBtn* b) {
+         b->SetFaceVisible(false);
+         b->SetButtonIsHot(true);
+       },
+       {{30, 0, White}, {0, 10, White}, {30, 19, Grey}, {59, 10, Grey}}, {}},
+      {"no face and pressed: a sunken frame", [](QWidget* h) { return PlainButton(h, QSize(60, 20)); },
+       [](TBaseBtn* b) {
+         b->SetFaceVisible(false);
+         b->SetButtonIsHot(true);
+         Press(b);
+       },
+       {{30, 0, Grey}, {0, 10, Grey}, {30, 19, White}, {59, 10, White}}, {}},
+      {"the up picture", GlyphButton, [](TBaseBtn*) {}, {{10, 10, Up}, {19, 19, Up}, {20, 10, Ground}}, {}},
+      {"pressing shows and shifts the down picture", GlyphButton, Press, {{15, 14, Down}, {24, 23, Down}}, {Up}},
+      {"disabled shows its own picture", GlyphButton, [](TBaseBtn* b) { b->setEnabled(false); },
+       {{10, 10, Disabled}}, {Up}},
+      {"pressed without a down picture shows none", GlyphButton,
+       [](TBaseBtn* b) {
+         b->SetGlyphDown(QPixmap());
+         Press(b);
+       },
+       {}, {Up, Down}},
+      {"the up picture serves for down when asked", GlyphButton,
+       [](TBaseBtn* b) {
+         b->SetGlyphDown(QPixmap());
+         b->SetGlyphUpIsGlyphDown(true);
+         Press(b);
+       },
+       {{15, 14, Up}}, {}},
+      {"centred", GlyphButton, [](TBaseBtn* b) { b->SetGlyphCentered(true); },
+       {{45, 15, Up}, {54, 24, Up}, {44, 15, Ground}}, {}},
+      {"stretched from ([0.1 * 100], [0.25 * 40]) to ([0.6 * 100], [0.75 * 40])", GlyphButton,
+       [](TBaseBtn* b) {
+         b->SetGlyphStretched(true);
+         b->SetGlyphWidth(0.5);
+         b->SetGlyphHeight(0.5);
+       },
+       {{10, 10, Up}, {59, 29, Up}, {60, 20, Ground}, {30, 30, Ground}}, {}},
+  };
+  for (const TLookCase& look : cases) {
+    THost host;
+    TBaseBtn* button = look.Make(&host);
+    look.Act(button);
+    const QImage image = Render(button);
+    for (const TProbe& probe : look.Probes)
+      EXPECT_EQ(PixelAt(image, probe.X, probe.Y), probe.Colour) << look.Name << " at " << probe.X << "," << probe.Y;
+    for (const QColor& colour : look.Absent) EXPECT_FALSE(Contains(image, colour)) << look.Name;
+  }
 }
 
-TEST(BaseBtnLook, PressedFaceTakesTheShadowsPlace) {
-  THost host;
-  TBaseBtn* button = MainWindowButton(&host);
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
-  ASSERT_TRUE(button->Pressed());
-  EXPECT_EQ(button->FaceRect(), QRect(QPoint(2, 2), QPoint(115, 34)));
-  const QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 0, 0), Ground);
-  EXPECT_EQ(PixelAt(image, 2, 2), Face);
-  EXPECT_EQ(PixelAt(image, 115, 34), Face);
-  EXPECT_FALSE(Contains(image, Shadow));
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_FALSE(button->Pressed());
-  EXPECT_EQ(PixelAt(Render(button), 0, 0), Face);
-}
-
-TEST(BaseBtnLook, LatchedDownLooksPressedButNotWhenDisabled) {
-  THost host;
-  TBaseBtn* button = MainWindowButton(&host);
-  button->SetButtonIsDown(true);
-  EXPECT_FALSE(Contains(Render(button), Shadow));
-  EXPECT_EQ(PixelAt(Render(button), 0, 0), Ground);
-  button->setEnabled(false);
-  const QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 0, 0), Face);
-  EXPECT_FALSE(Contains(image, Shadow));
-}
-
-TEST(BaseBtnLook, CaptionColourFollowsTheEnabledState) {
+TEST(BaseBtnLook, TheCaptionFollowsTheEnabledStateAndItsOutlineCopyIsDrawnOnlyWhenAsked) {
   THost host;
   TBaseBtn* button = PlainButton(&host, QSize(120, 40));
   button->SetFaceVisible(false);
@@ -102,93 +159,17 @@ TEST(BaseBtnLook, CaptionColourFollowsTheEnabledState) {
   button->setFont(big);
   button->SetCaption("HH");
   const QColor ink(250, 250, 0);
+  const QColor outline(255, 0, 255);
   button->SetFontColor(ink);
+  button->SetCaptionPenColor(outline);
   EXPECT_TRUE(Contains(Render(button), ink));
+  EXPECT_FALSE(Contains(Render(button), outline));
+  button->SetCaptionPenVisible(true);
+  EXPECT_TRUE(Contains(Render(button), outline));
   button->setEnabled(false);
   const QImage disabled = Render(button);
   EXPECT_FALSE(Contains(disabled, ink));
   EXPECT_TRUE(Contains(disabled, button->palette().color(QPalette::Disabled, QPalette::WindowText)));
-}
-
-TEST(BaseBtnLook, CaptionOutlineCopyIsDrawnOnlyWhenAsked) {
-  THost host;
-  TBaseBtn* button = PlainButton(&host, QSize(120, 40));
-  button->SetFaceVisible(false);
-  QFont big = button->font();
-  big.setPixelSize(30);
-  button->setFont(big);
-  button->SetCaption("I");
-  button->SetCaptionPenColor(QColor(255, 0, 255));
-  EXPECT_FALSE(Contains(Render(button), QColor(255, 0, 255)));
-  button->SetCaptionPenVisible(true);
-  EXPECT_TRUE(Contains(Render(button), QColor(255, 0, 255)));
-}
-
-class BaseBtnGlyphs : public testing::Test {
- protected:
-  void SetUp() override {
-    button = PlainButton(&host, QSize(100, 40));
-    button->SetFaceVisible(false);
-    button->SetGlyphXOffset(0.1);
-    button->SetGlyphYOffset(0.25);
-    button->SetShadowXOffset(0.05);
-    button->SetShadowYOffset(0.1);
-    button->SetGlyphUp(SolidPicture(Up));
-    button->SetGlyphDown(SolidPicture(Down));
-    button->SetGlyphDisabled(SolidPicture(Disabled));
-  }
-
-  const QColor Up{255, 0, 0};
-  const QColor Down{0, 0, 255};
-  const QColor Disabled{255, 255, 0};
-  THost host;
-  TBaseBtn* button = nullptr;
-};
-
-TEST_F(BaseBtnGlyphs, EachStateShowsItsOwnPictureAndOnlyPressingShiftsIt) {
-  QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 10, 10), Up);
-  EXPECT_EQ(PixelAt(image, 19, 19), Up);
-  EXPECT_EQ(PixelAt(image, 20, 10), Ground);
-
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 20));
-  image = Render(button);
-  EXPECT_FALSE(Contains(image, Up));
-  EXPECT_EQ(PixelAt(image, 15, 14), Down);
-  EXPECT_EQ(PixelAt(image, 24, 23), Down);
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 20));
-
-  button->setEnabled(false);
-  image = Render(button);
-  EXPECT_FALSE(Contains(image, Up));
-  EXPECT_EQ(PixelAt(image, 10, 10), Disabled);
-}
-
-TEST_F(BaseBtnGlyphs, PressedShowsNoPictureWithoutADownGlyphUnlessUpServesForBoth) {
-  button->SetGlyphDown(QPixmap());
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(50, 20));
-  EXPECT_FALSE(Contains(Render(button), Up));
-  button->SetGlyphUpIsGlyphDown(true);
-  EXPECT_EQ(PixelAt(Render(button), 15, 14), Up);
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(50, 20));
-}
-
-TEST_F(BaseBtnGlyphs, CenteredAndStretchedPlacement) {
-  button->SetGlyphCentered(true);
-  QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 45, 15), Up);
-  EXPECT_EQ(PixelAt(image, 54, 24), Up);
-  EXPECT_EQ(PixelAt(image, 44, 15), Ground);
-
-  button->SetGlyphStretched(true);
-  button->SetGlyphWidth(0.5);
-  button->SetGlyphHeight(0.5);
-  image = Render(button);
-  // ([0.1 * 100], [0.25 * 40]) to ([0.6 * 100], [0.75 * 40]).
-  EXPECT_EQ(PixelAt(image, 10, 10), Up);
-  EXPECT_EQ(PixelAt(image, 59, 29), Up);
-  EXPECT_EQ(PixelAt(image, 60, 20), Ground);
-  EXPECT_EQ(PixelAt(image, 30, 30), Ground);
 }
 
 TEST(BaseBtnProperties, CenteredAndStretchedExcludeEachOther) {
@@ -205,33 +186,18 @@ TEST(BaseBtnProperties, CenteredAndStretchedExcludeEachOther) {
   EXPECT_TRUE(button.GlyphStretched());
 }
 
-TEST(BaseBtnLook, FramesWithoutFaceShowPressingAndHover) {
+TEST(BaseBtnMouse, ClickFiresOnlyForTheLeftButtonReleasedOverAnEnabledButtonAndEnteringAndLeavingAreReported) {
   THost host;
   TBaseBtn* button = PlainButton(&host, QSize(60, 20));
-  button->SetFaceVisible(false);
-  const QColor grey(0x80, 0x80, 0x80);
-  const QColor white(Qt::white);
-  EXPECT_EQ(PixelAt(Render(button), 30, 0), Ground);
+  QStringList seen;
+  QObject::connect(button, &TBaseBtn::mouseIn, [&] { seen << "in"; });
+  QObject::connect(button, &TBaseBtn::mouseOut, [&] { seen << "out"; });
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(button, &enter);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(button, &leave);
+  EXPECT_EQ(seen, QStringList({"in", "out"}));
 
-  button->SetButtonIsHot(true);
-  QImage image = Render(button);
-  EXPECT_EQ(PixelAt(image, 30, 0), white);
-  EXPECT_EQ(PixelAt(image, 0, 10), white);
-  EXPECT_EQ(PixelAt(image, 30, 19), grey);
-  EXPECT_EQ(PixelAt(image, 59, 10), grey);
-
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-  image = Render(button);
-  EXPECT_EQ(PixelAt(image, 30, 0), grey);
-  EXPECT_EQ(PixelAt(image, 0, 10), grey);
-  EXPECT_EQ(PixelAt(image, 30, 19), white);
-  EXPECT_EQ(PixelAt(image, 59, 10), white);
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
-}
-
-TEST(BaseBtnMouse, ClickFiresOnlyForTheLeftButtonReleasedOverAnEnabledButton) {
-  THost host;
-  TBaseBtn* button = PlainButton(&host, QSize(60, 20));
   int clicks = 0;
   bool pressedDuringClick = true;
   QObject::connect(button, &TBaseBtn::clicked, [&] {
@@ -253,19 +219,6 @@ TEST(BaseBtnMouse, ClickFiresOnlyForTheLeftButtonReleasedOverAnEnabledButton) {
   button->setEnabled(true);
   button->Click();
   EXPECT_EQ(clicks, 2);
-}
-
-TEST(BaseBtnMouse, EnteringAndLeavingAreReported) {
-  THost host;
-  TBaseBtn* button = PlainButton(&host, QSize(60, 20));
-  QStringList seen;
-  QObject::connect(button, &TBaseBtn::mouseIn, [&] { seen << "in"; });
-  QObject::connect(button, &TBaseBtn::mouseOut, [&] { seen << "out"; });
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(button, &enter);
-  QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(button, &leave);
-  EXPECT_EQ(seen, QStringList({"in", "out"}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The background control: how it draws its image, brush and pen, and follows its parent.
 #include "ui/bk_control.h"
 #include "ui/widget_probe.h"
 
@@ -35,7 +36,7 @@ TBkControl* ImageOnly(QWidget* host, QSize size, TImageDrawStyle style, const QP
   return control;
 }
 
-TEST(BkControl, TilesTheImageFromTheTopLeftCorner) {
+TEST(BkControl, TilesTheImageFromTheTopLeftCornerAndASolidBrushFillsInsideAnOutline) {
   THost host;
   const QImage image = Render(ImageOnly(&host, QSize(25, 15), TImageDrawStyle::idsAlongside, MarkedTile()));
   std::vector<QPoint> marks;
@@ -45,6 +46,19 @@ TEST(BkControl, TilesTheImageFromTheTopLeftCorner) {
   const std::vector<QPoint> expected{{0, 0}, {10, 0}, {20, 0}, {0, 10}, {10, 10}, {20, 10}};
   EXPECT_EQ(marks, expected);
   EXPECT_FALSE(Contains(image, Ground));
+
+  THost solidHost;
+  auto* control = new TBkControl(&solidHost);
+  control->setGeometry(0, 0, 40, 20);
+  const QColor cream(255, 255, 242);
+  control->Background().SetBrush(QBrush(cream));
+  control->show();
+  const QImage solid = Render(control);
+  EXPECT_EQ(PixelAt(solid, 0, 0), QColor(Qt::black));
+  EXPECT_EQ(PixelAt(solid, 39, 19), QColor(Qt::black));
+  EXPECT_EQ(PixelAt(solid, 20, 19), QColor(Qt::black));
+  EXPECT_EQ(PixelAt(solid, 1, 1), cream);
+  EXPECT_EQ(PixelAt(solid, 38, 18), cream);
 }
 
 TEST(BkControl, CentresTopLeftsStretchesOrHidesTheImage) {
@@ -62,31 +76,14 @@ TEST(BkControl, CentresTopLeftsStretchesOrHidesTheImage) {
 
   EXPECT_FALSE(Contains(renderStyle(TImageDrawStyle::idsStretch), Ground));
   EXPECT_EQ(PixelAt(renderStyle(TImageDrawStyle::idsHide), 15, 10), Ground);
-}
 
-TEST(BkControl, CentringALargerImageShowsItsMiddle) {
+  // Centring a larger image shows its middle.
   THost host;
   QImage big(40, 40, QImage::Format_RGB32);
   big.fill(QColor(0, 0, 200));
   big.setPixelColor(20, 20, QColor(255, 0, 0));
-  const QImage image =
-      Render(ImageOnly(&host, QSize(20, 20), TImageDrawStyle::idsCenter, QPixmap::fromImage(big)));
+  image = Render(ImageOnly(&host, QSize(20, 20), TImageDrawStyle::idsCenter, QPixmap::fromImage(big)));
   EXPECT_EQ(PixelAt(image, 10, 10), QColor(255, 0, 0));
-}
-
-TEST(BkControl, SolidBrushFillsWithAOnePixelOutlineInThePenColour) {
-  THost host;
-  auto* control = new TBkControl(&host);
-  control->setGeometry(0, 0, 40, 20);
-  const QColor cream(255, 255, 242);
-  control->Background().SetBrush(QBrush(cream));
-  control->show();
-  const QImage image = Render(control);
-  EXPECT_EQ(PixelAt(image, 0, 0), QColor(Qt::black));
-  EXPECT_EQ(PixelAt(image, 39, 19), QColor(Qt::black));
-  EXPECT_EQ(PixelAt(image, 20, 19), QColor(Qt::black));
-  EXPECT_EQ(PixelAt(image, 1, 1), cream);
-  EXPECT_EQ(PixelAt(image, 38, 18), cream);
 }
 
 TEST(BkControl, AlignedToTheClientItFollowsItsParentAndStaysBeneath) {

@@ -1,3 +1,4 @@
+// The skinned message and entry boxes: their answers by mouse and key, their layout, one open box of a kind.
 #include "ui/base_btn.h"
 #include "ui/edit_dlg_box.h"
 #include "ui/msg_dlg_box.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace novlet {
 namespace {
@@ -21,27 +23,90 @@ void WhenShown(std::function<void()> action) { QTimer::singleShot(0, qApp, std::
 
 void Click(TBaseBtn* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 10)); }
 
-TEST(MsgDlgBox, AnswersTrueOnlyForTheLeftButton) {
-  WhenShown([] { Click(TMsgDlgBox::OpenBox()->OkBtn()); });
-  EXPECT_TRUE(ShowMsgBox("Quit?", "Yes", "No"));
-  WhenShown([] { Click(TMsgDlgBox::OpenBox()->CancelBtn()); });
-  EXPECT_FALSE(ShowMsgBox("Quit?", "Yes", "No"));
-  EXPECT_EQ(TMsgDlgBox::OpenBox(), nullptr);
+// Does the action in the shown box and tells whether the box is still open;
+// a box left open is closed, so that the test goes on.
+bool StaysOpen(QWidget* box, const std::function<void()>& action) {
+  action();
+  const bool open = box->isVisible();
+  if (open) box->close();
+  return open;
 }
 
-TEST(MsgDlgBox, ACloseRequestAnswersNoAndEscapeIsIgnored) {
-  bool stillShownAfterEscape = false;
-  WhenShown([&] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
-    QTest::keyClick(box, Qt::Key_Escape);
-    stillShownAfterEscape = box->isVisible();
-    box->close();
-  });
-  EXPECT_FALSE(ShowMsgBox("Quit?", "Yes", "No"));
-  EXPECT_TRUE(stillShownAfterEscape);
+template <typename Box>
+std::function<void(Box*)> KeyIn(QWidget* (*target)(Box*), Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+  return [=](Box* box) { QTest::keyClick(target(box), key, modifiers); };
 }
 
-TEST(MsgDlgBox, LaysOutItsTextsAndHidesTheButtonOfAnEmptyCaption) {
+QWidget* TheBox(TMsgDlgBox* box) { return box; }
+QWidget* TheField(TEditDlgBox* box) { return box->Edit(); }
+
+TEST(MsgDlgBox, AnswersYesByTheLeftButtonOrEnterAndNoByTheRightButtonEscapeOrClosing) {
+  using TAct = std::function<void(TMsgDlgBox*)>;
+  const struct {
+    const char* Name;
+    const char* OkCaption;
+    const char* CancelCaption;
+    TAct Act;
+    std::optional<bool> Answer;  // none: the box stays open
+  } cases[] = {
+      {"left button", "Yes", "No", [](TMsgDlgBox* box) { Click(box->OkBtn()); }, true},
+      {"right button", "Yes", "No", [](TMsgDlgBox* box) { Click(box->CancelBtn()); }, false},
+      {"close request", "Yes", "No", [](TMsgDlgBox* box) { box->close(); }, false},
+      {"Return", "Yes", "No", KeyIn(TheBox, Qt::Key_Return), true},
+      {"Enter", "Yes", "No", KeyIn(TheBox, Qt::Key_Enter), true},
+      {"Escape", "Yes", "No", KeyIn(TheBox, Qt::Key_Escape), false},
+      {"Escape with Ok alone", "Ok", "", KeyIn(TheBox, Qt::Key_Escape), true},
+      {"Return with Close alone", "", "Close", KeyIn(TheBox, Qt::Key_Return), false},
+      {"Shift+Return", "Yes", "No", KeyIn(TheBox, Qt::Key_Return, Qt::ShiftModifier), std::nullopt},
+      // Only a key pressed in the box answers, not the release of one that
+      // was pressed before the box came.
+      {"a stray release", "Yes", "No", [](TMsgDlgBox* box) { QTest::keyRelease(box, Qt::Key_Return); }, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    bool stayedOpen = false;
+    WhenShown([&] { stayedOpen = StaysOpen(TMsgDlgBox::OpenBox(), [&] { c.Act(TMsgDlgBox::OpenBox()); }); });
+    const bool answer = ShowMsgBox("Quit?", c.OkCaption, c.CancelCaption);
+    EXPECT_EQ(stayedOpen, !c.Answer) << c.Name;
+    EXPECT_EQ(c.Answer.value_or(answer), answer) << c.Name;
+    EXPECT_EQ(TMsgDlgBox::OpenBox(), nullptr) << c.Name;
+  }
+}
+
+TEST(EditDlgBox, ReturnsTheTextOnOkOrEnterInTheFieldAndNothingOtherwise) {
+  using TAct = std::function<void(TEditDlgBox*)>;
+  const auto typed = [](TAct then) {
+    return [then](TEditDlgBox* box) {
+      box->Edit()->setText("  Typed ");
+      then(box);
+    };
+  };
+  const struct {
+    const char* Name;
+    TAct Act;
+    std::optional<QString> Answer;  // none: the box stays open
+  } cases[] = {
+      {"Ok", typed([](TEditDlgBox* box) { Click(box->OkBtn()); }), "  Typed "},
+      {"Cancel", typed([](TEditDlgBox* box) { Click(box->CancelBtn()); }), ""},
+      {"close request", typed([](TEditDlgBox* box) { box->close(); }), ""},
+      {"Return", KeyIn(TheField, Qt::Key_Return), "Old name"},
+      {"Escape", typed(KeyIn(TheField, Qt::Key_Escape)), ""},
+      {"Shift+Return", KeyIn(TheField, Qt::Key_Return, Qt::ShiftModifier), std::nullopt},
+      {"a stray release", [](TEditDlgBox* box) { QTest::keyRelease(box->Edit(), Qt::Key_Return); }, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    bool stayedOpen = false;
+    WhenShown([&] {
+      TEditDlgBox* box = TEditDlgBox::OpenBox();
+      EXPECT_EQ(box->Edit()->text(), "Old name");
+      stayedOpen = StaysOpen(box, [&] { c.Act(box); });
+    });
+    const QString answer = ShowEditBox("Save as", "Ok", "Cancel", "Old name");
+    EXPECT_EQ(stayedOpen, !c.Answer) << c.Name;
+    EXPECT_EQ(c.Answer.value_or(answer), answer) << c.Name;
+  }
+}
+
+TEST(SkinnedBoxes, LayOutTheirTextsAndHideTheButtonOfAnEmptyCaption) {
   WhenShown([] {
     TMsgDlgBox* box = TMsgDlgBox::OpenBox();
     EXPECT_EQ(box->size(), QSize(400, 150));
@@ -65,19 +130,14 @@ TEST(MsgDlgBox, LaysOutItsTextsAndHidesTheButtonOfAnEmptyCaption) {
     Click(box->CancelBtn());
   });
   EXPECT_FALSE(ShowMsgBox("Nothing to do.", "", "Close"));
-}
 
-TEST(MsgDlgBox, ASecondRequestWhileOneIsOpenAnswersNoAtOnce) {
-  bool secondAnswer = true;
-  WhenShown([&] {
-    TMsgDlgBox* first = TMsgDlgBox::OpenBox();
-    secondAnswer = ShowMsgBox("Second", "Yes", "No");
-    EXPECT_EQ(TMsgDlgBox::OpenBox(), first);
-    EXPECT_EQ(first->MsgLbl()->text(), "First");
-    Click(first->OkBtn());
+  WhenShown([] {
+    TEditDlgBox* box = TEditDlgBox::OpenBox();
+    EXPECT_EQ(box->Edit()->geometry(), QRect(20, 70, 360, 22));
+    EXPECT_EQ(box->MsgLbl()->geometry(), QRect(20, 10, 360, 55));
+    box->close();
   });
-  EXPECT_TRUE(ShowMsgBox("First", "Yes", "No"));
-  EXPECT_FALSE(secondAnswer);
+  ShowEditBox("Save as", "Ok", "Cancel", "");
 }
 
 TEST(MsgDlgBox, ActivationPutsThePointerOnTheRightButton) {
@@ -94,66 +154,29 @@ TEST(MsgDlgBox, ActivationPutsThePointerOnTheRightButton) {
   EXPECT_EQ(pointer, spot);
 }
 
-TEST(EditDlgBox, ReturnsTheTextOnOkAndNothingOtherwise) {
-  WhenShown([] {
-    TEditDlgBox* box = TEditDlgBox::OpenBox();
-    EXPECT_EQ(box->Edit()->text(), "Old name");
-    EXPECT_EQ(box->Edit()->geometry(), QRect(20, 70, 360, 22));
-    EXPECT_EQ(box->MsgLbl()->geometry(), QRect(20, 10, 360, 55));
-    box->Edit()->setText("  New name ");
-    Click(box->OkBtn());
-  });
-  EXPECT_EQ(ShowEditBox("Save as", "Ok", "Cancel", "Old name"), "  New name ");
-
-  WhenShown([] {
-    TEditDlgBox* box = TEditDlgBox::OpenBox();
-    box->Edit()->setText("Typed");
-    Click(box->CancelBtn());
-  });
-  EXPECT_EQ(ShowEditBox("Save as", "Ok", "Cancel", "Old name"), "");
-
-  WhenShown([] { TEditDlgBox::OpenBox()->close(); });
-  EXPECT_EQ(ShowEditBox("Save as", "Ok", "Cancel", "Old name"), "");
-}
-
-TEST(EditDlgBox, EnterConfirmsButNotWithShiftNorWithoutItsPressInTheField) {
-  bool openAfterShiftEnter = false;
-  bool openAfterStrayRelease = false;
+TEST(SkinnedBoxes, ASecondRequestForAnOpenKindAnswersAtOnceButTheOtherKindMayOpen) {
+  bool secondAnswer = true;
   WhenShown([&] {
-    TEditDlgBox* box = TEditDlgBox::OpenBox();
-    QLineEdit* edit = box->Edit();
-    QTest::keyClick(edit, Qt::Key_Return, Qt::ShiftModifier);
-    openAfterShiftEnter = box->isVisible();
-    QTest::keyRelease(edit, Qt::Key_Return);
-    openAfterStrayRelease = box->isVisible();
-    edit->setText("Mine");
-    QTest::keyClick(edit, Qt::Key_Return);
+    TMsgDlgBox* first = TMsgDlgBox::OpenBox();
+    secondAnswer = ShowMsgBox("Second", "Yes", "No");
+    EXPECT_EQ(TMsgDlgBox::OpenBox(), first);
+    EXPECT_EQ(first->MsgLbl()->text(), "First");
+    Click(first->OkBtn());
   });
-  EXPECT_EQ(ShowEditBox("Save as", "Ok", "Cancel", ""), "Mine");
-  EXPECT_TRUE(openAfterShiftEnter);
-  EXPECT_TRUE(openAfterStrayRelease);
-}
+  EXPECT_TRUE(ShowMsgBox("First", "Yes", "No"));
+  EXPECT_FALSE(secondAnswer);
 
-TEST(EditDlgBox, ASecondRequestWhileOneIsOpenAnswersEmptyAtOnce) {
-  QString secondAnswer = "unset";
-  WhenShown([&] {
-    secondAnswer = ShowEditBox("Second", "Ok", "Cancel", "second text");
-    TEditDlgBox* box = TEditDlgBox::OpenBox();
-    EXPECT_EQ(box->Edit()->text(), "first text");
-    Click(box->OkBtn());
-  });
-  EXPECT_EQ(ShowEditBox("First", "Ok", "Cancel", "first text"), "first text");
-  EXPECT_EQ(secondAnswer, "");
-}
-
-TEST(SkinnedBoxes, AMessageBoxAndAnEntryBoxMayBeOpenTogether) {
+  QString secondText = "unset";
   bool messageAnswer = false;
   WhenShown([&] {
+    secondText = ShowEditBox("Second", "Ok", "Cancel", "second text");
+    EXPECT_EQ(TEditDlgBox::OpenBox()->Edit()->text(), "first text");
     WhenShown([] { Click(TMsgDlgBox::OpenBox()->OkBtn()); });
     messageAnswer = ShowMsgBox("Name taken. Replace?", "Yes", "No");
     Click(TEditDlgBox::OpenBox()->OkBtn());
   });
-  EXPECT_EQ(ShowEditBox("Save as", "Ok", "Cancel", "Name"), "Name");
+  EXPECT_EQ(ShowEditBox("First", "Ok", "Cancel", "first text"), "first text");
+  EXPECT_EQ(secondText, "");
   EXPECT_TRUE(messageAnswer);
 }
 

@@ -1,3 +1,4 @@
+// Choosing the screen mode, and a miniature main window scaled to each mode and back.
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
 #include "ui/screen_mode.h"
@@ -14,49 +15,30 @@
 namespace novlet {
 namespace {
 
-TEST(ScreenModeChoice, AutomaticDecidesByTheNarrowerRatio) {
+TEST(ScreenModeChoice, AutomaticDecidesByTheNarrowerRatioAndFixedChoicesIgnoreTheScreen) {
   struct {
+    int Choice;
     QSize Screen;
+    int Current;
     int Mode;
   } const cases[] = {
-      {{1024, 768}, 6},  {{1280, 1024}, 4}, {{1920, 1080}, 7}, {{800, 600}, 5},  {{1280, 800}, 6},
-      {{1024, 600}, 5},  {{900, 1000}, 2},  {{1100, 1500}, 3}, {{1152, 2000}, 4}, {{864, 640}, 5},
-      {{1600, 1200}, 7}, {{1366, 768}, 6},
+      {ScreenSizeAutomatic, {1024, 768}, 0, 6},  {ScreenSizeAutomatic, {1280, 1024}, 0, 4},
+      {ScreenSizeAutomatic, {1920, 1080}, 0, 7}, {ScreenSizeAutomatic, {800, 600}, 0, 5},
+      {ScreenSizeAutomatic, {1280, 800}, 0, 6},  {ScreenSizeAutomatic, {1024, 600}, 0, 5},
+      {ScreenSizeAutomatic, {900, 1000}, 0, 2},  {ScreenSizeAutomatic, {1100, 1500}, 0, 3},
+      {ScreenSizeAutomatic, {1152, 2000}, 0, 4}, {ScreenSizeAutomatic, {864, 640}, 0, 5},
+      {ScreenSizeAutomatic, {1600, 1200}, 0, 7}, {ScreenSizeAutomatic, {1366, 768}, 0, 6},
+      // Small screens keep whatever was applied.
+      {ScreenSizeAutomatic, {640, 480}, 0, 0},   {ScreenSizeAutomatic, {640, 480}, 4, 4},
+      {ScreenSizeAutomatic, {700, 1000}, 3, 3},
+      {ScreenSizeIgnore, {1920, 1080}, 7, 2},    {ScreenSize640x480, {1920, 1080}, 0, 2},
+      {ScreenSize800x600, {640, 480}, 0, 3},     {ScreenSize1024x768, {640, 480}, 0, 4},
+      {9, {800, 600}, 0, 5},  // a stored choice out of range counts as Automatic
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ChooseScreenMode(ScreenSizeAutomatic, c.Screen, 0), c.Mode)
-        << c.Screen.width() << " x " << c.Screen.height();
-}
-
-TEST(ScreenModeChoice, SmallScreensKeepWhateverWasApplied) {
-  EXPECT_EQ(ChooseScreenMode(ScreenSizeAutomatic, {640, 480}, 0), 0);
-  EXPECT_EQ(ChooseScreenMode(ScreenSizeAutomatic, {640, 480}, 4), 4);
-  EXPECT_EQ(ChooseScreenMode(ScreenSizeAutomatic, {700, 1000}, 3), 3);
-}
-
-TEST(ScreenModeChoice, FixedChoicesIgnoreTheScreen) {
-  EXPECT_EQ(ChooseScreenMode(ScreenSizeIgnore, {1920, 1080}, 7), 2);
-  EXPECT_EQ(ChooseScreenMode(ScreenSize640x480, {1920, 1080}, 0), 2);
-  EXPECT_EQ(ChooseScreenMode(ScreenSize800x600, {640, 480}, 0), 3);
-  EXPECT_EQ(ChooseScreenMode(ScreenSize1024x768, {640, 480}, 0), 4);
-  // A stored choice out of range counts as Automatic.
-  EXPECT_EQ(ChooseScreenMode(9, {800, 600}, 0), 5);
-}
-
-TEST(ScreenModeChoice, ScalesAndSuffixesGoInPairs) {
-  EXPECT_EQ(SkinSuffix(2), "");
-  EXPECT_EQ(SkinSuffix(5), "");
-  EXPECT_EQ(SkinSuffix(3), "_sm8x6");
-  EXPECT_EQ(SkinSuffix(6), "_sm8x6");
-  EXPECT_EQ(SkinSuffix(4), "_sm10x7");
-  EXPECT_EQ(SkinSuffix(7), "_sm10x7");
-  EXPECT_EQ(ScaleFromBase(3).Numerator, 800);
-  EXPECT_EQ(ScaleFromBase(6).Denominator, 480);
-  EXPECT_EQ(ScaleToBase(7).Numerator, 480);
-  EXPECT_TRUE(ScaleFromBase(5).IsIdentity());
-  EXPECT_EQ(ScaleValue(568, ScaleFromBase(3)), 710);
-  EXPECT_EQ(ScaleValue(405, ScaleFromBase(3)), 506);
-  EXPECT_EQ(ScaleValue(568, ScaleFromBase(4)), 909);
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseScreenMode(c.Choice, c.Screen, c.Current), c.Mode)
+        << "choice " << c.Choice << ", " << c.Screen.width() << " x " << c.Screen.height() << ", from " << c.Current;
+  }
   EXPECT_EQ(ScaleValue(-13, ScaleFromBase(4)), -21);
 }
 
@@ -90,7 +72,7 @@ class ScaledWindow : public testing::Test {
   int afterScaleRuns = 0;
 };
 
-TEST_F(ScaledWindow, ATooSmallScreenAppliesNothing) {
+TEST_F(ScaledWindow, ATooSmallScreenAppliesNothingAndThenKeepsTheLastSizeAndTheWindowsOwnScreenDecidesWithoutASize) {
   scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
   EXPECT_EQ(scaler->ScreenMode(), 0);
   EXPECT_EQ(window.size(), QSize(568, 405));
@@ -98,83 +80,67 @@ TEST_F(ScaledWindow, ATooSmallScreenAppliesNothing) {
   EXPECT_TRUE(pageButton->GlyphUp().isNull());
   EXPECT_TRUE(pageButton->FaceVisible());
   EXPECT_EQ(afterScaleRuns, 0);
+
+  scaler->ScaleUp(ScreenSize1024x768, {640, 480});
+  scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
+  EXPECT_EQ(scaler->ScreenMode(), 4);
+  EXPECT_EQ(window.size(), QSize(909, 648));
+
+  const QSize screen = window.screen()->geometry().size();
+  scaler->ScaleUp(ScreenSizeAutomatic);
+  EXPECT_EQ(scaler->ScreenMode(), ChooseScreenMode(ScreenSizeAutomatic, screen, 0));
 }
 
-TEST_F(ScaledWindow, BaseSizeWearsTheBaseSkins) {
-  scaler->ScaleUp(ScreenSizeAutomatic, {800, 600});
-  EXPECT_EQ(scaler->ScreenMode(), 5);
-  EXPECT_EQ(window.size(), QSize(568, 405));
-  EXPECT_EQ(background->Background().Image().size(), QSize(568, 405));
-  EXPECT_EQ(pageButton->GlyphUp().size(), QSize(120, 35));
-  EXPECT_EQ(pageButton->GlyphDown().size(), QSize(120, 35));
-  EXPECT_EQ(pageButton->GlyphDisabled().size(), QSize(120, 35));
-  EXPECT_EQ(smallButton->GlyphUp().size(), QSize(85, 15));
+struct TScaledSizes {
+  QSize Window;
+  QRect PageButton;
+  QRect SmallButton;
+  double LabelPoints;
+  QSize PageSkin;
+  QSize SmallSkin;
+};
+
+TEST_F(ScaledWindow, EveryModeSizesTheControlsAndTheirSkinsAndTheBaseSizeRestoresTheDesign) {
+  const TScaledSizes base{{568, 405}, {8, 42, 120, 35}, {301, 3, 85, 15}, 8.0, {120, 35}, {85, 15}};
+  const TScaledSizes medium{{710, 506}, {10, 53, 150, 44}, {376, 4, 106, 19}, 10.0, {150, 44}, {106, 19}};
+  const TScaledSizes large{{909, 648}, {13, 67, 192, 56}, {482, 5, 136, 24}, 12.8, {192, 56}, {136, 24}};
+  const struct {
+    int Choice;
+    QSize Screen;
+    int Mode;
+    const TScaledSizes& Sizes;
+    int Runs;
+  } steps[] = {
+      {ScreenSizeAutomatic, {800, 600}, 5, base, 1},   {ScreenSizeAutomatic, {1024, 768}, 6, medium, 2},
+      // By width or by height are different modes of the same size.
+      {ScreenSize800x600, {1920, 1080}, 3, medium, 3}, {ScreenSize800x600, {1920, 1080}, 3, medium, 3},
+      {ScreenSizeAutomatic, {1280, 1024}, 4, large, 4}, {ScreenSizeAutomatic, {1920, 1080}, 7, large, 5},
+      {ScreenSize640x480, {1920, 1080}, 2, base, 6},
+  };
+  const QRect labelBefore = label->geometry();
+  for (const auto& step : steps) {
+    SCOPED_TRACE("mode " + std::to_string(step.Mode) + ", run " + std::to_string(step.Runs));
+    scaler->ScaleUp(step.Choice, step.Screen);
+    const TScaledSizes& s = step.Sizes;
+    EXPECT_EQ(scaler->ScreenMode(), step.Mode);
+    EXPECT_EQ(afterScaleRuns, step.Runs);
+    EXPECT_EQ(window.size(), s.Window);
+    EXPECT_EQ(background->geometry(), QRect(QPoint(0, 0), s.Window));
+    EXPECT_EQ(background->Background().Image().size(), s.Window);
+    EXPECT_EQ(pageButton->geometry(), s.PageButton);
+    EXPECT_EQ(smallButton->geometry(), s.SmallButton);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), s.LabelPoints);
+    for (const QPixmap& skin : {pageButton->GlyphUp(), pageButton->GlyphDown(), pageButton->GlyphDisabled()})
+      EXPECT_EQ(skin.size(), s.PageSkin);
+    for (const QPixmap& skin : {smallButton->GlyphUp(), smallButton->GlyphDown(), smallButton->GlyphDisabled()})
+      EXPECT_EQ(skin.size(), s.SmallSkin);
+  }
+  EXPECT_EQ(label->geometry(), labelBefore);
   // The bitmap now is the face: no drawn face, no outline, a small press shift.
   EXPECT_FALSE(pageButton->FaceVisible());
   EXPECT_EQ(pageButton->Pen().style(), Qt::NoPen);
   EXPECT_DOUBLE_EQ(smallButton->ShadowXOffset(), 0.01);
   EXPECT_DOUBLE_EQ(smallButton->ShadowYOffset(), 0.02);
-  EXPECT_EQ(afterScaleRuns, 1);
-}
-
-TEST_F(ScaledWindow, EnlargesEveryControlAndItsSkins) {
-  scaler->ScaleUp(ScreenSizeAutomatic, {1024, 768});
-  EXPECT_EQ(scaler->ScreenMode(), 6);
-  EXPECT_EQ(window.size(), QSize(710, 506));
-  EXPECT_EQ(background->geometry(), QRect(0, 0, 710, 506));
-  EXPECT_EQ(pageButton->geometry(), QRect(10, 53, 150, 44));
-  EXPECT_EQ(smallButton->geometry(), QRect(376, 4, 106, 19));
-  EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 10.0);
-  EXPECT_EQ(background->Background().Image().size(), QSize(710, 506));
-  EXPECT_EQ(pageButton->GlyphUp().size(), QSize(150, 44));
-  EXPECT_EQ(smallButton->GlyphDisabled().size(), QSize(106, 19));
-
-  scaler->ScaleUp(ScreenSizeAutomatic, {1280, 1024});
-  EXPECT_EQ(scaler->ScreenMode(), 4);
-  EXPECT_EQ(window.size(), QSize(909, 648));
-  EXPECT_EQ(pageButton->GlyphUp().size(), QSize(192, 56));
-  EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 12.8);
-}
-
-TEST_F(ScaledWindow, GoingBackToBaseSizeRestoresTheDesign) {
-  const QRect labelBefore = label->geometry();
-  scaler->ScaleUp(ScreenSize1024x768, {1920, 1080});
-  scaler->ScaleUp(ScreenSize800x600, {1920, 1080});
-  scaler->ScaleUp(ScreenSize640x480, {1920, 1080});
-  EXPECT_EQ(scaler->ScreenMode(), 2);
-  EXPECT_EQ(window.size(), QSize(568, 405));
-  EXPECT_EQ(label->geometry(), labelBefore);
-  EXPECT_EQ(pageButton->geometry(), QRect(8, 42, 120, 35));
-  EXPECT_EQ(smallButton->geometry(), QRect(301, 3, 85, 15));
-  EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 8.0);
-  EXPECT_EQ(pageButton->GlyphUp().size(), QSize(120, 35));
-  EXPECT_EQ(background->Background().Image().size(), QSize(568, 405));
-}
-
-TEST_F(ScaledWindow, TheSameModeTwiceDoesNothingTheSecondTime) {
-  scaler->ScaleUp(ScreenSize800x600, {1920, 1080});
-  EXPECT_EQ(afterScaleRuns, 1);
-  scaler->ScaleUp(ScreenSize800x600, {1920, 1080});
-  EXPECT_EQ(afterScaleRuns, 1);
-  EXPECT_EQ(window.size(), QSize(710, 506));
-  // By height or by width are different modes of the same size.
-  scaler->ScaleUp(ScreenSizeAutomatic, {1024, 768});
-  EXPECT_EQ(scaler->ScreenMode(), 6);
-  EXPECT_EQ(window.size(), QSize(710, 506));
-  EXPECT_EQ(afterScaleRuns, 2);
-}
-
-TEST_F(ScaledWindow, AutomaticOnASmallScreenKeepsTheLastSize) {
-  scaler->ScaleUp(ScreenSize1024x768, {640, 480});
-  scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
-  EXPECT_EQ(scaler->ScreenMode(), 4);
-  EXPECT_EQ(window.size(), QSize(909, 648));
-}
-
-TEST_F(ScaledWindow, WithoutASizeTheWindowsOwnScreenDecides) {
-  const QSize screen = window.screen()->geometry().size();
-  scaler->ScaleUp(ScreenSizeAutomatic);
-  EXPECT_EQ(scaler->ScreenMode(), ChooseScreenMode(ScreenSizeAutomatic, screen, 0));
 }
 
 TEST(WidgetScaling, FontsInheritedFromTheWindowAreScaledOnce) {

@@ -1,3 +1,4 @@
+// The skin bitmaps: built-in pictures, loose files that override them, and the program icon.
 #include "ui/skin_pictures.h"
 
 #include <QImage>
@@ -8,37 +9,15 @@
 namespace novlet {
 namespace {
 
-struct TFamilySize {
-  const char* Name;
-  QSize Base;
-  QSize Medium;
-  QSize Large;
-};
-
-TEST(SkinPictures, EveryFamilyShipsAtItsThreeSizes) {
-  const TFamilySize families[] = {
-      {"Background", {568, 405}, {710, 506}, {909, 648}},
-      {"But_Up", {120, 35}, {150, 44}, {192, 56}},
-      {"But_Down", {120, 35}, {150, 44}, {192, 56}},
-      {"But_Disabled", {120, 35}, {150, 44}, {192, 56}},
-      {"But85x15_Up", {85, 15}, {106, 19}, {136, 24}},
-      {"But85x15_Down", {85, 15}, {106, 19}, {136, 24}},
-      {"But85x15_Disabled", {85, 15}, {106, 19}, {136, 24}},
-  };
-  for (const TFamilySize& family : families) {
-    const QString name = QString::fromLatin1(family.Name);
-    EXPECT_EQ(LoadResourceBitmap(name).size(), family.Base) << family.Name;
-    EXPECT_EQ(LoadResourceBitmap(name + "_sm8x6").size(), family.Medium) << family.Name;
-    EXPECT_EQ(LoadResourceBitmap(name + "_sm10x7").size(), family.Large) << family.Name;
-  }
+// The button and background families at their three sizes are what the
+// screen scaler puts on, and are checked there.
+TEST(SkinPictures, NamesOfAnyCaseFindTheBuiltInPicturesAndTheIconComesInEverySize) {
   EXPECT_EQ(LoadResourceBitmap("Intro").size(), QSize(280, 280));
   EXPECT_EQ(LoadResourceBitmap("About").size(), QSize(325, 325));
-}
-
-TEST(SkinPictures, NamesAreNotCaseSensitiveAndUnknownNamesGiveNothing) {
-  EXPECT_FALSE(LoadResourceBitmap("bUT_uP").isNull());
+  EXPECT_FALSE(LoadResourceBitmap("bUT_uP").isNull()) << "names are not case-sensitive";
   EXPECT_TRUE(LoadResourceBitmap("But_Up_sm12x9").isNull());
   EXPECT_TRUE(LoadResourceBitmap("").isNull());
+  EXPECT_EQ(ApplicationIcon().availableSizes().size(), 7);
 }
 
 TEST(SkinPictures, ButtonFacesAreTransparentOutsideTheirRoundedCorners) {
@@ -64,12 +43,6 @@ TEST(SkinPictures, ALooseFileOverridesTheBuiltInPicture) {
   EXPECT_EQ(LoadSkinPicture(folder.path(), "but_up.bmp", "But_Up").size(), QSize(120, 35));
   EXPECT_EQ(LoadSkinPicture(QString(), "about.bmp", "About").size(), QSize(325, 325));
   EXPECT_EQ(LoadSkinPicture(folder.filePath("missing"), "about.bmp", "About").size(), QSize(325, 325));
-}
-
-TEST(SkinPictures, TheIconComesInEverySize) {
-  const QIcon icon = ApplicationIcon();
-  EXPECT_FALSE(icon.isNull());
-  EXPECT_EQ(icon.availableSizes().size(), 7);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-#pragma once
-
 // Helpers for looking at what a control really painted.
+#pragma once
 
 #include <QColor>
 #include <QImage>
