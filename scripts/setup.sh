@@ -6,12 +6,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev time
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils
   weston qt6-wayland
   desktop-file-utils appstream
+  at-spi2-core python3-pyatspi dbus-x11
   fonts-dejavu-core fonts-liberation2
 )
 

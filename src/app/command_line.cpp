@@ -1,3 +1,4 @@
+// Reads the program's command line.
 #include "app/command_line.h"
 
 namespace novlet {
@@ -8,6 +9,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
   const QString first = arguments.front().toLower();
   commandLine.Uninstall = first == QStringLiteral("uninstall");
   commandLine.AskQuitAtStart = first == QStringLiteral("/s");
+  commandLine.Booklet = first == QStringLiteral("--booklet");
   return commandLine;
 }
 

@@ -1,3 +1,4 @@
+// The arguments the program understands on its command line.
 #pragma once
 
 #include <QStringList>
@@ -11,6 +12,8 @@ struct TCommandLine {
   bool Uninstall = false;
   // "/s": ask the quit question as soon as the window is first activated.
   bool AskQuitAtStart = false;
+  // "--booklet": print fresh puzzles to a PDF file, with no window.
+  bool Booklet = false;
 };
 
 // arguments without the program name.

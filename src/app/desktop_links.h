@@ -1,3 +1,4 @@
+// The desktop's services for the program: web pages and the desktop launcher.
 #pragma once
 
 #include "game/shell_links.h"

@@ -1,3 +1,4 @@
+// Tells, before the toolkit starts, whether a display is there to show the window on.
 #include "app/display_check.h"
 
 #include <sys/socket.h>

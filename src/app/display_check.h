@@ -1,3 +1,4 @@
+// Whether the program can show a window here, told before the toolkit starts.
 #pragma once
 
 #include <optional>

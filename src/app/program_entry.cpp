@@ -1,5 +1,7 @@
+// The life of the process: hand-over, uninstall, booklet, or the game until its window closes.
 #include "app/program_entry.h"
 
+#include "app/booklet_command.h"
 #include "app/command_line.h"
 #include "app/desktop_links.h"
 #include "app/display_check.h"
@@ -64,6 +66,13 @@ TDesktopLinks::TLauncher LauncherFor(const TProgramFolders& folders) {
           std::filesystem::exists(icon) ? QString::fromStdString(icon.string()) : QString()};
 }
 
+// A booklet is drawn off screen: no display is needed, none is used.
+int RunBookletWithoutWindow(int argc, char** argv, const QStringList& arguments) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  return RunBooklet(arguments, ResolveProgramFolders(ProgramFolder()));
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
@@ -74,6 +83,7 @@ int RunProgram(int argc, char** argv) {
   }();
   const TCommandLine commandLine = ParseCommandLine(rawArguments);
   if (commandLine.Uninstall) return RunUninstall(argc, argv);
+  if (commandLine.Booklet) return RunBookletWithoutWindow(argc, argv, rawArguments);
 
   if (const auto reason = MissingDisplayReason(CurrentDisplayEnvironment())) {
     std::fprintf(stderr, "corvex-novlet: %s\n", reason->c_str());
@@ -116,7 +126,7 @@ int RunProgram(int argc, char** argv) {
   }
   const std::int64_t probeLaunch = StartupProbeLaunchTime();
   if (probeLaunch > 0)
-    new TStartupProbe(&mainForm, probeLaunch);
+    new TStartupProbe(&mainForm, probeLaunch, [&mainForm] { mainForm.CloseWithoutAsking(); });
   else if ((mainForm.StartupFlags() & StartupWindowCreated) && (mainForm.StartupFlags() & StartupShowSplash))
     ShowSplash(folders, *mainForm.MainTimer());
 

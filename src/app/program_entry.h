@@ -1,3 +1,4 @@
+// The life of the process, from the command line to the window's close.
 #pragma once
 
 namespace novlet {

@@ -1,3 +1,4 @@
+// Where the program, its resources and the user's data are found.
 #pragma once
 
 #include "game/run_folders.h"

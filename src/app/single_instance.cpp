@@ -1,3 +1,4 @@
+// One running program per account and data folder, over a local socket.
 #include "app/single_instance.h"
 
 #include <QCryptographicHash>

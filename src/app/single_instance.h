@@ -1,3 +1,4 @@
+// One running program per account and data folder, over a local socket.
 #pragma once
 
 #include <QObject>

@@ -1,3 +1,4 @@
+// Measures the start-up for the benchmark script.
 #include "app/startup_probe.h"
 
 #include <QEvent>
@@ -6,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 namespace novlet {
 
@@ -15,8 +17,8 @@ std::int64_t StartupProbeLaunchTime() {
   return ok && value > 0 ? value : 0;
 }
 
-TStartupProbe::TStartupProbe(QWidget* mainWindow, std::int64_t launchNanoseconds)
-    : QObject(mainWindow), mainWindow_(mainWindow), launchNanoseconds_(launchNanoseconds) {
+TStartupProbe::TStartupProbe(QWidget* mainWindow, std::int64_t launchNanoseconds, std::function<void()> close)
+    : QObject(mainWindow), mainWindow_(mainWindow), launchNanoseconds_(launchNanoseconds), close_(std::move(close)) {
   mainWindow_->installEventFilter(this);
 }
 
@@ -28,7 +30,7 @@ bool TStartupProbe::eventFilter(QObject* watched, QEvent* event) {
                          .count();
     std::printf("main window shown %.1f ms after launch\n", (now - launchNanoseconds_) / 1e6);
     std::fflush(stdout);
-    QTimer::singleShot(0, mainWindow_, [window = mainWindow_] { window->close(); });
+    QTimer::singleShot(0, mainWindow_, close_);
   }
   return QObject::eventFilter(watched, event);
 }

@@ -1,3 +1,4 @@
+// Starts the uninstall script the installation recorded.
 #pragma once
 
 #include <filesystem>

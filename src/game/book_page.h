@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <filesystem>
@@ -67,9 +68,14 @@ class TBookPage : public QWidget {
 
  protected:
   TPageHost& Host() const { return host_; }
-  // A control whose caption and tool tip follow its text id.
+  // A control whose texts follow its text id, by the rules of its kind:
+  // labels, buttons and check boxes take the id's caption; lists and tab bars
+  // keep their items when the id has a row (the page fills them), and else
+  // take them from the rows after the id + 1; every control takes the tool
+  // tip of the row it used.
   void AddTagged(QWidget* control, int tag);
-  // Applies a text id's caption and tool tip to a tagged control.
+  // Applies a text id's texts to a control, tagged or not: the captions that
+  // are switched by tag.
   void ApplyTexts(QWidget* control, int tag) const;
   bool IsActive() const { return host_.IsActivePage(this); }
 
@@ -77,7 +83,11 @@ class TBookPage : public QWidget {
   struct TTagged {
     QWidget* Control;
     int Tag;
+    // The items a list held when it was tagged: what it shows where the
+    // language has no row for an item.
+    QStringList BuiltInItems;
   };
+  void ApplyTagged(const TTagged& tagged) const;
 
   TPageHost& host_;
   TPageKind kind_;

@@ -1,3 +1,4 @@
+// The fonts and text colour of the window frame and its pages.
 #pragma once
 
 #include <QColor>

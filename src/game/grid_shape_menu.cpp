@@ -21,6 +21,8 @@ TGridShapeMenu::TGridShapeMenu(QWidget* parent) : QMenu(parent) {
     if (holder == this) pureShape_ = item;
   }
   addMenu(variants_);
+  // A choice made through the accessibility interface leaves no menu behind.
+  connect(this, &QMenu::triggered, this, &QWidget::hide);
 }
 
 void TGridShapeMenu::SetCaptions(const QString& pureShape, const QString& variants) {

@@ -47,4 +47,14 @@ int TGridSymbolStrip::ValueAt(int x) const {
   return StripValueAt(x, width(), displaySet_->GridSize(), screenMode_);
 }
 
+QRect TGridSymbolStrip::SlotRect(int value) const {
+  if (!displaySet_ || value < 1 || value > displaySet_->GridSize()) return {};
+  const int slot = StripSlotWidth(width(), displaySet_->GridSize(), screenMode_);
+  return QRect(slot * (value - 1), 0, slot, height()).intersected(rect());
+}
+
+void TGridSymbolStrip::ClickValue(int value) {
+  if (isEnabled() && value > 0) emit valueClicked(Qt::LeftButton, TShiftState(), value);
+}
+
 }  // namespace novlet

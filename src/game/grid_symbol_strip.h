@@ -26,8 +26,15 @@ class TGridSymbolStrip : public QWidget {
   int ScreenMode() const { return screenMode_; }
   void SetFillColor(const QColor& color);
 
+  const TDisplaySet* DisplaySet() const { return displaySet_; }
+
   // The value of the slot at x, 1..N, or 0 beside the slots.
   int ValueAt(int x) const;
+  // Where the value's slot lies; empty for a value without one.
+  QRect SlotRect(int value) const;
+  // Does what a left click on the value's slot does. For the accessibility
+  // interface.
+  void ClickValue(int value);
 
  signals:
   // A released mouse button over the strip, with the shift state and the

@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "game/accessibility.h"
 #include "game/book_page.h"
 #include "game/enter_n_design_page.h"
 #include "game/event_wait.h"
@@ -56,6 +57,7 @@ TMainForm::TMainForm(TMainFormSetup setup)
       dialogs_(setup.Dialogs),
       accountName_(setup.AccountName ? std::move(setup.AccountName) : std::function<std::string()>(CurrentUserName)),
       startupFlags_(setup.StartupFlags) {
+  InstallAccessibility();
   if (!shellLinks_) {
     ownShellLinks_ = std::make_unique<TNoShellLinks>();
     shellLinks_ = ownShellLinks_.get();
@@ -68,7 +70,7 @@ TMainForm::TMainForm(TMainFormSetup setup)
   engine_.Random().ReseedFromClock();
   userName_ = accountName_();
   options_.LngID = DetectLanguage();
-  translator_.SetLanguage(folders_.LanguageFile(), options_.LngID);
+  UseLanguage();
   CreateFrame();
   CreatePages();
   FormCreate();
@@ -258,14 +260,33 @@ void TMainForm::ShowPageByButton(TBookPage* page) {
   ActivatePage(page);
   page->Enter(alreadyShown);
   UpdateStatus();
+  repaint();
+  FlushPendingStores();
 }
 
 void TMainForm::OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
                                  TOpenMode mode) {
   TBookPage* page = Page(kind);
   ActivatePage(page);
+  // The puzzle handed over may be the very one the page left just stored.
+  FlushPendingStores();
   page->OpenStoredPuzzle(file, section, mode);
   UpdateStatus();
+}
+
+void TMainForm::StoreAfterShowing(const std::filesystem::path& file, const std::string& section,
+                                  TNovletFileData record) {
+  pendingStores_.push_back({file, section, std::move(record)});
+}
+
+void TMainForm::FlushPendingStores() {
+  std::vector<TPendingStore> pending;
+  pending.swap(pendingStores_);
+  for (TPendingStore& store : pending) {
+    TStoreResult result = EnsureDataFolder(folders_.Data);
+    if (result.Ok) result = WritePuzzleRecord(store.File, store.Section, std::move(store.Record));
+    if (!result.Ok) dialogs_->Tell(FromStd(result.Message), Text(TextId::Ok));
+  }
 }
 
 void TMainForm::UpdateStatus() {
@@ -279,8 +300,9 @@ void TMainForm::OptionsChanged() {
 
 void TMainForm::LanguageChosen(std::int32_t lngId) {
   if (lngId == options_.LngID) return;
-  SaveOptions();
+  // The new number goes into the file first: loading reads it back from there.
   options_.LngID = lngId;
+  SaveOptions();
   LoadOptions();
 }
 
@@ -369,6 +391,7 @@ void TMainForm::FormRestore() {
 }
 
 void TMainForm::MainTimerTime() {
+  FlushPendingStores();
   const std::string account = accountName_();
   if (account != userName_) {
     SaveOptions();
@@ -379,16 +402,25 @@ void TMainForm::MainTimerTime() {
   for (TBookPage* page : pages_) page->Tick();
 }
 
+void TMainForm::UseLanguage() {
+  translator_.SetLanguage(folders_.LanguageFile(), options_.LngID);
+  dialogLanguage_.Use(LanguageCodeForNumber(options_.LngID));
+}
+
 void TMainForm::LoadOptions() {
   ReadOptions(folders_.Data.OptionsFile, userName_, options_);
-  translator_.SetLanguage(folders_.LanguageFile(), options_.LngID);
+  UseLanguage();
   TranslateWindow();
   ScaleUp(options_.ScreenSize);
   for (TBookPage* page : pages_) page->ApplyOptions();
   UpdateCaption();
+  // The captions that follow the state (Pause or Continue, the mode) in the
+  // language just loaded.
+  UpdateStatus();
 }
 
 void TMainForm::SaveOptions() {
+  FlushPendingStores();
   for (TBookPage* page : pages_)
     if (page->StoreLastGame()) break;
   TStoreResult result = EnsureDataFolder(folders_.Data);

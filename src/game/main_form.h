@@ -20,6 +20,7 @@
 #include "game/startup_flags.h"
 #include "store/language/translator.h"
 #include "store/options_record.h"
+#include "ui/desktop_dialog_language.h"
 
 class QLabel;
 class QStackedWidget;
@@ -133,6 +134,8 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TDialogs& Dialogs() override { return *dialogs_; }
   TShellLinks& ShellLinks() override { return *shellLinks_; }
   void UpdateStatus() override;
+  void StoreAfterShowing(const std::filesystem::path& file, const std::string& section,
+                         TNovletFileData record) override;
   bool IsActivePage(const TBookPage* page) const override;
   void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
                         TOpenMode mode) override;
@@ -169,6 +172,10 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   const QObject* FirstKeyReceiver() const;
   // Makes the page the active one; the page left stores and ends its game.
   void ActivatePage(TBookPage* page);
+  // Writes the games left by pages, before anything else reads or writes.
+  void FlushPendingStores();
+  // The program's texts and the desktop choosers' in the options' language.
+  void UseLanguage();
   void UpdateCaption();
   void CenterOnScreen();
   QString SkinFolder() const;
@@ -179,6 +186,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TOptions options_;
   std::string userName_;
   TTranslator translator_;
+  TDesktopDialogLanguage dialogLanguage_;
   QStringList displaySetList_;
   TTimeSource clock_;
   std::function<void(int)> wait_;
@@ -207,6 +215,12 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TBaseBtn* corvexSBtn_ = nullptr;
   QStackedWidget* pageBook_ = nullptr;
   std::vector<TBookPage*> pages_;
+  struct TPendingStore {
+    std::filesystem::path File;
+    std::string Section;
+    TNovletFileData Record;
+  };
+  std::vector<TPendingStore> pendingStores_;
   QTimer* mainTimer_ = nullptr;
   std::unique_ptr<TScreenScaler> scaler_;
 

@@ -1,10 +1,532 @@
-// The "My Novlets" page: the account's collection.
+// The "My Novlets" page: the list of the account's puzzles, their details,
+// and what the page's buttons ask of the store and of the other pages.
 #include "game/my_novlets_page.h"
 
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QToolTip>
+
+#include <algorithm>
+
+#include "engine/board_text.h"
+#include "game/frame_look.h"
+#include "game/name_entry.h"
+#include "game/page_controls.h"
+#include "game/run_folders.h"
+#include "render/booklet.h"
+#include "render/grid_look.h"
+#include "render/grid_output.h"
+#include "session/text_import.h"
+#include "store/collection_edits.h"
+#include "store/collection_transfer.h"
 #include "store/language/text_ids.h"
+#include "store/options_record.h"
+#include "store/puzzle_naming.h"
+#include "store/text_case.h"
+#include "store/transfer_notice.h"
+#include "ui/base_btn.h"
+#include "ui/dialogs.h"
 
 namespace novlet {
+namespace {
 
-TMyNovletsPage::TMyNovletsPage(TPageHost& host) : TBookPage(host, TPageKind::MyNovlets, TextId::MyNovletsHeader) {}
+// Layout at base size, inside the page area of 412 x 363: the list with the
+// details under it on the left, the buttons in four groups on the right.
+constexpr int kListLeft = 12;
+constexpr int kListTop = 34;
+constexpr int kListWidth = 278;
+constexpr int kListHeight = 192;
+constexpr int kDataTop = 234;
+constexpr int kDataWidth = 388;
+constexpr int kDataHeight = 122;
+// Wider than the other pages' buttons: "Replay & Solve" must fit.
+constexpr int kButtonLeft = 300;
+constexpr int kButtonWidth = 100;
+
+const QString kExportFilter = QStringLiteral("Corvex Novlet File (*.cnf)");
+const QString kExportSuffix = QStringLiteral("cnf");
+const QString kTextPuzzlesFilter = QStringLiteral("Text puzzles (*.txt *.sdk *.ss *.sdm)");
+
+// Text puzzles are told from collection files by their extension: a
+// collection file of any other name is read as one.
+bool IsTextPuzzleFile(const QString& path) {
+  static const QStringList kSuffixes{QStringLiteral("txt"), QStringLiteral("sdk"), QStringLiteral("ss"),
+                                     QStringLiteral("sdm")};
+  return kSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
+
+// The details label: its two rows of counters stand in three columns, so
+// its tab stops divide the label's width in three at every screen size.
+class TDetailsLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(kCreamText);
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setTabStopDistance(width() / 3.0);
+    painter.drawText(QRectF(rect()), text(), option);
+  }
+};
+
+// The NameEntryOpen flag for the length of a flow that asks the user: a tick
+// or a click arriving while a box is open finds it set.
+class TStoringFlow {
+ public:
+  explicit TStoringFlow(TGameState& state) : state_(state), started_(!state.Has(TGameFlag::NameEntryOpen)) {
+    if (started_) state_.Set(TGameFlag::NameEntryOpen);
+  }
+  ~TStoringFlow() {
+    if (started_) state_.Clear(TGameFlag::NameEntryOpen);
+  }
+  TStoringFlow(const TStoringFlow&) = delete;
+  TStoringFlow& operator=(const TStoringFlow&) = delete;
+
+  // False when another such flow is open already.
+  bool Started() const { return started_; }
+
+ private:
+  TGameState& state_;
+  bool started_;
+};
+
+}  // namespace
+
+TMyNovletsPage::TMyNovletsPage(TPageHost& host) : TBookPage(host, TPageKind::MyNovlets, TextId::MyNovletsHeader) {
+  CreateControls();
+}
+
+void TMyNovletsPage::CreateControls() {
+  CreateBookletMenu();
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("MyNovletsList"));
+  list_->setGeometry(kListLeft, kListTop, kListWidth, kListHeight);
+  list_->setFont(FrameFont(11, false));
+  list_->setUniformItemSizes(true);
+  // Several puzzles are chosen together for a booklet; the other buttons act
+  // on one.
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setTextElideMode(Qt::ElideMiddle);
+  // The slate of the window's panels, with the cream of its captions.
+  list_->setStyleSheet(QStringLiteral(
+      "QListWidget { background: #26364c; color: %1; border: 1px solid #7d98bd; outline: none; }"
+      "QListWidget::item { padding: 1px 3px; border: none; }"
+      "QListWidget::item:selected { background: #7d98bd; color: #101620; border: none; }")
+                           .arg(kCreamText.name()));
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] { MyNovletsListClick(); });
+  list_->viewport()->installEventFilter(this);
+
+  dataLbl_ = new TDetailsLabel(this);
+  dataLbl_->setObjectName(QStringLiteral("MyNovletsDataLbl"));
+  dataLbl_->setGeometry(kListLeft, kDataTop, kDataWidth, kDataHeight);
+  dataLbl_->setFont(FrameFont(11, false));
+  dataLbl_->setWordWrap(true);
+
+  const struct {
+    TBaseBtn*& Button;
+    const char* Name;
+    int Top;
+    int Tag;
+    void (TMyNovletsPage::*Click)();
+  } buttons[] = {
+      {renameBtn_, "MyNovletsRenameBtn", 34, TextId::Rename, &TMyNovletsPage::MyNovletsRenameBtnClick},
+      {deleteBtn_, "MyNovletsDeleteBtn", 52, TextId::Delete, &TMyNovletsPage::MyNovletsDeleteBtnClick},
+      {importBtn_, "MyNovletsImportBtn", 80, TextId::Import, &TMyNovletsPage::MyNovletsImportBtnClick},
+      {exportBtn_, "MyNovletsExportBtn", 98, TextId::Export, &TMyNovletsPage::MyNovletsExportBtnClick},
+      {exportAllBtn_, "MyNovletsExportAllBtn", 116, TextId::ExportAll, &TMyNovletsPage::MyNovletsExportAllBtnClick},
+      {playNSolveBtn_, "MyNovletsPlayNSolveBtn", 144, TextId::CollectionPlayNSolve,
+       &TMyNovletsPage::MyNovletsPlayNSolveBtnClick},
+      {replayNSolveBtn_, "MyNovletsReplayNSolveBtn", 162, TextId::ReplayNSolve,
+       &TMyNovletsPage::MyNovletsReplayNSolveBtnClick},
+      {enterNDesignBtn_, "MyNovletsEnterNDesignBtn", 180, TextId::CollectionEnterNDesign,
+       &TMyNovletsPage::MyNovletsEnterNDesignBtnClick},
+      {backupAllBtn_, "MyNovletsBackupAllBtn", 208, TextId::BackupAll, &TMyNovletsPage::MyNovletsBackupAllBtnClick},
+      {restoreAllBtn_, "MyNovletsRestoreAllBtn", 226, TextId::RestoreAll,
+       &TMyNovletsPage::MyNovletsRestoreAllBtnClick},
+      {bookletBtn_, "MyNovletsBookletBtn", 254, TextId::Booklet, &TMyNovletsPage::MyNovletsBookletBtnClick},
+  };
+  for (const auto& button : buttons) {
+    button.Button = CreatePageButton(this, QString::fromLatin1(button.Name), kButtonLeft, button.Top);
+    button.Button->resize(kButtonWidth, button.Button->height());
+    // The skin's faces are drawn for 85 pixels; they stretch to the width.
+    button.Button->SetGlyphStretched(true);
+    button.Button->SetGlyphWidth(1.0);
+    button.Button->SetGlyphHeight(1.0);
+    AddTagged(button.Button, button.Tag);
+    connect(button.Button, &TBaseBtn::clicked, this, button.Click);
+  }
+}
+
+void TMyNovletsPage::CreateBookletMenu() {
+  bookletMenu_ = new QMenu(this);
+  bookletMenu_->setObjectName(QStringLiteral("MyNovletsBookletMenu"));
+  for (int perPage : {1, 2, 4, 6}) {
+    QAction* item = bookletMenu_->addAction(QString());
+    item->setData(perPage);
+    connect(item, &QAction::triggered, this, [this, perPage] { PrintBooklet(perPage); });
+  }
+  bookletMenu_->addSeparator();
+  bookletSolutions_ = bookletMenu_->addAction(QString());
+  bookletSolutions_->setCheckable(true);
+}
+
+std::vector<TBaseBtn*> TMyNovletsPage::SmallButtons() const {
+  return {renameBtn_,     deleteBtn_,      importBtn_,    exportBtn_,     exportAllBtn_, playNSolveBtn_,
+          replayNSolveBtn_, enterNDesignBtn_, backupAllBtn_, restoreAllBtn_, bookletBtn_};
+}
+
+// A name too long for the list shows whole in a tool tip. It is measured
+// when the tip is asked for, as measuring thousands of names at every fill
+// would slow the list down.
+bool TMyNovletsPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != list_->viewport() || event->type() != QEvent::ToolTip) return TBookPage::eventFilter(watched, event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QListWidgetItem* item = list_->itemAt(help->pos());
+  const QRect shown = item ? list_->visualItemRect(item) : QRect();
+  if (item && QFontMetrics(list_->font()).horizontalAdvance(item->text()) > shown.width() - 8)
+    QToolTip::showText(help->globalPos(), item->text(), list_->viewport(), shown);
+  else
+    QToolTip::hideText();
+  return true;
+}
+
+const std::filesystem::path& TMyNovletsPage::CollectionFile() const { return Host().Folders().Data.CollectionFile; }
+
+std::string TMyNovletsPage::SectionOf(const std::string& bareName) const {
+  return CollectionSectionName(Host().UserName(), bareName);
+}
+
+std::optional<std::string> TMyNovletsPage::SelectedName() const {
+  const QList<QListWidgetItem*> selected = list_->selectedItems();
+  if (selected.size() != 1) return std::nullopt;
+  const int row = list_->row(selected.front());
+  if (row < 0 || row >= static_cast<int>(names_.size())) return std::nullopt;
+  return names_[static_cast<std::size_t>(row)];
+}
+
+std::vector<std::string> TMyNovletsPage::ChosenNames() const {
+  std::vector<std::string> chosen;
+  for (int row = 0; row < list_->count() && row < static_cast<int>(names_.size()); ++row)
+    if (list_->item(row)->isSelected()) chosen.push_back(names_[static_cast<std::size_t>(row)]);
+  return chosen;
+}
+
+// --- The list and the details ---
+
+void TMyNovletsPage::FillCollectionList() {
+  names_ = ListAccountPuzzles(CollectionFile(), Host().UserName());
+  SortPuzzleNames(names_);
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(names_.size()));
+  for (const std::string& name : names_) items << FromStd(name);
+  {
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    list_->addItems(items);
+    list_->setCurrentRow(names_.empty() ? -1 : 0);
+  }
+  MyNovletsListClick();
+}
+
+void TMyNovletsPage::MyNovletsListClick() {
+  TGameState& state = Host().GameState();
+  if (state.Has(TGameFlag::Loading)) return;
+  const std::optional<std::string> name = SelectedName();
+  entry_ = name ? ReadCollectionEntry(CollectionFile(), SectionOf(*name)) : TCollectionEntry();
+  ShowDetails();
+  Host().UpdateStatus();
+}
+
+void TMyNovletsPage::ShowDetails() {
+  if (!entry_.Found) {
+    dataLbl_->clear();
+  } else if (!entry_.Readable) {
+    dataLbl_->setText(Host().Text(TextId::DamagedPuzzle));
+  } else {
+    std::array<std::string, 12> months;
+    std::array<std::string_view, 12> monthViews;
+    const QLocale locale;
+    for (int month = 1; month <= 12; ++month) {
+      const auto index = static_cast<std::size_t>(month - 1);
+      months[index] = locale.monthName(month, QLocale::LongFormat).toStdString();
+      monthViews[index] = months[index];
+    }
+    const TDetailsLanguage language =
+        DetailsLanguage([this](int id) { return Host().Texts().Text(id); }, monthViews);
+    dataLbl_->setText(FromStd(PuzzleDetailsText(entry_.Record, language)));
+  }
+}
+
+// --- Rename and Delete ---
+
+void TMyNovletsPage::MyNovletsRenameBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  const std::optional<std::string> oldName = SelectedName();
+  if (!flow.Started() || !oldName) return;
+  // The record as the selection read it; the store checks it again as the
+  // file stands, so this only spares the user a name asked for nothing.
+  if (entry_.Found && !entry_.Whole) {
+    Tell(Host().Texts().Text(TextId::DamagedPuzzle));
+    return;
+  }
+  const std::string section = SectionOf(*oldName);
+  const std::optional<std::string> newSection =
+      RunNameEntryFlow(CollectionFile(), section, Host().UserName(), section, Host().Dialogs(), Host().Texts());
+  if (!newSection) return;
+  const TStoreResult result = RenamePuzzle(CollectionFile(), section, *newSection);
+  if (!result) {
+    Tell(result.Message);
+    return;
+  }
+  const std::string newName = newSection->substr(AccountPrefix(Host().UserName()).size());
+  // The list changes in place: filling it anew would cost a large collection
+  // more than the rename itself.
+  // The puzzle it replaced may have differed in letter case alone.
+  const QSignalBlocker quiet(list_);
+  RemoveNames([&](const std::string& name) { return name == *oldName || EqualsIgnoringCase(name, newName); });
+  names_.push_back(newName);
+  SortPuzzleNames(names_);
+  const int row = static_cast<int>(std::find(names_.begin(), names_.end(), newName) - names_.begin());
+  list_->insertItem(row, FromStd(newName));
+  list_->setCurrentRow(row);
+  MyNovletsListClick();
+}
+
+void TMyNovletsPage::MyNovletsDeleteBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  const std::optional<std::string> name = SelectedName();
+  if (!flow.Started() || !name) return;
+  const QString question = Host().Text(TextId::DeleteQuestion) + FromStd(*name) + QStringLiteral("\"?");
+  if (!Host().Dialogs().Ask(question, Host().Text(TextId::NameYes), Host().Text(TextId::NameNo))) return;
+  const TStoreResult result = DeletePuzzle(CollectionFile(), SectionOf(*name));
+  if (!result) {
+    Tell(result.Message);
+    return;
+  }
+  const QSignalBlocker quiet(list_);
+  RemoveNames([&](const std::string& listed) { return listed == *name; });
+  list_->setCurrentRow(names_.empty() ? -1 : 0);
+  MyNovletsListClick();
+}
+
+void TMyNovletsPage::RemoveNames(const std::function<bool(const std::string&)>& matches) {
+  for (std::size_t row = names_.size(); row-- > 0;) {
+    if (!matches(names_[row])) continue;
+    delete list_->takeItem(static_cast<int>(row));
+    names_.erase(names_.begin() + static_cast<std::ptrdiff_t>(row));
+  }
+}
+
+// --- The hand-overs ---
+
+void TMyNovletsPage::HandOver(TPageKind kind, TOpenMode mode) {
+  const std::optional<std::string> name = SelectedName();
+  if (!name) return;
+  const std::string section = SectionOf(*name);
+  const TCollectionEntry entry = ReadCollectionEntry(CollectionFile(), section);
+  if (!entry.Found) {
+    // Changed behind the page's back: show the collection as it now is.
+    FillCollectionList();
+    return;
+  }
+  if (!entry.Readable) {
+    Tell(Host().Texts().Text(TextId::DamagedPuzzle));
+    return;
+  }
+  Host().OpenStoredPuzzle(kind, CollectionFile(), section, mode);
+}
+
+void TMyNovletsPage::MyNovletsPlayNSolveBtnClick() { HandOver(TPageKind::PlayNSolve, TOpenMode::Continue); }
+
+void TMyNovletsPage::MyNovletsReplayNSolveBtnClick() { HandOver(TPageKind::PlayNSolve, TOpenMode::Replay); }
+
+void TMyNovletsPage::MyNovletsEnterNDesignBtnClick() { HandOver(TPageKind::EnterNDesign, TOpenMode::Continue); }
+
+// --- Import, export, backup and restore ---
+
+// The data folder is the program's folder whenever that can be written, so
+// the choosers start where the program keeps its files either way.
+std::filesystem::path TMyNovletsPage::DialogFolder() const { return Host().Folders().Data.DataFolder; }
+
+void TMyNovletsPage::MyNovletsImportBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  if (!flow.Started()) return;
+  const QString chosen = Host().Dialogs().ChooseFileToOpen(
+      Host().Text(TextId::ImportTitle), FromStd(DialogFolder().string()), {kExportFilter, kTextPuzzlesFilter});
+  if (chosen.isEmpty() || !DataFolderReady()) {
+    Host().UpdateStatus();
+    return;
+  }
+  const std::filesystem::path source = PathOf(chosen);
+  if (IsTextPuzzleFile(chosen)) {
+    ImportTextFile(source);
+    return;
+  }
+  const TTransferResult result = ImportPuzzles(Host().Folders().Data, Host().UserName(), source);
+  FillCollectionList();
+  TellOutcome(result, source);
+}
+
+void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
+  const TTextImportResult result = ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, std::nullopt,
+                                                     Host().Engine(), Host().Clock()());
+  FillCollectionList();
+  if (!result.Result) {
+    Tell(result.Result.Message);
+    return;
+  }
+  QString message = Host().Text(TextId::TextImported)
+                        .arg(result.Imported)
+                        .arg(result.Found)
+                        .arg(FromStd(source.filename().string()));
+  if (!result.Refusals.empty()) message += QStringLiteral("\n\n") + Host().Text(TextId::TextNotImported);
+  constexpr std::size_t kRefusalsShown = 4;
+  for (std::size_t i = 0; i < result.Refusals.size() && i < kRefusalsShown; ++i)
+    message += QLatin1Char('\n') + FromStd(result.Refusals[i]);
+  if (result.Refusals.size() > kRefusalsShown)
+    message += QLatin1Char('\n') + Host().Text(TextId::TextMoreNotImported).arg(result.Refusals.size() - kRefusalsShown);
+  Host().Dialogs().Tell(message, Host().Text(TextId::Ok));
+}
+
+// --- Booklets ---
+
+void TMyNovletsPage::MyNovletsBookletBtnClick() {
+  bookletMenu_->popup(bookletBtn_->mapToGlobal(QPoint(0, bookletBtn_->height())));
+}
+
+void TMyNovletsPage::PrintBooklet(int perPage) {
+  std::vector<TBookletPuzzle> puzzles;
+  for (const std::string& name : ChosenNames()) {
+    const TCollectionEntry entry = ReadCollectionEntry(CollectionFile(), SectionOf(name));
+    if (!entry.Found || !entry.Readable) continue;
+    const TNovletFileData& record = entry.Record;
+    TBookletPuzzle puzzle;
+    puzzle.Name = FromStd(name);
+    puzzle.Level = record.Level < kLevelCount ? Host().Text(kLevelNameIds[record.Level]) : QString();
+    puzzle.Geometry.SetBoxShape(record.BoxWidth, record.BoxHeight);
+    HexToBoard(puzzle.Geometry, record.SolutionHex, puzzle.Solution);
+    HexToBoard(puzzle.Geometry, record.PuzzleHex, puzzle.Givens);
+    puzzles.push_back(puzzle);
+  }
+  if (puzzles.empty()) return;
+  TBookletLayout layout;
+  layout.PerPage = perPage;
+  layout.Solutions = bookletSolutions_->isChecked();
+  layout.SolutionWord = Host().Text(TextId::Solution);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(kPrintJobTitle);
+  if (!Host().Dialogs().ChoosePrinter(printer)) return;
+  if (!PaintBooklet(printer, puzzles, layout, TDisplaySet(), GridLookOf(Host().Options(), 0))) {
+    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    Tell((Host().Text(TextId::PrintFailed) + target + QLatin1Char('"')).toStdString());
+  }
+}
+
+std::filesystem::path TMyNovletsPage::ChooseExportFile(int titleId, const QString& defaultName) {
+  const QString chosen = Host().Dialogs().ChooseFileToSave(Host().Text(titleId), FromStd(DialogFolder().string()),
+                                                           defaultName, {kExportFilter});
+  if (chosen.isEmpty()) return {};
+  if (!QFileInfo(chosen).suffix().isEmpty()) return PathOf(chosen);
+  // The chooser asked before replacing the name as typed, not the one with
+  // the extension added.
+  const QString withSuffix = chosen + '.' + kExportSuffix;
+  if (QFileInfo::exists(withSuffix) && !Ask(Host().Text(TextId::ReplaceFile).replace(QStringLiteral("%1"), withSuffix)))
+    return {};
+  return PathOf(withSuffix);
+}
+
+void TMyNovletsPage::MyNovletsExportBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  const std::optional<std::string> name = SelectedName();
+  if (!flow.Started() || !name) return;
+  const std::filesystem::path target = ChooseExportFile(TextId::ExportTitle, QStringLiteral("novlet.cnf"));
+  if (target.empty()) return;
+  TellOutcome(ExportPuzzle(Host().Folders().Data, Host().UserName(), *name, target), CollectionFile());
+}
+
+void TMyNovletsPage::MyNovletsExportAllBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  if (!flow.Started() || names_.empty()) return;
+  const std::filesystem::path target = ChooseExportFile(TextId::ExportAllTitle, QStringLiteral("novlets.cnf"));
+  if (target.empty()) return;
+  TellOutcome(ExportAllPuzzles(Host().Folders().Data, Host().UserName(), target), CollectionFile());
+}
+
+void TMyNovletsPage::MyNovletsBackupAllBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  if (!flow.Started() || names_.empty() || !Ask(Host().Text(TextId::BackupQuestion))) return;
+  TellOutcome(BackupAllPuzzles(Host().Folders().Data, Host().UserName()), CollectionFile());
+}
+
+void TMyNovletsPage::MyNovletsRestoreAllBtnClick() {
+  const TStoringFlow flow(Host().GameState());
+  if (!flow.Started() || !Ask(Host().Text(TextId::RestoreQuestion)) || !DataFolderReady()) return;
+  const TTransferResult result = RestoreAllPuzzles(Host().Folders().Data, Host().UserName());
+  FillCollectionList();
+  TellOutcome(result, Host().Folders().Data.BackupFile);
+}
+
+bool TMyNovletsPage::DataFolderReady() {
+  const TStoreResult result = EnsureDataFolder(Host().Folders().Data);
+  if (!result) Tell(result.Message);
+  return result.Ok;
+}
+
+void TMyNovletsPage::TellOutcome(const TTransferResult& result, const std::filesystem::path& source) {
+  if (const auto notice = TransferNotice(result, source, [this](int id) { return Host().Texts().Text(id); }))
+    Tell(*notice);
+  Host().UpdateStatus();
+}
+
+void TMyNovletsPage::Tell(const std::string& message) {
+  Host().Dialogs().Tell(FromStd(message), Host().Text(TextId::Ok));
+}
+
+bool TMyNovletsPage::Ask(const QString& question) {
+  return Host().Dialogs().Ask(question, Host().Text(TextId::Yes), Host().Text(TextId::No));
+}
+
+// --- The page in the window ---
+
+void TMyNovletsPage::Enter(bool) { FillCollectionList(); }
+
+void TMyNovletsPage::RefreshStatus() {
+  const bool selected = SelectedName().has_value();
+  for (TBaseBtn* button :
+       {renameBtn_, deleteBtn_, exportBtn_, playNSolveBtn_, replayNSolveBtn_, enterNDesignBtn_})
+    button->setEnabled(selected);
+  for (TBaseBtn* button : {importBtn_, exportAllBtn_, backupAllBtn_, restoreAllBtn_}) button->setEnabled(true);
+  bookletBtn_->setEnabled(!list_->selectedItems().isEmpty());
+}
+
+void TMyNovletsPage::Translate() {
+  TBookPage::Translate();
+  for (QAction* item : bookletMenu_->actions())
+    if (item->data().isValid()) item->setText(Host().Text(TextId::BookletPerPage).arg(item->data().toInt()));
+  bookletSolutions_->setText(Host().Text(TextId::BookletSolutions));
+  // The list has no caption of its own; the page's heading names it.
+  list_->setAccessibleName(Host().Text(TextId::MyNovletsHeader));
+  ShowDetails();
+}
+
+// Options are loaded again when another account logs on: the page then
+// shows that account's collection.
+void TMyNovletsPage::ApplyOptions() {
+  if (IsActive()) FillCollectionList();
+}
 
 }  // namespace novlet

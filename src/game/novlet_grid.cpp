@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "game/grid_announcer.h"
 #include "render/grid_painter.h"
 
 namespace novlet {
@@ -16,6 +17,7 @@ namespace novlet {
 TNovletGrid::TNovletGrid(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  announcer_ = new TGridAnnouncer(this);
 }
 
 void TNovletGrid::SetGridSize(int gridSize) {
@@ -29,6 +31,7 @@ void TNovletGrid::SelectCell(int column, int row) {
   col_ = std::clamp(column, 0, gridSize_ - 1);
   row_ = std::clamp(row, 0, gridSize_ - 1);
   update();
+  announcer_->SelectionMoved();
 }
 
 void TNovletGrid::Repaint() { repaint(); }
@@ -45,11 +48,19 @@ void TNovletGrid::MoveSelection(int column, int row) {
   col_ = column;
   row_ = row;
   update();
+  announcer_->SelectionMoved();
+}
+
+void TNovletGrid::ClickCell(int column, int row) {
+  if (!isEnabled()) return;
+  setFocus(Qt::MouseFocusReason);
+  MoveSelection(column, row);
+  emit mouseReleased();
 }
 
 void TNovletGrid::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const TGridDrawInputs inputs = drawInputs_ ? drawInputs_() : TGridDrawInputs();
+  const TGridDrawInputs inputs = DrawInputs();
   const bool drawable = inputs.Geometry && inputs.Solution && inputs.PuzzleTexts && inputs.GridTexts &&
                         inputs.DisplaySet && !size().isEmpty();
   // Beyond the N x N cells (the rest of an uneven division) lies the page.
@@ -64,6 +75,7 @@ void TNovletGrid::paintEvent(QPaintEvent* event) {
   const TGridScene scene{*inputs.Geometry, *inputs.Solution,  *inputs.PuzzleTexts, *inputs.GridTexts,
                          *inputs.DisplaySet, inputs.Look, state};
   TGridPainter(scene).PaintGrid(painter, &buffer_, event->rect());
+  announcer_->Painted();
 }
 
 void TNovletGrid::keyPressEvent(QKeyEvent* event) {
@@ -95,6 +107,11 @@ void TNovletGrid::keyReleaseEvent(QKeyEvent* event) {
   }
   emit keyReleased(key, shift);
   event->accept();
+}
+
+void TNovletGrid::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  announcer_->SelectionMoved();
 }
 
 void TNovletGrid::focusOutEvent(QFocusEvent* event) {

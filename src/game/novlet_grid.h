@@ -19,6 +19,8 @@ class QMenu;
 
 namespace novlet {
 
+class TGridAnnouncer;
+
 // What the grid's page lends it for one repaint: the session's boards and the
 // page's look. Null pointers leave the grid blank.
 struct TGridDrawInputs {
@@ -63,6 +65,12 @@ class TNovletGrid : public QWidget {
 
   // What to draw, asked before every paint.
   void SetDrawInputs(std::function<TGridDrawInputs()> drawInputs) { drawInputs_ = std::move(drawInputs); }
+  // What the grid paints now.
+  TGridDrawInputs DrawInputs() const { return drawInputs_ ? drawInputs_() : TGridDrawInputs(); }
+
+  // Selects the cell (0-based) with the keyboard focus, as a left click on it
+  // does; nothing while the grid is disabled. For the accessibility interface.
+  void ClickCell(int column, int row);
 
   // The right-click menu, and whether a right click opens it (decided anew at
   // every selection).
@@ -78,6 +86,7 @@ class TNovletGrid : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  signals:
@@ -94,6 +103,7 @@ class TNovletGrid : public QWidget {
   QRect CellRect(int column, int row) const;
 
   std::function<TGridDrawInputs()> drawInputs_;
+  TGridAnnouncer* announcer_ = nullptr;
   // Each cell is composed here before it reaches the screen.
   QImage buffer_;
   int gridSize_ = kMaxGridSize;

@@ -11,6 +11,7 @@
 #include "session/game_state.h"
 #include "session/play_clock.h"
 #include "store/language/translator.h"
+#include "store/puzzle_record.h"
 
 namespace novlet {
 
@@ -55,6 +56,10 @@ class TPageHost {
 
   // Every page sets its enabled states and captions anew.
   virtual void UpdateStatus() = 0;
+  // Stores the record of a game the page left once the next page shows, so
+  // that the disk's wait never delays the page the user asked for.
+  virtual void StoreAfterShowing(const std::filesystem::path& file, const std::string& section,
+                                 TNovletFileData record) = 0;
   virtual bool IsActivePage(const TBookPage* page) const = 0;
   // Shows the page of that kind and opens the stored puzzle there.
   virtual void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,

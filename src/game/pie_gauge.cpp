@@ -1,5 +1,7 @@
+// The round pie gauge: the play clock and the turning "Thinking" wheel.
 #include "game/pie_gauge.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
@@ -19,6 +21,8 @@ void TPieGauge::SetProgress(int progress) {
   if (bounded == progress_) return;
   progress_ = bounded;
   update();
+  QAccessibleValueChangeEvent event(this, progress_);
+  QAccessible::updateAccessibility(&event);
 }
 
 void TPieGauge::SetForeColor(const QColor& color) {

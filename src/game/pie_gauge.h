@@ -1,3 +1,4 @@
+// The round pie gauge: the play clock and the turning "Thinking" wheel.
 #pragma once
 
 #include <QColor>
@@ -9,6 +10,8 @@ namespace novlet {
 // play clock's minutes or its share of the time limit, and the turning
 // "Thinking" wheel.
 class TPieGauge : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TPieGauge(QWidget* parent = nullptr);
 

@@ -4,10 +4,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QPainter>
 
 #include "engine/board_text.h"
+#include "game/alternatives_display.h"
 #include "game/frame_look.h"
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
@@ -16,11 +15,13 @@
 #include "game/new_game_settings.h"
 #include "game/novlet_grid.h"
 #include "game/page_controls.h"
+#include "game/page_display_set.h"
+#include "game/page_output.h"
 #include "game/pie_gauge.h"
 #include "game/run_folders.h"
+#include "game/solutions_menu.h"
 #include "game/thinking_animation.h"
 #include "render/grid_look.h"
-#include "session/alternative_values.h"
 #include "session/key_map.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
@@ -113,6 +114,11 @@ void TPlayNSolvePage::CreateControls() {
   connect(hintBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveHintBtnClick);
   connect(errorsBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveErrorsBtnClick);
   connect(solutionBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::SolutionsPopupClick);
+  const auto output = [this] {
+    return TOutputSource{grid_, [this] { return DrawInputs(); }, FromStd(session_.Record().Name)};
+  };
+  connect(printBtn_, &TBaseBtn::clicked, this, [this, output] { PrintGrid(Host(), output()); });
+  connect(clipboardBtn_, &TBaseBtn::clicked, this, [this, output] { CopyGridToClipboard(Host(), output()); });
 
   gauge_ = new TPieGauge(this);
   gauge_->setObjectName(QStringLiteral("PlayNSolveGauge"));
@@ -142,8 +148,8 @@ void TPlayNSolvePage::CreateControls() {
   shapeMenu_ = new TGridShapeMenu(this);
   shapeMenu_->setObjectName(QStringLiteral("NovletGridsPopupMenu"));
   connect(shapeMenu_, &TGridShapeMenu::shapeChosen, this, &TPlayNSolvePage::NovletGridsPopupMenuClick);
-  solutionsMenu_ = new QMenu(this);
-  solutionsMenu_->setObjectName(QStringLiteral("SolutionsPopupMenu"));
+  solutionsMenu_ = new TSolutionsMenu(this);
+  connect(solutionsMenu_, &TSolutionsMenu::solutionChosen, this, &TPlayNSolvePage::SolutionsPopupMenuClick);
 }
 
 std::vector<TBaseBtn*> TPlayNSolvePage::SmallButtons() const {
@@ -224,12 +230,7 @@ bool TPlayNSolvePage::SavePlayGame(const std::filesystem::path& file, const std:
   state.Set(TGameFlag::NameEntryOpen);
   Host().UpdateStatus();
 
-  if (session_.Record().Name.empty()) {
-    const TNewGameSettings settings = NewGameSettings(Host(), session_.Geometry().BoxWidth, session_.Geometry().BoxHeight);
-    std::array<std::string_view, 12> months;
-    for (std::size_t i = 0; i < months.size(); ++i) months[i] = settings.MonthNames[i];
-    session_.SetName(DefaultPuzzleName(Host().UserName(), session_.Record().Created, months));
-  }
+  NameIfUnnamed();
   std::string target = section.empty() ? session_.Record().Name : section;
   bool store = true;
   if (askName) {
@@ -249,6 +250,14 @@ bool TPlayNSolvePage::SavePlayGame(const std::filesystem::path& file, const std:
   }
   Host().GameState().Clear(TGameFlag::NameEntryOpen);
   return store;
+}
+
+void TPlayNSolvePage::NameIfUnnamed() {
+  if (!session_.Record().Name.empty()) return;
+  const TNewGameSettings settings = NewGameSettings(Host(), session_.Geometry().BoxWidth, session_.Geometry().BoxHeight);
+  std::array<std::string_view, 12> months;
+  for (std::size_t i = 0; i < months.size(); ++i) months[i] = settings.MonthNames[i];
+  session_.SetName(DefaultPuzzleName(Host().UserName(), session_.Record().Created, months));
 }
 
 void TPlayNSolvePage::PlayNSolveSaveBtnClick() {
@@ -393,28 +402,10 @@ void TPlayNSolvePage::SolutionsPopupClick() {
   solutionsMenu_->popup(solutionBtn_->mapToGlobal(QPoint(0, solutionBtn_->height())));
 }
 
-void TPlayNSolvePage::SolutionsPopupMenuClick(QAction* item) {
-  if (!item) return;
-  const QString name = item->objectName();
-  const int underscore = name.indexOf('_');
-  bool isNumber = false;
-  const int n = underscore < 0 ? -1 : name.mid(underscore + 1).toInt(&isNumber);
-  if (!isNumber || !session_.ChooseSolution(n)) return;
+void TPlayNSolvePage::SolutionsPopupMenuClick(int number) {
+  if (!session_.ChooseSolution(number)) return;
   grid_->Repaint();
   Host().UpdateStatus();
-}
-
-void TPlayNSolvePage::RebuildSolutionsMenu() {
-  const int items = session_.SolutionChoices().MenuItems;
-  const QString word = Host().Text(TextId::Solution);
-  const QList<QAction*> actions = solutionsMenu_->actions();
-  if (actions.size() == items && (items == 0 || actions.front()->text() == word + QStringLiteral(" 1"))) return;
-  solutionsMenu_->clear();
-  for (int i = 1; i <= items; ++i) {
-    QAction* item = solutionsMenu_->addAction(word + ' ' + QString::number(i));
-    item->setObjectName(QStringLiteral("Solution_") + QString::number(i));
-    connect(item, &QAction::triggered, this, [this, item] { SolutionsPopupMenuClick(item); });
-  }
 }
 
 // --- What the page shows ---
@@ -471,37 +462,6 @@ void TPlayNSolvePage::Tick() {
   }
 }
 
-void TPlayNSolvePage::ShowAlternatives(const std::string& alternatives) {
-  const int n = session_.GridSize();
-  const std::vector<int> values = AlternativeValues(alternatives, n);
-  const QString caption = Host().Text(TextId::PlayAlternatives) + '\n';
-  if (n <= 9 && displaySet_.UsesIcons()) {
-    // The icons stand on the page itself, which the skin paints.
-    QPixmap picture(alternativesImg_->size());
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    int shown = 0;
-    for (int value : values) {
-      if (const QImage* icon = displaySet_.SmallIcon(value)) painter.drawImage(9 * shown++, 2, *icon);
-    }
-    painter.end();
-    alternativesImg_->setPixmap(picture);
-    alternativesLbl_->show();
-    alternativesImg_->show();
-    return;
-  }
-  alternativesLbl_->show();
-  alternativesImg_->hide();
-  if (n <= 9 && displaySet_.SelectedIndex() == 0) {
-    const bool deduced = alternatives.find('$') != std::string::npos;
-    alternativesLbl_->setText(caption + FromStd(deduced ? DecimalText(TextToValue(alternatives)) : alternatives));
-    return;
-  }
-  QStringList symbols;
-  for (int value : values) symbols << displaySet_.DisplaySetSymbol(value);
-  alternativesLbl_->setText(caption + symbols.join(','));
-}
-
 void TPlayNSolvePage::SetGridEnabled(bool enabled) {
   if (grid_->isEnabled() == enabled) return;
   grid_->setEnabled(enabled);
@@ -542,7 +502,7 @@ void TPlayNSolvePage::RefreshStatus() {
   SetPauseCaption();
   SetCentredCaption(solutionBtn_, Host().Text(TextId::Solution) + FromStd(session_.SolutionChoices().CountSuffix));
   solutionBtn_->setToolTip(FromStd(Host().Texts().Control(TextId::Solution).Hint));
-  RebuildSolutionsMenu();
+  solutionsMenu_->Rebuild(session_.SolutionChoices().MenuItems, Host().Text(TextId::Solution));
   highlightValue_ = 0;
 
   const std::optional<std::string> alternatives =
@@ -550,7 +510,8 @@ void TPlayNSolvePage::RefreshStatus() {
           ? session_.AlternativesAt(grid_->SelectedColumn(), grid_->SelectedRow())
           : std::nullopt;
   if (alternatives) {
-    ShowAlternatives(*alternatives);
+    NovletGridShowAlternatives(*alternativesLbl_, *alternativesImg_, Host().Text(TextId::PlayAlternatives),
+                               *alternatives, displaySet_, session_.GridSize());
     return;
   }
   alternativesLbl_->setText(Host().Text(TextId::PlayAlternatives));
@@ -563,9 +524,19 @@ void TPlayNSolvePage::Enter(bool alreadyShown) {
   if (!alreadyShown) LoadPlayGame(LastGameFile(), LastGameSection());
 }
 
+bool TPlayNSolvePage::OwnsGame() const {
+  return session_.State().Has(TGameFlag::Playing) || session_.State().Has(TGameFlag::SolutionShown);
+}
+
+bool TPlayNSolvePage::Leave() {
+  if (!OwnsGame()) return false;
+  NameIfUnnamed();
+  Host().StoreAfterShowing(LastGameFile(), LastGameSection(), session_.RecordToStore());
+  return true;
+}
+
 bool TPlayNSolvePage::StoreLastGame() {
-  const TGameState state = session_.State();
-  if (!state.Has(TGameFlag::Playing) && !state.Has(TGameFlag::SolutionShown)) return false;
+  if (!OwnsGame()) return false;
   SavePlayGame(LastGameFile(), LastGameSection(), false);
   return true;
 }
@@ -593,25 +564,17 @@ void TPlayNSolvePage::ApplyOptions() {
   grid_->update();
 }
 
+void TPlayNSolvePage::AfterScale() {
+  strip_->SetScreenMode(Host().ScreenMode());
+  strip_->update();
+}
+
 void TPlayNSolvePage::ApplyDisplaySet() {
-  const QStringList& list = Host().DisplaySetList();
-  TOptions& options = Host().Options();
-  int index = 0;
-  const QString wanted = FromStd(options.DisplaySet);
-  for (int i = 0; i < list.size(); ++i) {
-    if (list[i].compare(wanted, Qt::CaseInsensitive) == 0) {
-      index = i;
-      break;
-    }
-  }
-  const QString itemText = index < list.size() ? list[index] : kSymbolAlphabets.front();
-  displaySet_.Apply(index, itemText, session_.GridSize(), FromStd(Host().Folders().DisplaySetsFolder().string()));
-  options.DisplaySet = displaySet_.DisplaySet().toStdString();
+  ApplyOptionsDisplaySet(Host(), displaySet_, session_.GridSize());
   session_.SetDisplaySetIndex(displaySet_.SelectedIndex());
   gridMenu_->ApplyDisplaySet(displaySet_);
   gridMenu_->SetPencilNoteVisible(true);
-  strip_->SetScreenMode(Host().ScreenMode());
-  strip_->update();
+  AfterScale();
   grid_->update();
 }
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "game/grid_key_codes.h"
+#include "game/solutions_menu.h"
 #include "render/display_set.h"
 #include "session/play_session.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 
 namespace novlet {
 
@@ -83,16 +83,18 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   void PlayNSolveErrorsBtnClick();
   void PlayNSolveSolutionBtnClick();
   void SolutionsPopupClick();
-  void SolutionsPopupMenuClick(QAction* item);
+  void SolutionsPopupMenuClick(int number);
 
   // The page contract.
   void Enter(bool alreadyShown) override;
+  bool Leave() override;
   bool StoreLastGame() override;
   void RefreshStatus() override;
   void Tick() override;
   void Translate() override;
   void ApplyOptions() override;
   void OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section, TOpenMode mode) override;
+  void AfterScale() override;
   void BeginReduction() override;
   void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) override;
   void EndReduction() override;
@@ -105,7 +107,6 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
 
   void CreateControls();
   void ApplyDisplaySet();
-  void ShowAlternatives(const std::string& alternatives);
   void CountAlternativesShown();
   void SetPauseCaption();
   void ShowTime();
@@ -113,11 +114,13 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   void ShowClock(const TClockDisplay& display);
   void ShowGauge(const QColor& color, int progress);
   void SetGridEnabled(bool enabled);
-  void RebuildSolutionsMenu();
   // Shows `flash`'s two texts by turns while the window lives on; false when
   // the game changed meanwhile.
   bool Flash(const TCellFlash& flash);
   TGridDrawInputs DrawInputs() const;
+  // A game first stored gets the default name of its creation time.
+  void NameIfUnnamed();
+  bool OwnsGame() const;
   std::filesystem::path LastGameFile() const;
   std::string LastGameSection() const;
 
@@ -150,7 +153,7 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   TGridSymbolStrip* strip_ = nullptr;
   TGridShapeMenu* shapeMenu_ = nullptr;
   TGridPopupMenu* gridMenu_ = nullptr;
-  QMenu* solutionsMenu_ = nullptr;
+  TSolutionsMenu* solutionsMenu_ = nullptr;
 };
 
 }  // namespace novlet

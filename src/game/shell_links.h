@@ -1,3 +1,4 @@
+// The desktop links the pages use: web pages, help and the desktop launcher.
 #pragma once
 
 #include <QString>

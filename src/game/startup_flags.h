@@ -1,3 +1,4 @@
+// The start-up switches of the window, as bits.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The command line's words and the plain refusal when there is no display.
 #include "app/command_line.h"
 #include "app/display_check.h"
 
@@ -17,7 +18,7 @@ TEST(CommandLine, OnlyTheFirstArgumentCountsInAnyLetterCase) {
   EXPECT_FALSE(ParseCommandLine({}).AskQuitAtStart);
 }
 
-TEST(DisplayCheck, NoDisplayIsSaidPlainly) {
+TEST(DisplayCheck, NoDisplayOrALocalOneWithoutServerIsSaidPlainly) {
   const auto reason = MissingDisplayReason({});
   ASSERT_TRUE(reason.has_value());
   EXPECT_NE(reason->find("needs a graphical display"), std::string::npos);
@@ -25,12 +26,10 @@ TEST(DisplayCheck, NoDisplayIsSaidPlainly) {
   // A platform the user chose (offscreen, vnc) needs no X server.
   EXPECT_TRUE(MissingDisplayReason({std::string("offscreen"), std::nullopt, std::nullopt}) == std::nullopt);
   EXPECT_TRUE(MissingDisplayReason({std::string("xcb"), std::nullopt, std::nullopt}).has_value());
-}
-
-TEST(DisplayCheck, ALocalDisplayWithoutServerIsRefusedARemoteOneIsLeftToTheToolkit) {
-  const auto reason = MissingDisplayReason({std::nullopt, std::string(":987"), std::nullopt});
-  ASSERT_TRUE(reason.has_value());
-  EXPECT_NE(reason->find(":987"), std::string::npos);
+  // A local display without a server is refused, a remote one is left to the toolkit.
+  const auto local = MissingDisplayReason({std::nullopt, std::string(":987"), std::nullopt});
+  ASSERT_TRUE(local.has_value());
+  EXPECT_NE(local->find(":987"), std::string::npos);
   EXPECT_TRUE(MissingDisplayReason({std::nullopt, std::string("remotehost:0"), std::nullopt}) == std::nullopt);
 }
 

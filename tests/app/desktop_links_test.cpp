@@ -1,3 +1,4 @@
+// The desktop launcher the program makes and removes, and the web pages it opens.
 #include "app/desktop_links.h"
 
 #include <QDir>
@@ -55,7 +56,7 @@ TEST_F(DesktopLinksTest, ReservedCharactersInTheProgramPathAreEscaped) {
   EXPECT_TRUE(text.contains("Exec=\"/home/a\\\\$b/100%%\\\\\"x\\\\\\\\y/corvex-novlet\"\n")) << text.constData();
 }
 
-TEST_F(DesktopLinksTest, AFileThatIsNotOursIsNeverReplacedNorRemoved) {
+TEST_F(DesktopLinksTest, AFileThatIsNotOursIsNeverReplacedNorRemovedAndNoDesktopMeansNoLauncher) {
   QDir().mkpath(Desktop());
   const QString path = QDir(Desktop()).filePath("Corvex Novlet.desktop");
   const QByteArray mine = "[Desktop Entry]\nType=Application\nName=My own launcher\nExec=/usr/bin/true\n";
@@ -66,6 +67,10 @@ TEST_F(DesktopLinksTest, AFileThatIsNotOursIsNeverReplacedNorRemoved) {
   EXPECT_FALSE(links.CreateDesktopShortcut());
   EXPECT_FALSE(links.RemoveDesktopShortcut());
   EXPECT_EQ(ReadAll(path), mine);
+  // Nor is there a launcher without a desktop folder.
+  TDesktopLinks nowhere({QString(), "/usr/bin/corvex-novlet", "/usr/bin", QString()});
+  EXPECT_FALSE(nowhere.DesktopShortcutExists());
+  EXPECT_FALSE(nowhere.CreateDesktopShortcut());
 }
 
 // The desktop's opener gets a plain file address it can open: a stand-in for
@@ -87,12 +92,6 @@ TEST_F(DesktopLinksTest, WebPagesReachTheDesktopsOpenerAsFilesItCanOpen) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(opened); }, 5000));
   EXPECT_EQ(ReadAll(opened), QUrl::fromLocalFile(page).toString().toUtf8());
   qputenv("PATH", path);
-}
-
-TEST_F(DesktopLinksTest, NoDesktopFolderMeansNoLauncher) {
-  TDesktopLinks links({QString(), "/usr/bin/corvex-novlet", "/usr/bin", QString()});
-  EXPECT_FALSE(links.DesktopShortcutExists());
-  EXPECT_FALSE(links.CreateDesktopShortcut());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Where an installed or a portable program finds its resources and keeps its data.
 #include "app/program_folders.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ class ProgramFoldersTest : public testing::Test {
   std::vector<QByteArray> saved_;
 };
 
-TEST_F(ProgramFoldersTest, AnInstalledProgramKeepsDataInTheUsersFolderAndReadsTheShareFolder) {
+TEST_F(ProgramFoldersTest, AnInstalledProgramKeepsDataInTheUsersFolderAndAPortableCopyBesideItself) {
   Touch("prefix/bin/corvex-novlet");
   Touch("prefix/share/corvex-novlet/Novlet.lng");
   const TProgramFolders folders = ResolveProgramFolders(Path("prefix/bin"));
@@ -51,23 +52,18 @@ TEST_F(ProgramFoldersTest, AnInstalledProgramKeepsDataInTheUsersFolderAndReadsTh
   EXPECT_EQ(folders.LanguageFile(), Path("prefix/share/corvex-novlet/Novlet.lng"));
   // The bin folder is writable here, and still holds no puzzles.
   EXPECT_EQ(folders.Data.DataFolder, Path("home/.local/share/corvex-novlet"));
-}
 
-TEST_F(ProgramFoldersTest, APortableCopyKeepsEverythingBesideItself) {
   Touch("copy/corvex-novlet");
   Touch("copy/Novlet.lng");
   Touch("share/corvex-novlet/Novlet.lng");
-  const TProgramFolders folders = ResolveProgramFolders(Path("copy"));
-  EXPECT_EQ(folders.ResourceFolder, Path("copy"));
-  EXPECT_EQ(folders.Data.DataFolder, Path("copy"));
-  EXPECT_EQ(folders.Data.OptionsFile, Path("copy/novlet.ini"));
-}
+  const TProgramFolders portable = ResolveProgramFolders(Path("copy"));
+  EXPECT_EQ(portable.ResourceFolder, Path("copy"));
+  EXPECT_EQ(portable.Data.DataFolder, Path("copy"));
+  EXPECT_EQ(portable.Data.OptionsFile, Path("copy/novlet.ini"));
 
-TEST_F(ProgramFoldersTest, NovletHomeWinsOverBoth) {
-  Touch("prefix/share/corvex-novlet/Novlet.lng");
-  QDir().mkpath(root_.filePath("prefix/bin"));
   qputenv("NOVLET_HOME", root_.filePath("elsewhere").toLocal8Bit());
-  EXPECT_EQ(ResolveProgramFolders(Path("prefix/bin")).Data.DataFolder, Path("elsewhere"));
+  EXPECT_EQ(ResolveProgramFolders(Path("prefix/bin")).Data.DataFolder, Path("elsewhere")) << "NOVLET_HOME wins";
+  EXPECT_EQ(ResolveProgramFolders(Path("copy")).Data.DataFolder, Path("elsewhere"));
 }
 
 }  // namespace

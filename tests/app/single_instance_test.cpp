@@ -37,7 +37,7 @@ TEST(SingleInstance, TheNameHoldsClassAccountAndDataFolder) {
   EXPECT_EQ(name, TSingleInstance::ServerName("ann/b", "/home/ann/.local/share/corvex-novlet"));
 }
 
-TEST(SingleInstance, RequestsReachTheFirstInstanceInOrder) {
+TEST(SingleInstance, RequestsReachTheFirstInstanceInOrderAndNobodyListeningMeansAFirstStart) {
   const QString name = UniqueName("order");
   TSingleInstance first(name);
   ASSERT_TRUE(first.Listen());
@@ -50,9 +50,7 @@ TEST(SingleInstance, RequestsReachTheFirstInstanceInOrder) {
   EXPECT_TRUE(TSingleInstance(name).SendToRunningInstance(TInstanceRequest::Close));
   EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 2000));
   EXPECT_EQ(received, (std::vector<TInstanceRequest>{TInstanceRequest::Raise, TInstanceRequest::Close}));
-}
 
-TEST(SingleInstance, NobodyListeningMeansThisIsTheFirstStart) {
   EXPECT_FALSE(TSingleInstance(UniqueName("nobody")).SendToRunningInstance(TInstanceRequest::Raise));
 }
 
@@ -119,6 +117,12 @@ class TwoProcessesTest : public testing::Test {
     process.start(program_, arguments);
     ASSERT_TRUE(process.waitForStarted(5000));
   }
+  // Starts the program and waits for its end: its exit code, or -1 when it
+  // did not end normally in time.
+  int Run(QProcess& process, const QStringList& arguments, int timeout = 10000) {
+    Start(process, arguments);
+    return process.waitForFinished(timeout) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  }
 
   // The first instance is up once it answers on its socket.
   bool FirstListens() {
@@ -144,15 +148,10 @@ TEST_F(TwoProcessesTest, ASecondStartHandsOverAndUninstallClosesTheFirst) {
   Start(first_, {});
   ASSERT_TRUE(FirstListens());
 
-  Start(second_, {});
-  ASSERT_TRUE(second_.waitForFinished(10000)) << "the second start leaves at once";
-  EXPECT_EQ(second_.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(second_.exitCode(), 0);
+  EXPECT_EQ(Run(second_, {}), 0) << "the second start leaves at once";
   EXPECT_EQ(first_.state(), QProcess::Running);
 
-  Start(second_, {"UnInstall"});
-  ASSERT_TRUE(second_.waitForFinished(10000));
-  EXPECT_EQ(second_.exitCode(), 0);
+  EXPECT_EQ(Run(second_, {"UnInstall"}), 0);
   ASSERT_TRUE(first_.waitForFinished(10000)) << "uninstall closes the running game";
   EXPECT_EQ(first_.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(first_.exitCode(), 0);
@@ -175,10 +174,29 @@ TEST_F(TwoProcessesTest, AStopSignalClosesAndKeepsTheGame) {
 
 TEST_F(TwoProcessesTest, UninstallWithNothingRecordedDoesNothing) {
   QFile::remove(folder_.filePath(kUninstallScriptName));
-  Start(second_, {"uninstall"});
-  ASSERT_TRUE(second_.waitForFinished(10000));
-  EXPECT_EQ(second_.exitCode(), 0);
+  EXPECT_EQ(Run(second_, {"uninstall"}), 0);
   EXPECT_FALSE(RunUninstaller(folder_.path().toStdString()));
+}
+
+TEST_F(TwoProcessesTest, ABookletIsPrintedToAPdfFileWithoutADisplay) {
+  environment_.remove("QT_QPA_PLATFORM");
+  environment_.remove("DISPLAY");
+  const QString pdf = folder_.filePath("booklet.pdf");
+  ASSERT_EQ(Run(first_, {"--booklet", pdf, "--shape", "3x3", "--level", "normal", "--count", "5", "--per-page", "2",
+                         "--solutions", "--seed", "3"}, 30000), 0);
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray content = file.readAll();
+  EXPECT_TRUE(content.startsWith("%PDF"));
+  EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page "), 6) << "3 pages of puzzles, 3 of solutions";
+
+  for (const QStringList& wrong : {QStringList{"--booklet", pdf, "--shape", "3x9", "--level", "1", "--count", "1"},
+                                   QStringList{"--booklet", pdf, "--level", "1", "--count", "1"}}) {
+    EXPECT_EQ(Run(first_, wrong), 2) << wrong.join(' ').toStdString();
+  }
+  const QString missing = folder_.filePath("missing/booklet.pdf");
+  EXPECT_EQ(Run(first_, {"--booklet", missing, "--shape", "2x2", "--level", "0", "--count", "1"}), 1)
+      << "a file that cannot be written";
 }
 
 TEST_F(TwoProcessesTest, WithoutADisplayTheProgramSaysSoAndFails) {

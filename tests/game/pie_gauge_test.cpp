@@ -1,3 +1,4 @@
+// The pie gauge fills clockwise from twelve o'clock in its fore colour.
 #include "game/pie_gauge.h"
 
 #include <QImage>

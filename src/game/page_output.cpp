@@ -1,0 +1,79 @@
+// Print and Clipboard of the game pages.
+#include "game/page_output.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+
+#include <optional>
+
+#include "game/page_host.h"
+#include "render/grid_output.h"
+#include "store/language/text_ids.h"
+#include "ui/dialogs.h"
+
+namespace novlet {
+namespace {
+
+// OutputCapture for as long as it lives, whichever way the operation ends:
+// the grid is drawn unhidden and the play clock does not count the time.
+class TOutputCapture {
+ public:
+  explicit TOutputCapture(TGameState& state) : state_(state) { state_.Set(TGameFlag::OutputCapture); }
+  ~TOutputCapture() { state_.Clear(TGameFlag::OutputCapture); }
+  TOutputCapture(const TOutputCapture&) = delete;
+  TOutputCapture& operator=(const TOutputCapture&) = delete;
+
+ private:
+  TGameState& state_;
+};
+
+// The scene the grid would draw now; nothing while the page lends no board.
+std::optional<TGridScene> SceneOf(const TGridDrawInputs& inputs) {
+  if (!inputs.Geometry || !inputs.Solution || !inputs.PuzzleTexts || !inputs.GridTexts || !inputs.DisplaySet)
+    return std::nullopt;
+  return TGridScene{*inputs.Geometry, *inputs.Solution,    *inputs.PuzzleTexts, *inputs.GridTexts,
+                    *inputs.DisplaySet, inputs.Look, inputs.State};
+}
+
+// Prints the page where the user chooses; the printer or file that refused
+// the job, or nothing when it printed or the user cancelled.
+std::optional<QString> PrintOnePage(TPageHost& host, const TOutputSource& page) {
+  TOutputCapture capture(host.GameState());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(kPrintJobTitle);
+  if (!host.Dialogs().ChoosePrinter(printer)) return std::nullopt;
+  const std::optional<TGridScene> scene = SceneOf(page.DrawInputs());
+  const QImage picture = scene ? GridPicture(*scene, page.Grid->size()) : QImage();
+  QPainter painter;
+  if (painter.begin(&printer)) {
+    DrawPrintedPage(painter, page.Title, picture, page.Grid->logicalDpiX());
+    if (painter.end()) return std::nullopt;
+  }
+  return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+}
+
+}  // namespace
+
+void PrintGrid(TPageHost& host, const TOutputSource& page) {
+  const std::optional<QString> failedTarget = PrintOnePage(host, page);
+  // The print dialog let the window paint while the grid was in its output look.
+  page.Grid->update();
+  if (failedTarget)
+    host.Dialogs().Tell(host.Text(TextId::PrintFailed) + *failedTarget + QLatin1Char('"'), host.Text(TextId::Ok));
+}
+
+void CopyGridToClipboard(TPageHost& host, const TOutputSource& page) {
+  TOutputCapture capture(host.GameState());
+  const TGridDrawInputs inputs = page.DrawInputs();
+  const std::optional<TGridScene> scene = SceneOf(inputs);
+  if (!scene) return;
+  auto* data = new QMimeData;
+  data->setImageData(ClipboardPicture(GridPicture(*scene, page.Grid->size())));
+  data->setText(QString::fromStdString(PuzzleTextRows(*inputs.Geometry, *inputs.PuzzleTexts)));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace novlet
