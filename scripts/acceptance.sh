@@ -66,4 +66,8 @@ for size in 800x600 1024x768 1280x1024; do
   stop_xvfb
 done
 NOVLET_BUILD=$build bash scripts/acceptance_game.sh "$out/game"
+NOVLET_BUILD=$build bash scripts/acceptance_a11y.sh "$out/a11y"
+NOVLET_BUILD=$build bash scripts/acceptance_design.sh "$out/design"
+NOVLET_BUILD=$build bash scripts/acceptance_collection.sh "$out/collection"
+NOVLET_BUILD=$build bash scripts/acceptance_options.sh "$out/options"
 echo "Screenshots in $out"

@@ -6,6 +6,10 @@
 # functions below.
 
 bash scripts/setup.sh
+# With no session bus given, a program on X would start one of its own
+# (dbus-x11's autolaunch) that outlives it; only the accessibility run brings
+# a bus, and its own.
+export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 bash scripts/build.sh "$build" corvex-novlet
 program=$build/corvex-novlet
 
