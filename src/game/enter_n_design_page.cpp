@@ -39,12 +39,7 @@
 namespace novlet {
 namespace {
 
-const QColor kStripFill(0xfa, 0xf6, 0xee);
-
-// Layout at base size, inside the page area of 412 x 363, as on Play & Solve.
-constexpr int kGridLeft = 12;
-constexpr int kGridTop = 34;
-constexpr int kGridSide = 245;
+// The right column at base size, inside the page area of 412 x 363, as on Play & Solve.
 constexpr int kColumnLeft = 272;
 constexpr int kColumnWidth = 128;
 constexpr int kButtonLeft = 294;
@@ -64,10 +59,7 @@ TEnterNDesignPage::TEnterNDesignPage(TPageHost& host)
 }
 
 void TEnterNDesignPage::CreateControls() {
-  grid_ = new TNovletGrid(this);
-  grid_->setObjectName(QStringLiteral("EnterNDesignNovletGrid"));
-  grid_->setGeometry(kGridLeft, kGridTop, kGridSide, kGridSide);
-  grid_->SetGridSize(session_.GridSize());
+  grid_ = CreatePageGrid(this, QStringLiteral("EnterNDesignNovletGrid"), session_.GridSize());
   grid_->SetDrawInputs([this] { return DrawInputs(); });
   connect(grid_, &TNovletGrid::keyReleased, this, &TEnterNDesignPage::NovletGridKeyUp);
   connect(grid_, &TNovletGrid::selecting, this, &TEnterNDesignPage::NovletGridSelectCell);
@@ -90,13 +82,7 @@ void TEnterNDesignPage::CreateControls() {
   paste->setContext(Qt::WidgetWithChildrenShortcut);
   connect(paste, &QShortcut::activated, this, &TEnterNDesignPage::EnterNDesignPasteClick);
 
-  strip_ = new TGridSymbolStrip(this);
-  strip_->setObjectName(QStringLiteral("EnterNDesignDisplaySetImg"));
-  // Seven pixels to the left, the strip's digits stand under the columns.
-  strip_->setGeometry(kGridLeft - 7, kGridTop + kGridSide + 8, 255, 16);
-  strip_->setFont(FrameFont(11, false));
-  strip_->SetFillColor(kStripFill);
-  strip_->SetDisplaySet(&displaySet_);
+  strip_ = CreatePageStrip(this, QStringLiteral("EnterNDesignDisplaySetImg"), &displaySet_);
   connect(strip_, &TGridSymbolStrip::valueClicked, this, &TEnterNDesignPage::DisplaySetImgMouseUp);
   AddTagged(strip_, TextId::DesignStrip);
 
@@ -167,12 +153,12 @@ void TEnterNDesignPage::CreateLabels() {
   alternativesImg_->setGeometry(kColumnLeft, 300, 100, 20);
   alternativesImg_->hide();
 
-  fileNameLbl_ = CreatePageLabel(this, QStringLiteral("EnterNDesignFileNameLbl"), QRect(kGridLeft, 314, kGridSide, 18),
-                                 true);
+  fileNameLbl_ = CreatePageLabel(this, QStringLiteral("EnterNDesignFileNameLbl"),
+                                 QRect(kPageGridLeft, 314, kPageGridSide, 18), true);
   // The validation's verdict stands where Play & Solve shows the level: the
   // reduction's progress goes there on both pages.
   validateLbl_ = CreatePageLabel(this, QStringLiteral("EnterNDesignValidateLbl"),
-                                 QRect(kGridLeft, 332, kGridSide + kColumnWidth, 18), false);
+                                 QRect(kPageGridLeft, 332, kPageGridSide + kColumnWidth, 18), false);
   validateLbl_->setText(Host().Text(TextId::PuzzleInvalid));
 }
 

@@ -32,14 +32,10 @@
 namespace novlet {
 namespace {
 
-const QColor kStripFill(0xfa, 0xf6, 0xee);
 const QColor kLimitColor(Qt::red);
 const QColor kClockColor(Qt::black);
 
-// Layout at base size, inside the page area of 412 x 363.
-constexpr int kGridLeft = 12;
-constexpr int kGridTop = 34;
-constexpr int kGridSide = 245;
+// The right column at base size, inside the page area of 412 x 363.
 constexpr int kColumnLeft = 272;
 constexpr int kColumnWidth = 128;
 constexpr int kButtonLeft = 294;
@@ -59,10 +55,7 @@ TPlayNSolvePage::TPlayNSolvePage(TPageHost& host)
 }
 
 void TPlayNSolvePage::CreateControls() {
-  grid_ = new TNovletGrid(this);
-  grid_->setObjectName(QStringLiteral("PlayNSolveNovletGrid"));
-  grid_->setGeometry(kGridLeft, kGridTop, kGridSide, kGridSide);
-  grid_->SetGridSize(session_.GridSize());
+  grid_ = CreatePageGrid(this, QStringLiteral("PlayNSolveNovletGrid"), session_.GridSize());
   grid_->SetDrawInputs([this] { return DrawInputs(); });
   connect(grid_, &TNovletGrid::keyReleased, this, &TPlayNSolvePage::NovletGridKeyUp);
   connect(grid_, &TNovletGrid::selecting, this, &TPlayNSolvePage::NovletGridSelectCell);
@@ -73,13 +66,7 @@ void TPlayNSolvePage::CreateControls() {
   connect(gridMenu_, &TGridPopupMenu::itemClicked, this, &TPlayNSolvePage::NovletGridPopupMenuClick);
   grid_->SetPopupMenu(gridMenu_);
 
-  strip_ = new TGridSymbolStrip(this);
-  strip_->setObjectName(QStringLiteral("PlayNSolveDisplaySetImg"));
-  // Seven pixels to the left, the strip's digits stand under the columns.
-  strip_->setGeometry(kGridLeft - 7, kGridTop + kGridSide + 8, 255, 16);
-  strip_->setFont(FrameFont(11, false));
-  strip_->SetFillColor(kStripFill);
-  strip_->SetDisplaySet(&displaySet_);
+  strip_ = CreatePageStrip(this, QStringLiteral("PlayNSolveDisplaySetImg"), &displaySet_);
   connect(strip_, &TGridSymbolStrip::valueClicked, this, &TPlayNSolvePage::DisplaySetImgMouseUp);
   AddTagged(strip_, TextId::PlayStrip);
 
@@ -139,10 +126,10 @@ void TPlayNSolvePage::CreateControls() {
   alternativesImg_->setGeometry(kColumnLeft, 300, 100, 20);
   alternativesImg_->hide();
 
-  fileNameLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveFileNameLbl"), QRect(kGridLeft, 314, kGridSide, 18),
-                                 true);
+  fileNameLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveFileNameLbl"),
+                                 QRect(kPageGridLeft, 314, kPageGridSide, 18), true);
   levelLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveLevelLbl"),
-                              QRect(kGridLeft, 332, kGridSide + kColumnWidth, 18), false);
+                              QRect(kPageGridLeft, 332, kPageGridSide + kColumnWidth, 18), false);
   levelLbl_->setText(QStringLiteral("Level"));
 
   shapeMenu_ = new TGridShapeMenu(this);
