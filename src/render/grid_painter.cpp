@@ -102,7 +102,19 @@ TGridPainter::TGridPainter(const TGridScene& scene)
       smallFont_(GridFont(scene.Look, scene.Geometry.GridSize < 10 ? kSmallPoints : kWideSmallPoints, true)),
       valueMetrics_(valueFont_),
       givenMetrics_(givenFont_),
-      smallMetrics_(smallFont_) {}
+      smallMetrics_(smallFont_),
+      noteSymbolWidth_(smallMetrics_.horizontalAdvance(QLatin1Char('8'))) {}
+
+const TGridPainter::TSymbolText& TGridPainter::Symbol(int value) const {
+  TSymbolText& symbol = symbols_[static_cast<std::size_t>(value)];
+  if (!symbol.Known) {
+    symbol.Text = scene_.DisplaySet.DisplaySetSymbol(value);
+    symbol.ValueWidth = valueMetrics_.horizontalAdvance(symbol.Text);
+    symbol.GivenWidth = givenMetrics_.horizontalAdvance(symbol.Text);
+    symbol.Known = true;
+  }
+  return symbol;
+}
 
 void TGridPainter::PaintGrid(QPainter& target, QImage* gridBuffer, const QRect& exposed) const {
   if (gridBuffer == nullptr || gridBuffer->isNull()) return;
@@ -282,18 +294,18 @@ void TGridPainter::DrawSymbolContent(QPainter& buffer, const QRect& rect, std::s
   if (Contains(text, '$') || !Contains(text, ',')) {
     const int value = TextToValue(text);
     if (value < 1 || value > gridSize) return;
-    const QString symbol = scene_.DisplaySet.DisplaySetSymbol(value);
+    const TSymbolText& symbol = Symbol(value);
     const QFontMetrics& metrics = bold ? givenMetrics_ : valueMetrics_;
     buffer.setFont(bold ? givenFont_ : valueFont_);
-    DrawTextAt(buffer, metrics, rect.left() + (rect.width() - metrics.horizontalAdvance(symbol)) / 2,
-               rect.top() + (rect.height() - metrics.height()) / 2, symbol);
+    DrawTextAt(buffer, metrics, rect.left() + (rect.width() - (bold ? symbol.GivenWidth : symbol.ValueWidth)) / 2,
+               rect.top() + (rect.height() - metrics.height()) / 2, symbol.Text);
     return;
   }
   buffer.setFont(smallFont_);
   ForEachListedValue(text, [&](int value) {
     if (value < 1 || value > gridSize) return;
     const QRect slot = NoteSlot(rect, value);
-    DrawTextAt(buffer, smallMetrics_, slot.left() + 1, slot.top(), scene_.DisplaySet.DisplaySetSymbol(value));
+    DrawTextAt(buffer, smallMetrics_, slot.left() + 1, slot.top(), Symbol(value).Text);
   });
 }
 
@@ -357,9 +369,9 @@ QRect TGridPainter::NoteSlot(const QRect& rect, int value) const {
   // Slots narrower than a symbol (small cells of wide boxes, down to no width
   // at all for boxes eight columns wide) would pile the notes on each other;
   // such slots are spread over the whole cell instead.
-  const int symbolWidth = smallMetrics_.horizontalAdvance(QLatin1Char('8'));
   const int symbolHeight = smallMetrics_.ascent();
-  const int x = slotWidth >= symbolWidth ? column * slotWidth : column * (rect.width() - symbolWidth - 1) / (g.BoxWidth - 1);
+  const int x = slotWidth >= noteSymbolWidth_ ? column * slotWidth
+                                              : column * (rect.width() - noteSymbolWidth_ - 1) / (g.BoxWidth - 1);
   const int y = slotHeight >= symbolHeight ? row * slotHeight : row * (rect.height() - symbolHeight - 1) / (g.BoxHeight - 1);
   return {rect.left() + x, rect.top() + y, qMax(slotWidth, 1), qMax(slotHeight, 1)};
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <array>
 #include <string_view>
 
 #include "engine/board.h"
@@ -60,6 +61,15 @@ class TGridPainter {
 
  private:
   struct TCellFacts;
+  // A value's symbol and its widths in the value and given fonts.
+  struct TSymbolText {
+    QString Text;
+    int ValueWidth = 0;
+    int GivenWidth = 0;
+    bool Known = false;
+  };
+
+  const TSymbolText& Symbol(int value) const;
 
   void ComposeCell(QPainter& buffer, int column, int row, const QRect& rect) const;
   QColor CellBackground(const TCellFacts& cell, int column, int row) const;
@@ -79,6 +89,10 @@ class TGridPainter {
   QFontMetrics valueMetrics_;
   QFontMetrics givenMetrics_;
   QFontMetrics smallMetrics_;
+  int noteSymbolWidth_;
+  // Filled as the cells ask: shaping a text is most of what a repaint costs,
+  // and a 16 x 16 grid shows each symbol many times.
+  mutable std::array<TSymbolText, kMaxGridSize + 1> symbols_;
 };
 
 }  // namespace novlet
