@@ -30,8 +30,9 @@ Level=2
 DisplaySet=ABCDEFGHI
 ScreenSize=0
 OPTIONS
-# Xvfb picks a free display number itself and tells it on its output.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$home/display" 2>/dev/null &
+# Xvfb picks a free display number itself and tells it on its output; it
+# must not reset between runs, when its last client has left.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$home/display" 2>/dev/null &
 xvfb_pid=$!
 trap 'kill $xvfb_pid 2>/dev/null || true; wait $xvfb_pid 2>/dev/null || true; rm -rf "$home"' EXIT
 for _ in $(seq 100); do [[ -s $home/display ]] && break; sleep 0.1; done

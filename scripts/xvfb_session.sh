@@ -26,10 +26,12 @@ cleanup() {
 trap cleanup EXIT
 
 # A virtual X server of the given size (WxH) on a display number it picks
-# itself, so that runs side by side never take each other's.
+# itself, so that runs side by side never take each other's. Without
+# -noreset the server resets whenever its last client leaves, and a program
+# started at that moment cannot connect: the restarts below do just that.
 start_xvfb() {
   rm -f "$work/display"
-  Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp >"$work/display" 2>/dev/null &
+  Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp -noreset >"$work/display" 2>/dev/null &
   xvfb_pid=$!
   for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
   display=$(head -1 "$work/display")
