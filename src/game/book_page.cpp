@@ -9,6 +9,7 @@
 #include <QTabBar>
 
 #include "game/frame_look.h"
+#include "game/page_controls.h"
 #include "store/language/component_translation.h"
 #include "ui/base_btn.h"
 
@@ -102,6 +103,14 @@ void TBookPage::ApplyTagged(const TTagged& tagged) const {
 
 void TBookPage::Translate() {
   for (const TTagged& tagged : tagged_) ApplyTagged(tagged);
+}
+
+void TBookPage::CreateButtonColumn(int left, std::initializer_list<TColumnButton> buttons) {
+  for (const TColumnButton& button : buttons) {
+    button.Button = CreatePageButton(this, QString::fromLatin1(button.Name), left, button.Top);
+    if (button.Tag != kCaptionFollowsState) AddTagged(button.Button, button.Tag);
+    connect(button.Button, &TBaseBtn::clicked, this, button.Click);
+  }
 }
 
 }  // namespace novlet

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -78,6 +80,20 @@ class TBookPage : public QWidget {
   // are switched by tag.
   void ApplyTexts(QWidget* control, int tag) const;
   bool IsActive() const { return host_.IsActivePage(this); }
+
+  // One small button of the page's right-hand column: its control name, its
+  // top at base size, the text id of its caption (kCaptionFollowsState where
+  // the status refresh sets the caption) and what its click does.
+  struct TColumnButton {
+    TBaseBtn*& Button;
+    const char* Name;
+    int Top;
+    int Tag;
+    std::function<void()> Click;
+  };
+  static constexpr int kCaptionFollowsState = -1;
+  // Makes the column's buttons at `left`, each tagged and wired.
+  void CreateButtonColumn(int left, std::initializer_list<TColumnButton> buttons);
 
  private:
   struct TTagged {

@@ -97,40 +97,26 @@ void TEnterNDesignPage::CreateControls() {
 }
 
 void TEnterNDesignPage::CreateButtons() {
-  // Three groups: the design as a whole, its mode and check, the engine's help.
-  const struct {
-    TBaseBtn*& Button;
-    const char* Name;
-    int Top;
-    int Tag;
-  } buttons[] = {
-      {newBtn_, "EnterNDesignNewBtn", 34, TextId::DesignNew},
-      {saveBtn_, "EnterNDesignSaveBtn", 54, TextId::DesignSave},
-      {playNSolveBtn_, "EnterNDesignPlayNSolveBtn", 74, TextId::DesignPlayNSolve},
-      {printBtn_, "EnterNDesignPrintBtn", 94, TextId::DesignPrint},
-      {clipboardBtn_, "EnterNDesignClipboardBtn", 114, TextId::DesignClipboard},
-      {modeBtn_, "EnterNDesignModeBtn", 144, TextId::DesignModeBtn},
-      {checkPuzzleBtn_, "EnterNDesignCheckPuzzleBtn", 164, TextId::CheckPuzzle},
-      {generateBtn_, "EnterNDesignGenerateBtn", 194, TextId::Generate},
-      {puzzleBtn_, "EnterNDesignPuzzleBtn", 214, TextId::MakePuzzle},
-      {completeBtn_, "EnterNDesignCompleteBtn", 234, TextId::Complete},
-  };
-  for (const auto& button : buttons) {
-    button.Button = CreatePageButton(this, QString::fromLatin1(button.Name), kButtonLeft, button.Top);
-    // The Mode and Complete captions follow the design; the refresh sets them.
-    if (button.Button != modeBtn_ && button.Button != completeBtn_) AddTagged(button.Button, button.Tag);
-  }
-  connect(newBtn_, &TBaseBtn::clicked, this,
-          [this] { shapeMenu_->popup(newBtn_->mapToGlobal(QPoint(0, newBtn_->height()))); });
-  connect(saveBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignSaveBtnClick);
-  connect(playNSolveBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignPlayNSolveBtnClick);
-  connect(printBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignPrintBtnClick);
-  connect(clipboardBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignClipboardBtnClick);
-  connect(modeBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignModeBtnClick);
-  connect(checkPuzzleBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignCheckPuzzleBtnClick);
-  connect(generateBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignGenerateBtnClick);
-  connect(puzzleBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::EnterNDesignPuzzleBtnClick);
-  connect(completeBtn_, &TBaseBtn::clicked, this, &TEnterNDesignPage::SolutionsPopupClick);
+  // Three groups: the design as a whole, its mode and check, the engine's
+  // help. The Mode and Complete captions follow the design.
+  CreateButtonColumn(
+      kButtonLeft,
+      {
+          {newBtn_, "EnterNDesignNewBtn", 34, TextId::DesignNew,
+           [this] { shapeMenu_->popup(newBtn_->mapToGlobal(QPoint(0, newBtn_->height()))); }},
+          {saveBtn_, "EnterNDesignSaveBtn", 54, TextId::DesignSave, [this] { EnterNDesignSaveBtnClick(); }},
+          {playNSolveBtn_, "EnterNDesignPlayNSolveBtn", 74, TextId::DesignPlayNSolve,
+           [this] { EnterNDesignPlayNSolveBtnClick(); }},
+          {printBtn_, "EnterNDesignPrintBtn", 94, TextId::DesignPrint, [this] { EnterNDesignPrintBtnClick(); }},
+          {clipboardBtn_, "EnterNDesignClipboardBtn", 114, TextId::DesignClipboard,
+           [this] { EnterNDesignClipboardBtnClick(); }},
+          {modeBtn_, "EnterNDesignModeBtn", 144, kCaptionFollowsState, [this] { EnterNDesignModeBtnClick(); }},
+          {checkPuzzleBtn_, "EnterNDesignCheckPuzzleBtn", 164, TextId::CheckPuzzle,
+           [this] { EnterNDesignCheckPuzzleBtnClick(); }},
+          {generateBtn_, "EnterNDesignGenerateBtn", 194, TextId::Generate, [this] { EnterNDesignGenerateBtnClick(); }},
+          {puzzleBtn_, "EnterNDesignPuzzleBtn", 214, TextId::MakePuzzle, [this] { EnterNDesignPuzzleBtnClick(); }},
+          {completeBtn_, "EnterNDesignCompleteBtn", 234, kCaptionFollowsState, [this] { SolutionsPopupClick(); }},
+      });
 }
 
 void TEnterNDesignPage::CreateLabels() {

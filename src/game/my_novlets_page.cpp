@@ -136,38 +136,31 @@ void TMyNovletsPage::CreateControls() {
   dataLbl_->setFont(FrameFont(11, false));
   dataLbl_->setWordWrap(true);
 
-  const struct {
-    TBaseBtn*& Button;
-    const char* Name;
-    int Top;
-    int Tag;
-    void (TMyNovletsPage::*Click)();
-  } buttons[] = {
-      {renameBtn_, "MyNovletsRenameBtn", 34, TextId::Rename, &TMyNovletsPage::MyNovletsRenameBtnClick},
-      {deleteBtn_, "MyNovletsDeleteBtn", 52, TextId::Delete, &TMyNovletsPage::MyNovletsDeleteBtnClick},
-      {importBtn_, "MyNovletsImportBtn", 80, TextId::Import, &TMyNovletsPage::MyNovletsImportBtnClick},
-      {exportBtn_, "MyNovletsExportBtn", 98, TextId::Export, &TMyNovletsPage::MyNovletsExportBtnClick},
-      {exportAllBtn_, "MyNovletsExportAllBtn", 116, TextId::ExportAll, &TMyNovletsPage::MyNovletsExportAllBtnClick},
-      {playNSolveBtn_, "MyNovletsPlayNSolveBtn", 144, TextId::CollectionPlayNSolve,
-       &TMyNovletsPage::MyNovletsPlayNSolveBtnClick},
-      {replayNSolveBtn_, "MyNovletsReplayNSolveBtn", 162, TextId::ReplayNSolve,
-       &TMyNovletsPage::MyNovletsReplayNSolveBtnClick},
-      {enterNDesignBtn_, "MyNovletsEnterNDesignBtn", 180, TextId::CollectionEnterNDesign,
-       &TMyNovletsPage::MyNovletsEnterNDesignBtnClick},
-      {backupAllBtn_, "MyNovletsBackupAllBtn", 208, TextId::BackupAll, &TMyNovletsPage::MyNovletsBackupAllBtnClick},
-      {restoreAllBtn_, "MyNovletsRestoreAllBtn", 226, TextId::RestoreAll,
-       &TMyNovletsPage::MyNovletsRestoreAllBtnClick},
-      {bookletBtn_, "MyNovletsBookletBtn", 254, TextId::Booklet, &TMyNovletsPage::MyNovletsBookletBtnClick},
-  };
-  for (const auto& button : buttons) {
-    button.Button = CreatePageButton(this, QString::fromLatin1(button.Name), kButtonLeft, button.Top);
-    button.Button->resize(kButtonWidth, button.Button->height());
+  CreateButtonColumn(
+      kButtonLeft,
+      {
+          {renameBtn_, "MyNovletsRenameBtn", 34, TextId::Rename, [this] { MyNovletsRenameBtnClick(); }},
+          {deleteBtn_, "MyNovletsDeleteBtn", 52, TextId::Delete, [this] { MyNovletsDeleteBtnClick(); }},
+          {importBtn_, "MyNovletsImportBtn", 80, TextId::Import, [this] { MyNovletsImportBtnClick(); }},
+          {exportBtn_, "MyNovletsExportBtn", 98, TextId::Export, [this] { MyNovletsExportBtnClick(); }},
+          {exportAllBtn_, "MyNovletsExportAllBtn", 116, TextId::ExportAll, [this] { MyNovletsExportAllBtnClick(); }},
+          {playNSolveBtn_, "MyNovletsPlayNSolveBtn", 144, TextId::CollectionPlayNSolve,
+           [this] { MyNovletsPlayNSolveBtnClick(); }},
+          {replayNSolveBtn_, "MyNovletsReplayNSolveBtn", 162, TextId::ReplayNSolve,
+           [this] { MyNovletsReplayNSolveBtnClick(); }},
+          {enterNDesignBtn_, "MyNovletsEnterNDesignBtn", 180, TextId::CollectionEnterNDesign,
+           [this] { MyNovletsEnterNDesignBtnClick(); }},
+          {backupAllBtn_, "MyNovletsBackupAllBtn", 208, TextId::BackupAll, [this] { MyNovletsBackupAllBtnClick(); }},
+          {restoreAllBtn_, "MyNovletsRestoreAllBtn", 226, TextId::RestoreAll,
+           [this] { MyNovletsRestoreAllBtnClick(); }},
+          {bookletBtn_, "MyNovletsBookletBtn", 254, TextId::Booklet, [this] { MyNovletsBookletBtnClick(); }},
+      });
+  for (TBaseBtn* button : SmallButtons()) {
+    button->resize(kButtonWidth, button->height());
     // The skin's faces are drawn for 85 pixels; they stretch to the width.
-    button.Button->SetGlyphStretched(true);
-    button.Button->SetGlyphWidth(1.0);
-    button.Button->SetGlyphHeight(1.0);
-    AddTagged(button.Button, button.Tag);
-    connect(button.Button, &TBaseBtn::clicked, this, button.Click);
+    button->SetGlyphStretched(true);
+    button->SetGlyphWidth(1.0);
+    button->SetGlyphHeight(1.0);
   }
 }
 

@@ -70,42 +70,26 @@ void TPlayNSolvePage::CreateControls() {
   connect(strip_, &TGridSymbolStrip::valueClicked, this, &TPlayNSolvePage::DisplaySetImgMouseUp);
   AddTagged(strip_, TextId::PlayStrip);
 
-  const struct {
-    TBaseBtn*& Button;
-    const char* Name;
-    int Top;
-    int Tag;
-  } buttons[] = {
-      {newBtn_, "PlayNSolveNewBtn", 34, TextId::PlayNew},
-      {saveBtn_, "PlayNSolveSaveBtn", 54, TextId::PlaySave},
-      {printBtn_, "PlayNSolvePrintBtn", 74, TextId::PlayPrint},
-      {clipboardBtn_, "PlayNSolveClipboardBtn", 94, TextId::PlayClipboard},
-      {pauseBtn_, "PlayNSolvePauseBtn", 124, TextId::Pause},
-      {restartBtn_, "PlayNSolveRestartBtn", 144, TextId::Restart},
-      {undoBtn_, "PlayNSolveUndoBtn", 174, TextId::Undo},
-      {hintBtn_, "PlayNSolveHintBtn", 194, TextId::Hint},
-      {errorsBtn_, "PlayNSolveErrorsBtn", 214, TextId::Errors},
-      {solutionBtn_, "PlayNSolveSolutionBtn", 234, TextId::Solution},
-  };
-  for (const auto& button : buttons) {
-    button.Button = CreatePageButton(this, QString::fromLatin1(button.Name), kButtonLeft, button.Top);
-    // The Pause and Solution captions follow the game; the refresh sets them.
-    if (button.Button != pauseBtn_ && button.Button != solutionBtn_) AddTagged(button.Button, button.Tag);
-  }
-  connect(newBtn_, &TBaseBtn::clicked, this,
-          [this] { shapeMenu_->popup(newBtn_->mapToGlobal(QPoint(0, newBtn_->height()))); });
-  connect(saveBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveSaveBtnClick);
-  connect(pauseBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolvePauseBtnClick);
-  connect(restartBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveRestartBtnClick);
-  connect(undoBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveUndoBtnClick);
-  connect(hintBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveHintBtnClick);
-  connect(errorsBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::PlayNSolveErrorsBtnClick);
-  connect(solutionBtn_, &TBaseBtn::clicked, this, &TPlayNSolvePage::SolutionsPopupClick);
   const auto output = [this] {
     return TOutputSource{grid_, [this] { return DrawInputs(); }, FromStd(session_.Record().Name)};
   };
-  connect(printBtn_, &TBaseBtn::clicked, this, [this, output] { PrintGrid(Host(), output()); });
-  connect(clipboardBtn_, &TBaseBtn::clicked, this, [this, output] { CopyGridToClipboard(Host(), output()); });
+  // The Pause and Solution captions follow the game.
+  CreateButtonColumn(
+      kButtonLeft,
+      {
+          {newBtn_, "PlayNSolveNewBtn", 34, TextId::PlayNew,
+           [this] { shapeMenu_->popup(newBtn_->mapToGlobal(QPoint(0, newBtn_->height()))); }},
+          {saveBtn_, "PlayNSolveSaveBtn", 54, TextId::PlaySave, [this] { PlayNSolveSaveBtnClick(); }},
+          {printBtn_, "PlayNSolvePrintBtn", 74, TextId::PlayPrint, [this, output] { PrintGrid(Host(), output()); }},
+          {clipboardBtn_, "PlayNSolveClipboardBtn", 94, TextId::PlayClipboard,
+           [this, output] { CopyGridToClipboard(Host(), output()); }},
+          {pauseBtn_, "PlayNSolvePauseBtn", 124, kCaptionFollowsState, [this] { PlayNSolvePauseBtnClick(); }},
+          {restartBtn_, "PlayNSolveRestartBtn", 144, TextId::Restart, [this] { PlayNSolveRestartBtnClick(); }},
+          {undoBtn_, "PlayNSolveUndoBtn", 174, TextId::Undo, [this] { PlayNSolveUndoBtnClick(); }},
+          {hintBtn_, "PlayNSolveHintBtn", 194, TextId::Hint, [this] { PlayNSolveHintBtnClick(); }},
+          {errorsBtn_, "PlayNSolveErrorsBtn", 214, TextId::Errors, [this] { PlayNSolveErrorsBtnClick(); }},
+          {solutionBtn_, "PlayNSolveSolutionBtn", 234, kCaptionFollowsState, [this] { SolutionsPopupClick(); }},
+      });
 
   gauge_ = new TPieGauge(this);
   gauge_->setObjectName(QStringLiteral("PlayNSolveGauge"));
