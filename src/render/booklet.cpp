@@ -62,7 +62,8 @@ void PaintPuzzle(QPainter& painter, const QRectF& slot, const TBookletPuzzle& pu
   TGridLook gridLook = look;
   gridLook.Ruler = false;
   gridLook.ScreenMode = 0;
-  const TGridScene scene{g, puzzle.Solution, givens, shown, displaySet, gridLook, state};
+  const TDisplaySet fittedSet = displaySet.ForGridSize(g.GridSize);
+  const TGridScene scene{g, puzzle.Solution, givens, shown, fittedSet, gridLook, state};
 
   const QRectF square = BookletGridSquare(slot, titleHeight);
   const int used = kGridControlSide / g.GridSize * g.GridSize;

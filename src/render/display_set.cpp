@@ -61,6 +61,12 @@ QString TDisplaySet::DisplaySetSymbol(int value) const {
   return displaySet_.mid(value - 1, 1);
 }
 
+TDisplaySet TDisplaySet::ForGridSize(int gridSize) const {
+  TDisplaySet fitted = *this;
+  fitted.gridSize_ = gridSize;
+  return fitted;
+}
+
 const QImage* TDisplaySet::IconAt(const std::vector<QImage>& list, int index) {
   if (index < 0 || index >= static_cast<int>(list.size()) || list[index].isNull()) return nullptr;
   return &list[index];

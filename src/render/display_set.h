@@ -44,6 +44,9 @@ class TDisplaySet {
   // The DisplaySet option: the selected item's text.
   const QString& DisplaySet() const { return displaySet_; }
   int GridSize() const { return gridSize_; }
+  // The same set for boards of another side, as a booklet of mixed sizes
+  // needs: every value up to that side gets its symbol.
+  TDisplaySet ForGridSize(int gridSize) const;
 
   // True when values are drawn as icons rather than symbols.
   bool UsesIcons() const {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPaintEngine>
+
 #include "render/render_fixture.h"
 
 namespace novlet::test {
@@ -19,6 +21,43 @@ std::vector<TBookletPuzzle> Puzzles(int count) {
   }
   return puzzles;
 }
+
+// A page that keeps the texts painted on it instead of their pixels, so a
+// test reads a booklet as pdftotext would.
+class TTextRecordingPage : public QPaintDevice {
+ public:
+  QStringList Texts;
+  QPaintEngine* paintEngine() const override { return &engine_; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return 620;
+      case PdmHeight: return 877;
+      case PdmDepth: return 32;
+      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 72;
+      case PdmDevicePixelRatioScaled: return 1 * QPaintDevice::devicePixelRatioFScale();
+      default: return 1;
+    }
+  }
+
+ private:
+  class TEngine : public QPaintEngine {
+   public:
+    explicit TEngine(QStringList& texts) : QPaintEngine(AllFeatures), texts_(texts) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { texts_ << item.text(); }
+    Type type() const override { return User; }
+
+   private:
+    QStringList& texts_;
+  };
+  mutable TEngine engine_{Texts};
+};
 
 QImage RenderPage(int pageIndex, const std::vector<TBookletPuzzle>& puzzles, const TBookletLayout& layout) {
   QImage page(620, 877, QImage::Format_RGB32);
@@ -66,6 +105,23 @@ TEST(Booklet, EachGridStandsInItsSlotWithItsTitleAndTheSolutionsFollow) {
   const QRect secondSlot = BookletSlot(page, 4, 1).toRect();
   EXPECT_EQ(CountPixels(second, secondSlot, Qt::white, 0), secondSlot.width() * secondSlot.height());
   EXPECT_GT(CountPixels(solutions, square, ink, 60), 4 * CountPixels(second, square, ink, 60));
+}
+
+TEST(Booklet, EveryValueOfWideBoardsReachesThePaper) {
+  for (const auto& [width, height] : {std::pair{4, 4}, std::pair{4, 3}}) {
+    const TBoardUnderTest board(width, height);
+    const int n = board.Geometry.GridSize;
+    const std::vector<TBookletPuzzle> puzzles{{"wide", "Expert", board.Geometry, board.Solution, board.Solution}};
+    TBookletLayout layout;
+    layout.PerPage = 1;
+    TTextRecordingPage page;
+    QPainter painter(&page);
+    // The window's display set was applied for a 9 x 9 board.
+    PaintBookletPage(painter, QRectF(0, 0, 620, 877), 0, puzzles, layout, TDisplaySet(), TGridLook());
+    painter.end();
+    for (int value = 1; value <= n; ++value)
+      EXPECT_EQ(page.Texts.count(kWideAlphabet.mid(value - 1, 1)), n) << n << " x " << n << ", value " << value;
+  }
 }
 
 }  // namespace
