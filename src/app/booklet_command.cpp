@@ -122,7 +122,18 @@ std::vector<TBookletPuzzle> GeneratePuzzles(const TBookletRequest& request, cons
   return puzzles;
 }
 
+std::string Counted(int count, const char* one, const char* many) {
+  return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
 }  // namespace
+
+std::string BookletSummary(int puzzles, const TBookletLayout& layout) {
+  const int pages = BookletPageCount(puzzles, layout);
+  std::string summary = Counted(puzzles, "puzzle", "puzzles") + " on " + Counted(pages, "page", "pages");
+  if (layout.Solutions) summary += " (" + std::to_string(pages / 2) + " with the solutions)";
+  return summary;
+}
 
 int RunBooklet(const QStringList& arguments, const TProgramFolders& folders) {
   QString error;
@@ -153,8 +164,7 @@ int RunBooklet(const QStringList& arguments, const TProgramFolders& folders) {
     std::fprintf(stderr, "corvex-novlet: Unable to write to %s\n", qPrintable(request->File));
     return 1;
   }
-  std::printf("%s: %d puzzles on %d pages\n", qPrintable(request->File), static_cast<int>(puzzles.size()),
-              BookletPageCount(static_cast<int>(puzzles.size()), layout));
+  std::printf("%s: %s\n", qPrintable(request->File), BookletSummary(static_cast<int>(puzzles.size()), layout).c_str());
   return 0;
 }
 

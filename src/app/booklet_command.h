@@ -3,6 +3,10 @@
 
 #include <QStringList>
 
+#include <string>
+
+#include "render/booklet.h"
+
 namespace novlet {
 
 struct TProgramFolders;
@@ -15,6 +19,10 @@ inline constexpr const char* kBookletUsage =
     "  --per-page K  puzzles a page: 1, 2, 4 (the default) or 6\n"
     "  --solutions   add the solutions on the last pages\n"
     "  --seed S      the same seed gives the same puzzles\n";
+
+// What a booklet holds, for standard output: "12 puzzles on 6 pages (3 with
+// the solutions)".
+std::string BookletSummary(int puzzles, const TBookletLayout& layout);
 
 // Makes the booklet the arguments ask for (the first being "--booklet") and
 // returns the exit status: 0 done, 1 the file could not be written, 2 a

@@ -9,7 +9,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
   const QString first = arguments.front().toLower();
   commandLine.Uninstall = first == QStringLiteral("uninstall");
   commandLine.AskQuitAtStart = first == QStringLiteral("/s");
-  commandLine.Booklet = first == QStringLiteral("--booklet");
+  commandLine.Booklet = arguments.contains(QStringLiteral("--booklet"), Qt::CaseInsensitive);
   return commandLine;
 }
 

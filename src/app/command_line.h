@@ -5,14 +5,15 @@
 
 namespace novlet {
 
-// The two arguments the program understands, each only as the first one and
-// in any letter case.
+// The two words the program understands, each only as the first argument and
+// in any letter case, and the booklet's options wherever "--booklet" stands.
 struct TCommandLine {
   // "uninstall": close a running instance and run the recorded uninstaller.
   bool Uninstall = false;
   // "/s": ask the quit question as soon as the window is first activated.
   bool AskQuitAtStart = false;
-  // "--booklet": print fresh puzzles to a PDF file, with no window.
+  // "--booklet" anywhere, even last and without its file: print fresh
+  // puzzles to a PDF file with no window (or say how, when it is incomplete).
   bool Booklet = false;
 };
 

@@ -66,9 +66,14 @@ TDesktopLinks::TLauncher LauncherFor(const TProgramFolders& folders) {
           std::filesystem::exists(icon) ? QString::fromStdString(icon.string()) : QString()};
 }
 
-// A booklet is drawn off screen: no display is needed, none is used.
+// A booklet is drawn off screen: no display is needed, none is used. Its
+// output is meant for scripts, so the toolkit's own notes (a missing runtime
+// folder, a font substituted) stay off standard error; ours go there.
 int RunBookletWithoutWindow(int argc, char** argv, const QStringList& arguments) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "corvex-novlet: %s\n", qPrintable(message));
+  });
   QGuiApplication application(argc, argv);
   return RunBooklet(arguments, ResolveProgramFolders(ProgramFolder()));
 }

@@ -1,4 +1,5 @@
 // The command line's words and the plain refusal when there is no display.
+#include "app/booklet_command.h"
 #include "app/command_line.h"
 #include "app/display_check.h"
 
@@ -7,7 +8,7 @@
 namespace novlet {
 namespace {
 
-TEST(CommandLine, OnlyTheFirstArgumentCountsInAnyLetterCase) {
+TEST(CommandLine, TheWordsCountOnlyFirstInAnyLetterCaseAndTheBookletAnywhere) {
   EXPECT_TRUE(ParseCommandLine({"uninstall"}).Uninstall);
   EXPECT_TRUE(ParseCommandLine({"UnInstall", "/s"}).Uninstall);
   EXPECT_FALSE(ParseCommandLine({"UnInstall", "/s"}).AskQuitAtStart);
@@ -16,6 +17,10 @@ TEST(CommandLine, OnlyTheFirstArgumentCountsInAnyLetterCase) {
   EXPECT_FALSE(ParseCommandLine({"uninstall-now"}).Uninstall);
   EXPECT_FALSE(ParseCommandLine({}).Uninstall);
   EXPECT_FALSE(ParseCommandLine({}).AskQuitAtStart);
+  // Even without its file, so the usage is printed rather than the window opened.
+  EXPECT_TRUE(ParseCommandLine({"--shape", "3x3", "--booklet"}).Booklet);
+  EXPECT_FALSE(ParseCommandLine({"--shape", "3x3"}).Booklet);
+  EXPECT_EQ(BookletSummary(1, TBookletLayout{}), "1 puzzle on 1 page");
 }
 
 TEST(DisplayCheck, NoDisplayOrALocalOneWithoutServerIsSaidPlainly) {

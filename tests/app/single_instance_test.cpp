@@ -181,9 +181,16 @@ TEST_F(TwoProcessesTest, UninstallWithNothingRecordedDoesNothing) {
 TEST_F(TwoProcessesTest, ABookletIsPrintedToAPdfFileWithoutADisplay) {
   environment_.remove("QT_QPA_PLATFORM");
   environment_.remove("DISPLAY");
+  environment_.remove("XDG_RUNTIME_DIR");
   const QString pdf = folder_.filePath("booklet.pdf");
-  ASSERT_EQ(Run(first_, {"--booklet", pdf, "--shape", "3x3", "--level", "normal", "--count", "5", "--per-page", "2",
-                         "--solutions", "--seed", "3"}, 30000), 0);
+  first_.setProcessEnvironment(environment_);
+  first_.start(program_, {"--booklet", pdf, "--shape", "3x3", "--level", "normal", "--count", "5", "--per-page", "2",
+                          "--solutions", "--seed", "3"});
+  ASSERT_TRUE(first_.waitForFinished(30000));
+  ASSERT_EQ(first_.exitCode(), 0);
+  EXPECT_EQ(first_.readAllStandardOutput().toStdString(),
+            pdf.toStdString() + ": 5 puzzles on 6 pages (3 with the solutions)\n");
+  EXPECT_EQ(first_.readAllStandardError().toStdString(), "") << "no toolkit notes";
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray content = file.readAll();
@@ -191,7 +198,8 @@ TEST_F(TwoProcessesTest, ABookletIsPrintedToAPdfFileWithoutADisplay) {
   EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page "), 6) << "3 pages of puzzles, 3 of solutions";
 
   for (const QStringList& wrong : {QStringList{"--booklet", pdf, "--shape", "3x9", "--level", "1", "--count", "1"},
-                                   QStringList{"--booklet", pdf, "--level", "1", "--count", "1"}}) {
+                                   QStringList{"--booklet", pdf, "--level", "1", "--count", "1"},
+                                   QStringList{"--shape", "2x2", "--booklet"}}) {
     EXPECT_EQ(Run(first_, wrong), 2) << wrong.join(' ').toStdString();
   }
   const QString missing = folder_.filePath("missing/booklet.pdf");
