@@ -97,14 +97,19 @@ void TNovletGrid::keyPressEvent(QKeyEvent* event) {
 void TNovletGrid::keyReleaseEvent(QKeyEvent* event) {
   // A held key repeats its presses but is released once, as the game expects.
   if (event->isAutoRepeat()) return;
-  // A key counts with the shift state it was pressed with, so that Ctrl let
-  // go a moment before the digit still makes a note.
+  // Only a key pressed here counts: the press of a shortcut's key (the V of
+  // Ctrl+V, a letter that types 15 on wide boards) went to the shortcut, and
+  // a key pressed before the grid had the focus was meant for something else.
+  // It counts with the shift state it was pressed with, so that Ctrl let go a
+  // moment before the digit still makes a note.
   const int key = VirtualKeyOf(*event);
-  TShiftState shift = ShiftStateOf(event->modifiers());
-  if (const auto pressed = pressedShift_.find(key); pressed != pressedShift_.end()) {
-    shift |= pressed->second;
-    pressedShift_.erase(pressed);
+  const auto pressed = pressedShift_.find(key);
+  if (pressed == pressedShift_.end()) {
+    event->ignore();
+    return;
   }
+  const TShiftState shift = ShiftStateOf(event->modifiers()) | pressed->second;
+  pressedShift_.erase(pressed);
   emit keyReleased(key, shift);
   event->accept();
 }

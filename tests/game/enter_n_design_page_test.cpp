@@ -250,6 +250,16 @@ TEST_F(EnterNDesignTest, APastedPuzzleOpensAsANewCheckedDesignAndBadTextIsRefuse
   Page().PasteItem()->trigger();
   EXPECT_EQ(dialogs_.Messages.back(), "The puzzle on the clipboard cannot be read: line 1: 80 cells, expected 81");
   EXPECT_EQ(Session().PuzzleTexts().at(2, 1), "2") << "a refused paste leaves the design alone";
+
+  // On boards whose values 10..16 are typed with letters, the V of Ctrl+V
+  // belongs to the paste and never becomes value 15.
+  New("S4X4");
+  Select(1, 1);
+  QTest::keyClick(&Grid(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(dialogs_.Messages.back(), "The puzzle on the clipboard cannot be read: line 1: 80 cells, expected 81");
+  EXPECT_EQ(Session().Grid().at(1, 1), "");
+  Key(Qt::Key_V);
+  EXPECT_EQ(Session().Grid().at(1, 1), "15") << "the V key alone still types 15";
 }
 
 }  // namespace

@@ -119,6 +119,7 @@ TEST(NovletGrid, AKeyKeepsTheCtrlItWasPressedWith) {
 
 TEST(NovletGrid, AHeldKeyIsReleasedOnce) {
   TGridUnderTest t;
+  QTest::sendKeyEvent(QTest::KeyAction::Press, &t.grid, Qt::Key_5, '5', Qt::NoModifier);
   QTest::sendKeyEvent(QTest::KeyAction::Release, &t.grid, Qt::Key_5, '5', Qt::NoModifier);
   QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_5, Qt::NoModifier, "5", true);
   QCoreApplication::sendEvent(&t.grid, &repeated);
