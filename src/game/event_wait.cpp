@@ -5,17 +5,10 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 
 namespace novlet {
-
-void WaitProcessingEvents(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 void WaitPaintingOnly(int milliseconds) {
   constexpr int kSliceMilliseconds = 20;

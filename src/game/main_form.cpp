@@ -52,7 +52,6 @@ constexpr int kPageButtonTops[] = {48, 88, 128, 168};
 TMainForm::TMainForm(TMainFormSetup setup)
     : folders_(std::move(setup.Folders)),
       clock_(setup.Clock ? std::move(setup.Clock) : SystemTimeSource()),
-      wait_(setup.Wait ? std::move(setup.Wait) : std::function<void(int)>(WaitProcessingEvents)),
       shellLinks_(setup.ShellLinks),
       dialogs_(setup.Dialogs),
       accountName_(setup.AccountName ? std::move(setup.AccountName) : std::function<std::string()>(CurrentUserName)),

@@ -46,8 +46,6 @@ struct TMainFormSetup {
   std::function<std::string()> AccountName;
   // "Now"; the system clock when empty.
   TTimeSource Clock;
-  // A wait while the window lives on; a real one when empty.
-  std::function<void(int milliseconds)> Wait;
 };
 
 class TMainForm : public QWidget, public TEngineHost, public TPageHost {
@@ -128,7 +126,6 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   const QStringList& DisplaySetList() const override { return displaySetList_; }
   int ScreenMode() const override;
   TTimeSource Clock() const override { return clock_; }
-  void Wait(int milliseconds) override { wait_(milliseconds); }
   void LetEventsRun() override;
   const TTranslator& Texts() const override { return translator_; }
   TDialogs& Dialogs() override { return *dialogs_; }
@@ -189,7 +186,6 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TDesktopDialogLanguage dialogLanguage_;
   QStringList displaySetList_;
   TTimeSource clock_;
-  std::function<void(int)> wait_;
   std::unique_ptr<TShellLinks> ownShellLinks_;
   TShellLinks* shellLinks_ = nullptr;
   std::unique_ptr<TDialogs> ownDialogs_;

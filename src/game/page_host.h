@@ -44,8 +44,6 @@ class TPageHost {
   virtual int ScreenMode() const = 0;
   // "Now", which tests move at will.
   virtual TTimeSource Clock() const = 0;
-  // Waits while the window goes on living (timers, paints, clicks).
-  virtual void Wait(int milliseconds) = 0;
   // Lets pending window messages run once.
   virtual void LetEventsRun() = 0;
 

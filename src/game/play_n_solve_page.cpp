@@ -7,6 +7,7 @@
 
 #include "engine/board_text.h"
 #include "game/alternatives_display.h"
+#include "game/cell_flash_animation.h"
 #include "game/frame_look.h"
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
@@ -40,10 +41,6 @@ constexpr int kColumnLeft = 272;
 constexpr int kColumnWidth = 128;
 constexpr int kButtonLeft = 294;
 
-constexpr int kFlashRounds = 4;
-constexpr int kFlashShownMilliseconds = 100;
-constexpr int kFlashFinalMilliseconds = 200;
-
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -57,6 +54,9 @@ TPlayNSolvePage::TPlayNSolvePage(TPageHost& host)
 void TPlayNSolvePage::CreateControls() {
   grid_ = CreatePageGrid(this, QStringLiteral("PlayNSolveNovletGrid"), session_.GridSize());
   grid_->SetDrawInputs([this] { return DrawInputs(); });
+  flash_ = new TCellFlashAnimation(this);
+  connect(flash_, &TCellFlashAnimation::cellChanged, this, &TPlayNSolvePage::FlashCellChanged);
+  connect(flash_, &TCellFlashAnimation::finished, this, [this] { Host().UpdateStatus(); });
   connect(grid_, &TNovletGrid::keyReleased, this, &TPlayNSolvePage::NovletGridKeyUp);
   connect(grid_, &TNovletGrid::selecting, this, &TPlayNSolvePage::NovletGridSelectCell);
   connect(grid_, &TNovletGrid::mouseReleased, this, &TPlayNSolvePage::NovletGridMouseUp);
@@ -133,9 +133,9 @@ TGridDrawInputs TPlayNSolvePage::DrawInputs() const {
   inputs.Solution = &session_.Solution();
   inputs.PuzzleTexts = &session_.PuzzleTexts();
   inputs.GridTexts = &session_.Grid();
-  if (flashing_) {
+  if (flash_->Running()) {
     flashGrid_ = session_.Grid();
-    flashGrid_.at(flashing_->first.Column, flashing_->first.Row) = flashing_->second;
+    flashGrid_.at(flash_->Flash()->Column, flash_->Flash()->Row) = flash_->ShownText();
     inputs.GridTexts = &flashGrid_;
   }
   inputs.DisplaySet = &displaySet_;
@@ -260,6 +260,8 @@ void TPlayNSolvePage::PlayNSolveRestartBtnClick() {
 void TPlayNSolvePage::NovletGridKeyUp(int key, TShiftState shift) {
   const TKeyOutcome outcome =
       session_.KeyUp(grid_->SelectedColumn(), grid_->SelectedRow(), key, shift.testFlag(TShift::Ctrl));
+  // A flash would paint over what the player has just typed.
+  if (outcome == TKeyOutcome::Changed) flash_->Stop();
   if (outcome == TKeyOutcome::PauseAsked) PlayNSolvePauseBtnClick();
   grid_->Repaint();
   CountAlternativesShown();
@@ -308,44 +310,30 @@ void TPlayNSolvePage::CountAlternativesShown() {
 
 // --- Aids ---
 
-bool TPlayNSolvePage::Flash(const TCellFlash& flash) {
-  bool current = true;
-  for (int round = 0; round < kFlashRounds && current; ++round) {
-    for (const auto& [text, milliseconds] : {std::pair{flash.Shown, kFlashShownMilliseconds},
-                                             std::pair{flash.Final, kFlashFinalMilliseconds}}) {
-      flashing_.emplace(flash, text);
-      grid_->RepaintCell(flash.Column - 1, flash.Row - 1);
-      Host().LetEventsRun();
-      Host().Wait(milliseconds);
-      current = session_.StillCurrent(flash);
-      if (!current) break;
-    }
+void TPlayNSolvePage::FlashCellChanged(int column, int row) {
+  // A game that ended or changed under the flash shows as it is.
+  if (flash_->Running() && !session_.StillCurrent(*flash_->Flash())) {
+    flash_->Stop();
+    return;
   }
-  flashing_.reset();
-  grid_->update();
-  return current;
+  grid_->RepaintCell(column - 1, row - 1);
 }
 
 void TPlayNSolvePage::PlayNSolveUndoBtnClick() {
-  if (flashRunning_) return;
+  if (flash_->Running()) return;
   if (const std::optional<TCellFlash> flash = session_.BeginUndo()) {
-    flashRunning_ = true;
-    Host().UpdateStatus();
-    if (Flash(*flash)) session_.EndUndo(*flash);
-    flashRunning_ = false;
+    session_.EndUndo(*flash);
+    flash_->Start(*flash);
   }
   grid_->update();
   Host().UpdateStatus();
 }
 
 void TPlayNSolvePage::PlayNSolveHintBtnClick() {
-  if (session_.HintRunning() || flashRunning_) return;
+  if (flash_->Running()) return;
   if (const std::optional<TCellFlash> flash = session_.BeginHint()) {
-    flashRunning_ = true;
-    Host().UpdateStatus();
-    Flash(*flash);
     session_.EndHint(*flash);
-    flashRunning_ = false;
+    flash_->Start(*flash);
   }
   grid_->update();
   Host().UpdateStatus();
@@ -464,9 +452,9 @@ void TPlayNSolvePage::RefreshStatus() {
   clipboardBtn_->setEnabled(canStore);
   pauseBtn_->setEnabled(free && playing);
   restartBtn_->setEnabled((free && playing) || over);
-  undoBtn_->setEnabled(free && playing && !paused && session_.CanUndo() && !flashRunning_);
-  hintBtn_->setEnabled(free && !paused && options.Hints && playing && !over && !flashRunning_);
-  errorsBtn_->setEnabled(free && !paused && options.Errors && playing && !over);
+  undoBtn_->setEnabled(free && session_.CanUndo() && !flash_->Running());
+  hintBtn_->setEnabled(free && options.Hints && session_.CanHint() && !flash_->Running());
+  errorsBtn_->setEnabled(free && options.Errors && session_.CanShowErrors());
   solutionBtn_->setEnabled(free && !thinking && playing && !over && session_.SolutionKnown());
   alternativesLbl_->setEnabled(free && !paused && options.Alternatives && playing && !over);
 
@@ -500,6 +488,7 @@ bool TPlayNSolvePage::OwnsGame() const {
 }
 
 bool TPlayNSolvePage::Leave() {
+  flash_->Stop();
   if (!OwnsGame()) return false;
   NameIfUnnamed();
   Host().StoreAfterShowing(LastGameFile(), LastGameSection(), session_.RecordToStore());

@@ -19,6 +19,8 @@ class QLabel;
 
 namespace novlet {
 
+class TCellFlashAnimation;
+
 class TBaseBtn;
 class TGridPopupMenu;
 class TGridShapeMenu;
@@ -34,6 +36,7 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   explicit TPlayNSolvePage(TPageHost& host);
 
   const TPlaySession& Session() const { return session_; }
+  TCellFlashAnimation& CellFlash() const { return *flash_; }
 
   TNovletGrid* PlayNSolveNovletGrid() const { return grid_; }
   TBaseBtn* PlayNSolveNewBtn() const { return newBtn_; }
@@ -114,9 +117,7 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   void ShowClock(const TClockDisplay& display);
   void ShowGauge(const QColor& color, int progress);
   void SetGridEnabled(bool enabled);
-  // Shows `flash`'s two texts by turns while the window lives on; false when
-  // the game changed meanwhile.
-  bool Flash(const TCellFlash& flash);
+  void FlashCellChanged(int column, int row);
   TGridDrawInputs DrawInputs() const;
   // A game first stored gets the default name of its creation time.
   void NameIfUnnamed();
@@ -127,10 +128,8 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   TPlaySession session_;
   TDisplaySet displaySet_;
   int highlightValue_ = 0;
-  // The text a flashing cell shows instead of the session's, while it flashes.
-  std::optional<std::pair<TCellFlash, std::string>> flashing_;
+  TCellFlashAnimation* flash_ = nullptr;
   mutable TCellTexts flashGrid_;
-  bool flashRunning_ = false;
   QString savedLevelCaption_;
 
   TNovletGrid* grid_ = nullptr;

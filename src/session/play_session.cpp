@@ -192,6 +192,7 @@ bool TPlaySession::StillCurrent(const TCellFlash& flash) const {
 }
 
 std::optional<TCellFlash> TPlaySession::BeginUndo() {
+  if (!CanUndo()) return std::nullopt;
   const std::optional<THistoryRecord> record = PopHistoryRecord(record_.History);
   if (!record || !InsideBoard(record->Column, record->Row)) return std::nullopt;
   return TCellFlash{record->Column, record->Row, grid_.at(record->Column, record->Row), record->PreviousText,
@@ -206,7 +207,7 @@ void TPlaySession::EndUndo(const TCellFlash& flash) {
 }
 
 std::optional<TCellFlash> TPlaySession::BeginHint() {
-  if (state_.Has(TGameFlag::HintRunning)) return std::nullopt;
+  if (!CanHint()) return std::nullopt;
   const int n = geometry_.GridSize;
   const auto toFill = [&](int c, int r) {
     const std::string& text = grid_.at(c, r);
@@ -238,9 +239,12 @@ void TPlaySession::EndHint(const TCellFlash& flash) {
   EndIfSolved();
 }
 
-void TPlaySession::BeginShowErrors() { state_.Set(TGameFlag::ShowErrors); }
+void TPlaySession::BeginShowErrors() {
+  if (CanShowErrors()) state_.Set(TGameFlag::ShowErrors);
+}
 
 void TPlaySession::EndShowErrors() {
+  if (!state_.Has(TGameFlag::ShowErrors)) return;
   state_.Clear(TGameFlag::ShowErrors);
   ++record_.ErrorCount;
 }
@@ -315,7 +319,15 @@ bool TPlaySession::MenuAllowedAt(int column, int row) const {
          solution_.at(column, row) != 0 && !IsGiven(column, row);
 }
 
-bool TPlaySession::CanUndo() const { return HasHistoryRecord(record_.History); }
+bool TPlaySession::CanUndo() const { return GameRunning() && HasHistoryRecord(record_.History); }
+
+bool TPlaySession::CanHint() const { return GameRunning() && !state_.Has(TGameFlag::HintRunning); }
+
+bool TPlaySession::CanShowErrors() const { return GameRunning() && !state_.Has(TGameFlag::ShowErrors); }
+
+bool TPlaySession::GameRunning() const {
+  return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused) && !state_.Has(TGameFlag::SolutionShown);
+}
 
 bool TPlaySession::SolutionKnown() const {
   return (BoardFull(geometry_, solution_) && BoardLinesValid(geometry_, solution_)) || choices_.Count() > 1;

@@ -95,8 +95,10 @@ class TPlaySession : public TGridSession {
   TKeyOutcome KeyUp(int column, int row, int key, bool ctrl);
 
   // Undo takes the newest history record off; Hint draws a cell to fill and
-  // records it. The page flashes the cell, then ends the aid; a game that
-  // changed meanwhile is left alone.
+  // records it. Each ends before the next input (the page flashes the cell
+  // afterwards, as a picture only); a game that changed in between is left
+  // alone. Each is refused, like Show Errors, when CanUndo, CanHint or
+  // CanShowErrors says no, whoever asks.
   std::optional<TCellFlash> BeginUndo();
   void EndUndo(const TCellFlash& flash);
   std::optional<TCellFlash> BeginHint();
@@ -124,7 +126,10 @@ class TPlaySession : public TGridSession {
 
   // The right-click menu of a running game offers itself on open cells.
   bool MenuAllowedAt(int column, int row) const;
+  // The aids of a running game; the options may still forbid hints and errors.
   bool CanUndo() const;
+  bool CanHint() const;
+  bool CanShowErrors() const;
   // The Solution button has something to show.
   bool SolutionKnown() const;
   // Every cell holds its solution value.
@@ -136,6 +141,8 @@ class TPlaySession : public TGridSession {
   void RecomputeAlternatives();
   // A grid full and correct ends the game at once.
   void EndIfSolved();
+  // Played, neither paused nor over: the aids may run.
+  bool GameRunning() const;
   void RemoveNotes();
 
   TTimeSource now_;

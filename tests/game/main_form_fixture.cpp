@@ -23,9 +23,6 @@ TMainForm& MainFormTest::CreateForm(std::uint8_t startupFlags) {
   setup.Dialogs = &dialogs_;
   setup.AccountName = [this] { return account_; };
   setup.Clock = [this] { return now_; };
-  setup.Wait = [this](int) {
-    if (onWait_) onWait_();
-  };
   form_.reset();
   form_ = std::make_unique<TMainForm>(std::move(setup));
   return *form_;

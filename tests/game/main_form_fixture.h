@@ -66,8 +66,6 @@ class MainFormTest : public testing::Test {
   TScriptedDialogs dialogs_;
   std::string account_ = "tester";
   TDateTime now_ = 46000.5;  // a day in 2025, noon
-  // Runs at every wait the window makes (the waits themselves take no time).
-  std::function<void()> onWait_;
   std::unique_ptr<TMainForm> form_;
 };
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "engine/board_text.h"
+#include "game/cell_flash_animation.h"
 #include "game/grid_shape_menu.h"
 #include "game/grid_symbol_strip.h"
 #include "game/novlet_grid.h"

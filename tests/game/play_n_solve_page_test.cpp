@@ -151,24 +151,36 @@ TEST_F(PlayNSolveTest, ErrorsPaintWrongEntriesRedForOnePaint) {
   EXPECT_EQ(painted.pixelColor(cell.topLeft() + QPoint(3, 3)), QColor(Qt::red));
 }
 
-TEST_F(PlayNSolveTest, UndoAndHintFlashTheirCellWhileTheirButtonsWait) {
+TEST_F(PlayNSolveTest, UndoAndHintFlashTheirCellWhileTheirButtonsWaitAndTypingGoesOn) {
   CreatePage();
   NewGame("S3X3");
   const auto [c, r] = OpenCell();
+  const auto [otherC, otherR] = OpenCell(1);
   Select(c, r);
   Key(Qt::Key_1, Qt::ControlModifier);
-  int waits = 0;
-  bool aidsEnabledMeanwhile = false;
-  onWait_ = [&] {
-    ++waits;
-    aidsEnabledMeanwhile |= Page().PlayNSolveUndoBtn()->isEnabled() || Page().PlayNSolveHintBtn()->isEnabled();
-  };
   Click(Page().PlayNSolveUndoBtn());
   EXPECT_EQ(Cell(c, r), "");
+  int turns = 0;
+  for (; Page().CellFlash().Running(); ++turns) {
+    EXPECT_FALSE(Page().PlayNSolveUndoBtn()->isEnabled() || Page().PlayNSolveHintBtn()->isEnabled());
+    // A key typed during the flash is taken at once, counted once and kept.
+    if (turns == 2) {
+      Select(otherC, otherR);
+      Key(Qt::Key_2);
+    }
+    Page().CellFlash().Step();
+  }
+  EXPECT_EQ(turns, 3) << "the typed key ended the flash";
+  EXPECT_EQ(Cell(otherC, otherR), "2");
+  EXPECT_EQ(Game().EntryCount, 2);
+  Click(Page().PlayNSolveUndoBtn());
+  EXPECT_EQ(Cell(otherC, otherR), "") << "its history record is the newest";
+
+  Page().CellFlash().Stop();
   Click(Page().PlayNSolveHintBtn());
   EXPECT_EQ(Game().HintCount, 1);
-  EXPECT_EQ(waits, 16);  // four rounds of two texts each
-  EXPECT_FALSE(aidsEnabledMeanwhile);
+  for (turns = 0; Page().CellFlash().Running(); ++turns) Page().CellFlash().Step();
+  EXPECT_EQ(turns, 8) << "four rounds of two texts each";
   EXPECT_TRUE(Page().PlayNSolveUndoBtn()->isEnabled());
 }
 

@@ -194,7 +194,7 @@ TEST_F(PlaySessionTest, UndoStepsBackThroughEntriesNotesAndHintsUnlessTheGameCha
   EXPECT_EQ(Cell(noted.first, noted.second), "");  // notes go with the solution, and stay gone
 }
 
-TEST_F(PlaySessionTest, ErrorsCountEveryPressAndTheSolutionEndsTheGame) {
+TEST_F(PlaySessionTest, ErrorsCountEveryPressAndTheSolutionEndsTheGameAndItsAids) {
   NewGame(3, 3);
   const auto noted = OpenCell();
   const auto entered = OpenCell(1);
@@ -214,6 +214,13 @@ TEST_F(PlaySessionTest, ErrorsCountEveryPressAndTheSolutionEndsTheGame) {
   EXPECT_TRUE(play_.Record().History.empty());
   EXPECT_EQ(play_.Record().Status, StatusFinished);
   EXPECT_EQ(Tick().Label, TLabel::Solution);
+
+  // Whoever asks, an ended game gives no more aids and counts none.
+  EXPECT_FALSE(play_.BeginHint());
+  play_.BeginShowErrors();
+  play_.EndShowErrors();
+  EXPECT_FALSE(state_.Has(TGameFlag::ShowErrors));
+  EXPECT_EQ(play_.Record().HintCount + play_.Record().ErrorCount, 2);
 }
 
 TEST_F(PlaySessionTest, TheLastCorrectValueWinsAtOnceButNotesNeverDo) {
