@@ -290,6 +290,7 @@ void TMainForm::FlushPendingStores() {
 
 void TMainForm::UpdateStatus() {
   for (TBookPage* page : pages_) page->RefreshStatus();
+  CarryOutPendingStop();
 }
 
 void TMainForm::OptionsChanged() {
@@ -340,7 +341,24 @@ void TMainForm::QuitBtnClick() {
 
 void TMainForm::CloseWithoutAsking() {
   closeAllowed_ = true;
-  close();
+  if (!close()) {
+    // The engine is thinking: the window stays whole and answers as usual
+    // until the work ends, then the stop is carried out.
+    closeAllowed_ = false;
+    stopPending_ = true;
+    return;
+  }
+  stopPending_ = false;
+  // A box left open would keep the program waiting for an answer nobody is
+  // there to give, beside a window already gone.
+  dialogs_->CancelOpenBoxes();
+}
+
+void TMainForm::CarryOutPendingStop() {
+  if (!stopPending_ || gameState_.Has(TGameFlag::Thinking)) return;
+  stopPending_ = false;
+  // Once the operation that ended has returned, not inside it.
+  QTimer::singleShot(0, this, &TMainForm::CloseWithoutAsking);
 }
 
 void TMainForm::MinimizeBtnClick() {
@@ -390,6 +408,7 @@ void TMainForm::FormRestore() {
 }
 
 void TMainForm::MainTimerTime() {
+  CarryOutPendingStop();
   FlushPendingStores();
   const std::string account = accountName_();
   if (account != userName_) {

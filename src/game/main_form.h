@@ -97,8 +97,10 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   // Brings the window back from the task bar to the front; a second start
   // asks for this.
   void FormRestore();
-  // Closes without asking, storing the game and the options: a second start
-  // asking to close this one, or the desktop session ending.
+  // Closes without asking, storing the game and the options, and cancels any
+  // box still open: a second start asking to close this one, a stop signal,
+  // or the desktop session ending. While the engine thinks the stop waits
+  // and is carried out as soon as the work is done.
   void CloseWithoutAsking();
 
   void MainTimerTime();
@@ -153,6 +155,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void CarryOutPendingStop();
   void CreateFrame();
   void CreatePages();
   TBaseBtn* CreateFrameButton(int top, const QString& name);
@@ -197,6 +200,8 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   // The next close needs no question: a confirmed Quit, a second start's
   // request, the end of the desktop session.
   bool closeAllowed_ = false;
+  // A stop that came while the engine was thinking, carried out when it is done.
+  bool stopPending_ = false;
   bool formShown_ = false;
   QPoint dragOrigin_;
 

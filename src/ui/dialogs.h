@@ -35,6 +35,10 @@ class TDialogs {
   // true when the user chose where to print, with the printer set up for it.
   virtual bool ChoosePrinter(QPrinter& printer) = 0;
 
+  // Every box and chooser still open answers Cancel (or the right button):
+  // the program is being stopped and must not wait for an answer.
+  virtual void CancelOpenBoxes() = 0;
+
   // A notice with the one button.
   void Tell(const QString& message, const QString& okCaption) { Ask(message, okCaption, QString()); }
 };

@@ -1,6 +1,7 @@
 // The program's boxes and the desktop's choosers behind the dialog seam.
 #include "ui/skinned_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -56,6 +57,11 @@ bool TSkinnedDialogs::ChoosePrinter(QPrinter& printer) {
   }
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+void TSkinnedDialogs::CancelOpenBoxes() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QDialog*>(window); box && box->isVisible()) box->reject();
 }
 
 }  // namespace novlet

@@ -24,6 +24,7 @@ class TSkinnedDialogs : public TDialogs {
   // With NOVLET_PRINT_TO_PDF naming a file, prints there without asking:
   // unattended runs (the acceptance script) print through the real path.
   bool ChoosePrinter(QPrinter& printer) override;
+  void CancelOpenBoxes() override;
 
  private:
   QString skinFolder_;

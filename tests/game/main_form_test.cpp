@@ -212,6 +212,15 @@ TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {
   form.CloseWithoutAsking();
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(form.MainTimer()->isActive());
+  // The stop is kept, and the window still answers a second start meanwhile.
+  form.showMinimized();
+  form.FormRestore();
+  EXPECT_FALSE(form.isMinimized());
+  form.GameState() = TGameState();
+  form.UpdateStatus();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(form.isVisible()) << "carried out when the work is done";
+  EXPECT_TRUE(dialogs_.Messages.isEmpty());
 }
 
 TEST_F(MainFormTest, AltF4AndTheWindowManagersCloseAskTheQuitQuestion) {
@@ -244,6 +253,7 @@ TEST_F(MainFormTest, TheEndOfTheDesktopSessionClosesWithoutAsking) {
   form.show();
   form.CloseWithoutAsking();
   EXPECT_TRUE(dialogs_.Messages.isEmpty());
+  EXPECT_EQ(dialogs_.Cancellations, 1) << "no box keeps the program waiting";
   EXPECT_FALSE(form.isVisible());
   EXPECT_NE(FileText(DataFolder() / "novlet.ini").find("[tester.Options]"), std::string::npos);
   // A second start asking meanwhile cannot bring the window back.

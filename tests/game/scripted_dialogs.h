@@ -46,6 +46,9 @@ class TScriptedDialogs : public TDialogs {
     return true;
   }
 
+  void CancelOpenBoxes() override { ++Cancellations; }
+
+  int Cancellations = 0;
   // Every message and question shown, in order.
   QStringList Messages;
   QStringList LeftCaptions;

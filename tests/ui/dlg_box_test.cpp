@@ -2,6 +2,7 @@
 #include "ui/base_btn.h"
 #include "ui/edit_dlg_box.h"
 #include "ui/msg_dlg_box.h"
+#include "ui/skinned_dialogs.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -178,6 +179,17 @@ TEST(SkinnedBoxes, ASecondRequestForAnOpenKindAnswersAtOnceButTheOtherKindMayOpe
   EXPECT_EQ(ShowEditBox("First", "Ok", "Cancel", "first text"), "first text");
   EXPECT_EQ(secondText, "");
   EXPECT_TRUE(messageAnswer);
+}
+
+TEST(SkinnedBoxes, AStopCancelsEveryOpenBox) {
+  TSkinnedDialogs dialogs({}, nullptr);
+  QString name = "unset";
+  WhenShown([&] {
+    WhenShown([&] { dialogs.CancelOpenBoxes(); });
+    name = dialogs.AskText("Name?", "Ok", "Cancel", "typed");
+  });
+  EXPECT_FALSE(dialogs.Ask("Quit?", "Yes", "No"));
+  EXPECT_EQ(name, "");
 }
 
 }  // namespace
