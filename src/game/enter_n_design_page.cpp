@@ -471,7 +471,14 @@ void TEnterNDesignPage::Tick() {
 // --- The page in the window ---
 
 void TEnterNDesignPage::Enter(bool alreadyShown) {
-  if (!alreadyShown) LoadDesign(LastDesignFile(), LastDesignSection());
+  if (alreadyShown) return;
+  grid_->SelectCell(0, 0);
+  if (const std::optional<TNovletFileData> unstored = Host().TakeUnstored(LastDesignFile(), LastDesignSection()))
+    session_.Resume(*unstored);
+  else
+    session_.Load(LastDesignFile(), LastDesignSection());
+  FollowGridSize();
+  EndOperation();
 }
 
 bool TEnterNDesignPage::Leave() {

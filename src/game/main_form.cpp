@@ -15,6 +15,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "game/accessibility.h"
 #include "game/book_page.h"
 #include "game/enter_n_design_page.h"
@@ -275,16 +277,34 @@ void TMainForm::OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& fi
 
 void TMainForm::StoreAfterShowing(const std::filesystem::path& file, const std::string& section,
                                   TNovletFileData record) {
+  // An older record for the same place, still unstored, is out of date.
+  TakeUnstored(file, section);
   pendingStores_.push_back({file, section, std::move(record)});
 }
 
-void TMainForm::FlushPendingStores() {
+std::optional<TNovletFileData> TMainForm::TakeUnstored(const std::filesystem::path& file,
+                                                       const std::string& section) {
+  const auto found = std::find_if(pendingStores_.begin(), pendingStores_.end(), [&](const TPendingStore& store) {
+    return store.File == file && store.Section == section;
+  });
+  if (found == pendingStores_.end()) return std::nullopt;
+  TNovletFileData record = std::move(found->Record);
+  pendingStores_.erase(found);
+  return record;
+}
+
+void TMainForm::FlushPendingStores(TFailureNotice notice) {
   std::vector<TPendingStore> pending;
   pending.swap(pendingStores_);
   for (TPendingStore& store : pending) {
     TStoreResult result = EnsureDataFolder(folders_.Data);
-    if (result.Ok) result = WritePuzzleRecord(store.File, store.Section, std::move(store.Record));
-    if (!result.Ok) dialogs_->Tell(FromStd(result.Message), Text(TextId::Ok));
+    if (result.Ok) result = WritePuzzleRecord(store.File, store.Section, store.Record);
+    if (result.Ok) continue;
+    const bool tell = !store.FailureTold || notice == TFailureNotice::Again;
+    store.FailureTold = true;
+    // Kept before the box opens: the ticks that run while it shows try again.
+    pendingStores_.push_back(std::move(store));
+    if (tell) dialogs_->Tell(FromStd(result.Message), Text(TextId::Ok));
   }
 }
 
@@ -438,7 +458,7 @@ void TMainForm::LoadOptions() {
 }
 
 void TMainForm::SaveOptions() {
-  FlushPendingStores();
+  FlushPendingStores(TFailureNotice::Again);
   for (TBookPage* page : pages_)
     if (page->StoreLastGame()) break;
   TStoreResult result = EnsureDataFolder(folders_.Data);

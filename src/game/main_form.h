@@ -135,6 +135,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   void UpdateStatus() override;
   void StoreAfterShowing(const std::filesystem::path& file, const std::string& section,
                          TNovletFileData record) override;
+  std::optional<TNovletFileData> TakeUnstored(const std::filesystem::path& file, const std::string& section) override;
   bool IsActivePage(const TBookPage* page) const override;
   void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
                         TOpenMode mode) override;
@@ -173,7 +174,10 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   // Makes the page the active one; the page left stores and ends its game.
   void ActivatePage(TBookPage* page);
   // Writes the games left by pages, before anything else reads or writes.
-  void FlushPendingStores();
+  // One that fails stays in memory and is tried again at every tick; its
+  // failure is told once, and again when the program closes.
+  enum class TFailureNotice { Once, Again };
+  void FlushPendingStores(TFailureNotice notice = TFailureNotice::Once);
   // The program's texts and the desktop choosers' in the options' language.
   void UseLanguage();
   void UpdateCaption();
@@ -220,6 +224,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
     std::filesystem::path File;
     std::string Section;
     TNovletFileData Record;
+    bool FailureTold = false;
   };
   std::vector<TPendingStore> pendingStores_;
   QTimer* mainTimer_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "session/game_state.h"
@@ -58,6 +59,11 @@ class TPageHost {
   // that the disk's wait never delays the page the user asked for.
   virtual void StoreAfterShowing(const std::filesystem::path& file, const std::string& section,
                                  TNovletFileData record) = 0;
+  // The record left for that place that could not be stored yet (a full
+  // disk, a busy lock), handed back to the page that returns: the game it
+  // holds is newer than the stored one. The page stores it again on leaving.
+  virtual std::optional<TNovletFileData> TakeUnstored(const std::filesystem::path& file,
+                                                      const std::string& section) = 0;
   virtual bool IsActivePage(const TBookPage* page) const = 0;
   // Shows the page of that kind and opens the stored puzzle there.
   virtual void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,

@@ -185,8 +185,11 @@ void TPlayNSolvePage::PlayNSolveNewBtnClick(int boxWidth, int boxHeight) {
 }
 
 void TPlayNSolvePage::LoadPlayGame(const std::filesystem::path& file, const std::string& section) {
+  ShowLoadedGame(session_.Load(file, section));
+}
+
+void TPlayNSolvePage::ShowLoadedGame(bool loaded) {
   timeLbl_->setText(Host().Text(TextId::Time));
-  const bool loaded = session_.Load(file, section);
   ApplyDisplaySet();
   grid_->SetGridSize(session_.GridSize());
   grid_->SelectCell(0, 0);
@@ -480,7 +483,11 @@ void TPlayNSolvePage::RefreshStatus() {
 // --- The page in the window ---
 
 void TPlayNSolvePage::Enter(bool alreadyShown) {
-  if (!alreadyShown) LoadPlayGame(LastGameFile(), LastGameSection());
+  if (alreadyShown) return;
+  if (const std::optional<TNovletFileData> unstored = Host().TakeUnstored(LastGameFile(), LastGameSection()))
+    ShowLoadedGame(session_.Resume(*unstored));
+  else
+    LoadPlayGame(LastGameFile(), LastGameSection());
 }
 
 bool TPlayNSolvePage::OwnsGame() const {

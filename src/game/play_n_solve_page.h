@@ -119,6 +119,8 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   void SetGridEnabled(bool enabled);
   void FlashCellChanged(int column, int row);
   TGridDrawInputs DrawInputs() const;
+  // The page follows the game the session has just opened (or failed to).
+  void ShowLoadedGame(bool loaded);
   // A game first stored gets the default name of its creation time.
   void NameIfUnnamed();
   bool OwnsGame() const;

@@ -55,11 +55,22 @@ void TDesignSession::NewFromGivens(const TNewGameSettings& settings, const TBoar
 }
 
 bool TDesignSession::Load(const std::filesystem::path& file, const std::string& section) {
+  return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });
+}
+
+bool TDesignSession::Resume(const TNovletFileData& unstored) {
+  return Open([&](TNovletFileData& record) {
+    record = unstored;
+    return true;
+  });
+}
+
+bool TDesignSession::Open(const std::function<bool(TNovletFileData&)>& read) {
   if (state_.Has(TGameFlag::Loading)) return false;
   state_ = TGameFlag::Loading;
   StateChanged();
   ClearBoards();
-  if (!ReadPuzzleRecord(file, section, record_)) {
+  if (!read(record_)) {
     state_ = TGameState();
     return false;
   }

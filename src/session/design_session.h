@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,8 @@ class TDesignSession : public TGridSession {
   // stays behind. Validates it. False, leaving no design, when the section
   // is missing or its record is refused.
   bool Load(const std::filesystem::path& file, const std::string& section);
+  // Opens a record the window could not store yet, as Load opens a stored one.
+  bool Resume(const TNovletFileData& unstored);
   // The record as it is stored: solution and givens, no grid or notes.
   TNovletFileData RecordToStore() const;
   void SetName(const std::string& name) { record_.Name = name; }
@@ -75,6 +78,8 @@ class TDesignSession : public TGridSession {
   std::optional<std::string> AlternativesAt(int column, int row) const;
 
  private:
+  // Load and Resume: `read` fills the record, or says there is none.
+  bool Open(const std::function<bool(TNovletFileData&)>& read);
   void StartThinking();
   void EnterModeOfStatus();
   void RecomputeAlternatives();

@@ -75,12 +75,23 @@ bool TPlaySession::GenerateNewGame() {
 }
 
 bool TPlaySession::Load(const std::filesystem::path& file, const std::string& section) {
+  return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });
+}
+
+bool TPlaySession::Resume(const TNovletFileData& unstored) {
+  return Open([&](TNovletFileData& record) {
+    record = unstored;
+    return true;
+  });
+}
+
+bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   if (state_.Has(TGameFlag::Loading)) return false;
   state_ = TGameFlag::Loading;
   ++serial_;
   StateChanged();
   ClearBoards();
-  if (!ReadPuzzleRecord(file, section, record_)) {
+  if (!read(record_)) {
     state_ = TGameState();
     return false;
   }

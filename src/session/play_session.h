@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -79,6 +80,8 @@ class TPlaySession : public TGridSession {
   // Opens a stored game; false, leaving no game, when the section is missing
   // or its record is refused.
   bool Load(const std::filesystem::path& file, const std::string& section);
+  // Opens a record the window could not store yet, as Load opens a stored one.
+  bool Resume(const TNovletFileData& unstored);
   // The record as it is stored, with the boards of the game.
   TNovletFileData RecordToStore() const;
   // A game first stored gets its default name; naming it gives the full
@@ -136,6 +139,8 @@ class TPlaySession : public TGridSession {
   bool Solved() const;
 
  private:
+  // Load and Resume: `read` fills the record, or says there is none.
+  bool Open(const std::function<bool(TNovletFileData&)>& read);
   void Play(int status);
   void StartClockAt(TDateTime start);
   void RecomputeAlternatives();

@@ -258,10 +258,23 @@ TEST_F(PlayNSolveTest, AGameLeftOrClosedComesBackAsItWas) {
   ShowPage(TPageKind::PlayNSolve);
   EXPECT_EQ(Session().Grid(), grid);
 
+  // A store refused on leaving (a busy lock) keeps the game in memory: it is
+  // told once, tried again at every tick, and the page comes back to it.
+  const std::filesystem::path blockedLock = DataFolder() / ".novlet.ini.lock";
+  std::filesystem::create_directory(blockedLock);
+  Key(Qt::Key_1);
+  const TCellTexts newer = Session().Grid();
+  ShowPage(TPageKind::MyNovlets);
+  Form().MainTimerTime();
+  EXPECT_EQ(dialogs_.Messages.size(), 1);
+  ShowPage(TPageKind::PlayNSolve);
+  EXPECT_EQ(Session().Grid(), newer);
+  std::filesystem::remove(blockedLock);
+
   Form().CloseWithoutAsking();
   CreatePage();
   EXPECT_EQ(N(), 4);
-  EXPECT_EQ(Session().Grid(), grid);
+  EXPECT_EQ(Session().Grid(), newer);
   Tick(0);
   EXPECT_EQ(TimeLabel(), "Time 00:42");
 
