@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace novlet {
 
 namespace {
@@ -96,6 +98,23 @@ void TSkinnedBox::SetTexts(const QString& message, const QString& okCaption, con
   okBtn_->setVisible(!okCaption.isEmpty());
   cancelBtn_->SetCaption(cancelCaption);
   cancelBtn_->setVisible(!cancelCaption.isEmpty());
+  FitMessage();
+}
+
+void TSkinnedBox::FitMessage() {
+  // A long message (an import's reasons) makes the box taller, as far as the
+  // screen allows, rather than hiding its last lines behind the buttons.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int tallest = screen ? screen->availableGeometry().height() - 40 : BoxHeight;
+  const int wanted = msgLbl_->heightForWidth(msgLbl_->width()) - msgLbl_->height();
+  const int extra = std::clamp(wanted, 0, std::max(0, tallest - height()));
+  if (extra == 0) return;
+  const int labelBottom = msgLbl_->geometry().bottom();
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (child->y() > labelBottom) child->move(child->x(), child->y() + extra);
+  msgLbl_->resize(msgLbl_->width(), msgLbl_->height() + extra);
+  setFixedSize(width(), height() + extra);
+  CenterOnScreen();
 }
 
 QPoint TSkinnedBox::PointerSpot() const { return pos() + cancelBtn_->pos() + QPoint(40, 20); }

@@ -38,6 +38,7 @@ class TSkinnedBox : public QDialog {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
+  void FitMessage();
   TBaseBtn* CreateButton(int left, const QString& caption, const QString& skinFolder);
   void CenterOnScreen();
 

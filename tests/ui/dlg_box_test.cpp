@@ -1,5 +1,6 @@
 // The skinned message and entry boxes: their answers by mouse and key, their layout, one open box of a kind.
 #include "ui/base_btn.h"
+#include "ui/bk_control.h"
 #include "ui/edit_dlg_box.h"
 #include "ui/msg_dlg_box.h"
 #include "ui/skinned_dialogs.h"
@@ -131,6 +132,17 @@ TEST(SkinnedBoxes, LayOutTheirTextsAndHideTheButtonOfAnEmptyCaption) {
     Click(box->CancelBtn());
   });
   EXPECT_FALSE(ShowMsgBox("Nothing to do.", "", "Close"));
+
+  // A message of many lines grows the box, every line above the button.
+  WhenShown([] {
+    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
+    EXPECT_GT(box->height(), 150);
+    EXPECT_GE(box->MsgLbl()->height(), box->MsgLbl()->heightForWidth(360));
+    EXPECT_LT(box->MsgLbl()->geometry().bottom(), box->OkBtn()->y());
+    EXPECT_EQ(box->Background()->size(), box->size());
+    Click(box->OkBtn());
+  });
+  EXPECT_TRUE(ShowMsgBox("3 imported.\n\nNot imported:\nline 1: a\nline 2: b\nline 3: c\nline 4: d\nand 1 more", "Ok", ""));
 
   WhenShown([] {
     TEditDlgBox* box = TEditDlgBox::OpenBox();
