@@ -468,7 +468,7 @@ void TMainForm::SaveOptions() {
 
 void TMainForm::ScaleUp(int screenSizeChoice) {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize screenSize = screen ? screen->size() : QSize(kBaseWidth, kBaseHeight);
+  const QSize screenSize = screen ? screen->availableGeometry().size() : QSize(kBaseWidth, kBaseHeight);
   const int oldMode = scaler_->ScreenMode();
   scaler_->ScaleUp(screenSizeChoice, screenSize);
   // A window the player has moved stays where it is when nothing changed
@@ -479,8 +479,10 @@ void TMainForm::ScaleUp(int screenSizeChoice) {
 void TMainForm::CenterOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  const QRect area = screen->geometry();
-  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  // A window larger than the desktop (a fixed size chosen on a small screen)
+  // keeps its caption and page buttons on the desktop.
+  const QRect area = screen->availableGeometry();
+  move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
 }
 
 void TMainForm::UpdateCaption() { captionLbl_->setText(kWindowCaption + QStringLiteral(" - ") + FromStd(userName_)); }

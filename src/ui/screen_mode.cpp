@@ -5,15 +5,15 @@ namespace novlet {
 
 namespace {
 
-int ModeByWidth(int width, int currentMode) {
-  if (width < 800) return currentMode;
+int ModeByWidth(int width) {
+  if (width < 800) return 2;
   if (width < 1024) return 2;
   if (width < 1152) return 3;
   return 4;
 }
 
-int ModeByHeight(int height, int currentMode) {
-  if (height < 600) return currentMode;
+int ModeByHeight(int height) {
+  if (height < 600) return 5;
   if (height < 768) return 5;
   if (height < 864) return 6;
   return 7;
@@ -21,7 +21,7 @@ int ModeByHeight(int height, int currentMode) {
 
 }  // namespace
 
-int ChooseScreenMode(int screenSizeChoice, QSize screenSize, int currentMode) {
+int ChooseScreenMode(int screenSizeChoice, QSize screenSize) {
   switch (screenSizeChoice) {
     case ScreenSizeIgnore:
       return 2;
@@ -35,8 +35,8 @@ int ChooseScreenMode(int screenSizeChoice, QSize screenSize, int currentMode) {
   // Compare screenWidth / 640 with screenHeight / 480 without rounding.
   const long long widthRatio = static_cast<long long>(screenSize.width()) * 480;
   const long long heightRatio = static_cast<long long>(screenSize.height()) * 640;
-  if (widthRatio < heightRatio) return ModeByWidth(screenSize.width(), currentMode);
-  return ModeByHeight(screenSize.height(), currentMode);
+  if (widthRatio < heightRatio) return ModeByWidth(screenSize.width());
+  return ModeByHeight(screenSize.height());
 }
 
 TScaleRatio ScaleFromBase(int screenMode) {

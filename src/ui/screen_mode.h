@@ -24,9 +24,10 @@ struct TScaleRatio {
   bool IsIdentity() const { return Numerator == Denominator; }
 };
 
-// The mode for a screen-size choice on a screen of that size; a screen too
-// small for the automatic choice keeps currentMode.
-int ChooseScreenMode(int screenSizeChoice, QSize screenSize, int currentMode);
+// The mode for a screen-size choice on a desktop of that size (in the
+// desktop's own scaled pixels); a desktop too small for any enlargement gets
+// the base size, the smallest there is.
+int ChooseScreenMode(int screenSizeChoice, QSize screenSize);
 
 // The scale that enlarges the base-size window to the mode, and back.
 TScaleRatio ScaleFromBase(int screenMode);

@@ -49,7 +49,7 @@ TScreenScaler::TScreenScaler(TSkinnedWindow target) : target_(std::move(target))
 
 void TScreenScaler::ScaleUp(int screenSizeChoice, QSize screenSize) {
   const int oldMode = screenMode_;
-  const int newMode = ChooseScreenMode(screenSizeChoice, screenSize, oldMode);
+  const int newMode = ChooseScreenMode(screenSizeChoice, screenSize);
   if (newMode == oldMode) return;
   screenMode_ = newMode;
   // Back to the designed size first, so scales never accumulate.
@@ -61,7 +61,7 @@ void TScreenScaler::ScaleUp(int screenSizeChoice, QSize screenSize) {
 
 void TScreenScaler::ScaleUp(int screenSizeChoice) {
   const QScreen* screen = target_.Window ? target_.Window->screen() : QGuiApplication::primaryScreen();
-  ScaleUp(screenSizeChoice, screen ? screen->geometry().size() : QSize());
+  ScaleUp(screenSizeChoice, screen ? screen->availableGeometry().size() : QSize());
 }
 
 void TScreenScaler::LoadSkins(const QString& suffix) {

@@ -19,25 +19,25 @@ TEST(ScreenModeChoice, AutomaticDecidesByTheNarrowerRatioAndFixedChoicesIgnoreTh
   struct {
     int Choice;
     QSize Screen;
-    int Current;
     int Mode;
   } const cases[] = {
-      {ScreenSizeAutomatic, {1024, 768}, 0, 6},  {ScreenSizeAutomatic, {1280, 1024}, 0, 4},
-      {ScreenSizeAutomatic, {1920, 1080}, 0, 7}, {ScreenSizeAutomatic, {800, 600}, 0, 5},
-      {ScreenSizeAutomatic, {1280, 800}, 0, 6},  {ScreenSizeAutomatic, {1024, 600}, 0, 5},
-      {ScreenSizeAutomatic, {900, 1000}, 0, 2},  {ScreenSizeAutomatic, {1100, 1500}, 0, 3},
-      {ScreenSizeAutomatic, {1152, 2000}, 0, 4}, {ScreenSizeAutomatic, {864, 640}, 0, 5},
-      {ScreenSizeAutomatic, {1600, 1200}, 0, 7}, {ScreenSizeAutomatic, {1366, 768}, 0, 6},
-      // Small screens keep whatever was applied.
-      {ScreenSizeAutomatic, {640, 480}, 0, 0},   {ScreenSizeAutomatic, {640, 480}, 4, 4},
-      {ScreenSizeAutomatic, {700, 1000}, 3, 3},
-      {ScreenSizeIgnore, {1920, 1080}, 7, 2},    {ScreenSize640x480, {1920, 1080}, 0, 2},
-      {ScreenSize800x600, {640, 480}, 0, 3},     {ScreenSize1024x768, {640, 480}, 0, 4},
-      {9, {800, 600}, 0, 5},  // a stored choice out of range counts as Automatic
+      {ScreenSizeAutomatic, {1024, 768}, 6},  {ScreenSizeAutomatic, {1280, 1024}, 4},
+      {ScreenSizeAutomatic, {1920, 1080}, 7}, {ScreenSizeAutomatic, {800, 600}, 5},
+      {ScreenSizeAutomatic, {1280, 800}, 6},  {ScreenSizeAutomatic, {1024, 600}, 5},
+      {ScreenSizeAutomatic, {900, 1000}, 2},  {ScreenSizeAutomatic, {1100, 1500}, 3},
+      {ScreenSizeAutomatic, {1152, 2000}, 4}, {ScreenSizeAutomatic, {864, 640}, 5},
+      {ScreenSizeAutomatic, {1600, 1200}, 7}, {ScreenSizeAutomatic, {1366, 768}, 6},
+      // Desktops too small to enlarge get the base size, whatever was applied
+      // before (a 1024 x 768 screen at double scale is 512 x 384).
+      {ScreenSizeAutomatic, {640, 480}, 5},   {ScreenSizeAutomatic, {512, 384}, 5},
+      {ScreenSizeAutomatic, {700, 1000}, 2},
+      {ScreenSizeIgnore, {1920, 1080}, 2},    {ScreenSize640x480, {1920, 1080}, 2},
+      {ScreenSize800x600, {640, 480}, 3},     {ScreenSize1024x768, {640, 480}, 4},
+      {9, {800, 600}, 5},  // a stored choice out of range counts as Automatic
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChooseScreenMode(c.Choice, c.Screen, c.Current), c.Mode)
-        << "choice " << c.Choice << ", " << c.Screen.width() << " x " << c.Screen.height() << ", from " << c.Current;
+    EXPECT_EQ(ChooseScreenMode(c.Choice, c.Screen), c.Mode)
+        << "choice " << c.Choice << ", " << c.Screen.width() << " x " << c.Screen.height();
   }
   EXPECT_EQ(ScaleValue(-13, ScaleFromBase(4)), -21);
 }
@@ -72,23 +72,23 @@ class ScaledWindow : public testing::Test {
   int afterScaleRuns = 0;
 };
 
-TEST_F(ScaledWindow, ATooSmallScreenAppliesNothingAndThenKeepsTheLastSizeAndTheWindowsOwnScreenDecidesWithoutASize) {
-  scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
-  EXPECT_EQ(scaler->ScreenMode(), 0);
+TEST_F(ScaledWindow, ATooSmallDesktopGetsTheSkinnedBaseSizeAndTheWindowsOwnDesktopDecidesWithoutASize) {
+  // Skins on from the start, so the background is never left unpainted.
+  scaler->ScaleUp(ScreenSizeAutomatic, {512, 384});
+  EXPECT_EQ(scaler->ScreenMode(), 5);
   EXPECT_EQ(window.size(), QSize(568, 405));
-  EXPECT_TRUE(background->Background().Image().isNull());
-  EXPECT_TRUE(pageButton->GlyphUp().isNull());
-  EXPECT_TRUE(pageButton->FaceVisible());
-  EXPECT_EQ(afterScaleRuns, 0);
+  EXPECT_FALSE(background->Background().Image().isNull());
+  EXPECT_FALSE(pageButton->GlyphUp().isNull());
+  EXPECT_EQ(afterScaleRuns, 1);
 
   scaler->ScaleUp(ScreenSize1024x768, {640, 480});
-  scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
-  EXPECT_EQ(scaler->ScreenMode(), 4);
   EXPECT_EQ(window.size(), QSize(909, 648));
+  scaler->ScaleUp(ScreenSizeAutomatic, {640, 480});
+  EXPECT_EQ(window.size(), QSize(568, 405)) << "back to what fits";
 
-  const QSize screen = window.screen()->geometry().size();
+  const QSize screen = window.screen()->availableGeometry().size();
   scaler->ScaleUp(ScreenSizeAutomatic);
-  EXPECT_EQ(scaler->ScreenMode(), ChooseScreenMode(ScreenSizeAutomatic, screen, 0));
+  EXPECT_EQ(scaler->ScreenMode(), ChooseScreenMode(ScreenSizeAutomatic, screen));
 }
 
 struct TScaledSizes {
