@@ -7,8 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-3}
-program=${NOVLET_BUILD:-build/release}/corvex-novlet
-[[ -x $program ]] || { echo "booklet_time.sh: build the program first" >&2; exit 1; }
+build=${NOVLET_BUILD:-build/release}
+bash scripts/build.sh "$build" corvex-novlet >/dev/null
+program=$build/corvex-novlet
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 

@@ -9,11 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-20}
-tool=${NOVLET_BUILD:-build/release}/tools/novlet-tool
-if [[ ! -x $tool ]]; then
-  echo "collection_list_time.sh: build novlet-tool first (cmake --build ... --target novlet-tool)" >&2
-  exit 1
-fi
+build=${NOVLET_BUILD:-build/release}
+bash scripts/build.sh "$build" novlet-tool >/dev/null
+tool=$build/tools/novlet-tool
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT

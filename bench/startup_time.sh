@@ -11,11 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-10}
-program=${NOVLET_BUILD:-build/release}/corvex-novlet
-if [[ ! -x $program ]]; then
-  echo "startup_time.sh: build the program first (bash scripts/run.sh, or cmake --build ... --target corvex-novlet)" >&2
-  exit 1
-fi
+build=${NOVLET_BUILD:-build/release}
+bash scripts/build.sh "$build" corvex-novlet >/dev/null
+program=$build/corvex-novlet
 
 if [[ ! -f $(dirname "$program")/Novlet.lng ]]; then
   echo "startup_time.sh: the build has no Novlet.lng beside the program" >&2

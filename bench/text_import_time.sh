@@ -7,8 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tool=${NOVLET_BUILD:-build/release}/tools/novlet-tool
-[[ -x $tool ]] || { echo "text_import_time.sh: build novlet-tool first" >&2; exit 1; }
+build=${NOVLET_BUILD:-build/release}
+bash scripts/build.sh "$build" novlet-tool >/dev/null
+tool=$build/tools/novlet-tool
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 
