@@ -46,10 +46,9 @@ std::optional<QString> PrintOnePage(TPageHost& host, const TOutputSource& page) 
   printer.setDocName(kPrintJobTitle);
   if (!host.Dialogs().ChoosePrinter(printer)) return std::nullopt;
   const std::optional<TGridScene> scene = SceneOf(page.DrawInputs());
-  const QImage picture = scene ? GridPicture(*scene, page.Grid->size()) : QImage();
   QPainter painter;
   if (painter.begin(&printer)) {
-    DrawPrintedPage(painter, page.Title, picture, page.Grid->logicalDpiX());
+    DrawPrintedPage(painter, page.Title, scene ? &*scene : nullptr, page.Grid->size(), page.Grid->logicalDpiX());
     if (painter.end()) return std::nullopt;
   }
   return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();

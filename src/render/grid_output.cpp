@@ -88,19 +88,27 @@ TPrintedPageLayout PrintedPageLayout(const QSize& pageSize, const QSizeF& printe
   return layout;
 }
 
-void DrawPrintedPage(QPainter& painter, const QString& title, const QImage& picture, double screenDpi) {
+void DrawPrintedPage(QPainter& painter, const QString& title, const TGridScene* scene, const QSize& gridControlSize,
+                     double screenDpi) {
   QPaintDevice* device = painter.device();
   const QFont font = OutputFont(kOutputFontPoints);
   const QFontMetrics metrics(font, device);
   const QSize letterH(metrics.horizontalAdvance(QLatin1Char('H')), metrics.height());
   const TPrintedPageLayout layout =
       PrintedPageLayout(QSize(device->width(), device->height()), QSizeF(device->logicalDpiX(), device->logicalDpiY()),
-                        screenDpi, picture.size(), letterH);
+                        screenDpi, gridControlSize, letterH);
   painter.setFont(font);
   painter.setPen(Qt::black);
   DrawTextTopLeft(painter, metrics, layout.Title, title);
   DrawTextTopLeft(painter, metrics, layout.Footer, kOutputFooter);
-  if (!picture.isNull() && !layout.Picture.isEmpty()) painter.drawImage(layout.Picture, picture);
+  if (!scene || gridControlSize.isEmpty() || layout.Picture.isEmpty()) return;
+  painter.save();
+  painter.translate(layout.Picture.topLeft());
+  painter.scale(static_cast<double>(layout.Picture.width()) / gridControlSize.width(),
+                static_cast<double>(layout.Picture.height()) / gridControlSize.height());
+  painter.fillRect(QRect(QPoint(0, 0), gridControlSize), Qt::white);
+  TGridPainter(*scene).PaintGridShapes(painter, gridControlSize);
+  painter.restore();
 }
 
 std::string PuzzleTextRows(const TGeometry& g, const TCellTexts& givens) {

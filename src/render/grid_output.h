@@ -55,9 +55,13 @@ struct TPrintedPageLayout {
 TPrintedPageLayout PrintedPageLayout(const QSize& pageSize, const QSizeF& printerDpi, double screenDpi,
                                      const QSize& picture, const QSize& letterH);
 
-// Draws title, picture and footer with a painter begun on a printer (or any
-// device of one page), in black on white.
-void DrawPrintedPage(QPainter& painter, const QString& title, const QImage& picture, double screenDpi);
+// Draws title, grid and footer with a painter begun on a printer (or any
+// device of one page), in black on white. The grid is painted straight onto
+// the device at its resolution (lines and symbols stay sharp), laid out as a
+// picture of the grid control's size would be; no scene prints title and
+// footer alone.
+void DrawPrintedPage(QPainter& painter, const QString& title, const TGridScene* scene, const QSize& gridControlSize,
+                     double screenDpi);
 
 // The puzzle as plain text: N lines of N symbols ("1".."9", "A".."G" for
 // 10..16), "." for a cell without a given; what the text import reads back.

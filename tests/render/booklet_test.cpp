@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QPaintEngine>
-
 #include "render/render_fixture.h"
 
 namespace novlet::test {
@@ -21,43 +19,6 @@ std::vector<TBookletPuzzle> Puzzles(int count) {
   }
   return puzzles;
 }
-
-// A page that keeps the texts painted on it instead of their pixels, so a
-// test reads a booklet as pdftotext would.
-class TTextRecordingPage : public QPaintDevice {
- public:
-  QStringList Texts;
-  QPaintEngine* paintEngine() const override { return &engine_; }
-
- protected:
-  int metric(PaintDeviceMetric metric) const override {
-    switch (metric) {
-      case PdmWidth: return 620;
-      case PdmHeight: return 877;
-      case PdmDepth: return 32;
-      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 72;
-      case PdmDevicePixelRatioScaled: return 1 * QPaintDevice::devicePixelRatioFScale();
-      default: return 1;
-    }
-  }
-
- private:
-  class TEngine : public QPaintEngine {
-   public:
-    explicit TEngine(QStringList& texts) : QPaintEngine(AllFeatures), texts_(texts) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPath(const QPainterPath&) override {}
-    void drawTextItem(const QPointF&, const QTextItem& item) override { texts_ << item.text(); }
-    Type type() const override { return User; }
-
-   private:
-    QStringList& texts_;
-  };
-  mutable TEngine engine_{Texts};
-};
 
 QImage RenderPage(int pageIndex, const std::vector<TBookletPuzzle>& puzzles, const TBookletLayout& layout) {
   QImage page(620, 877, QImage::Format_RGB32);
@@ -114,7 +75,7 @@ TEST(Booklet, EveryValueOfWideBoardsReachesThePaper) {
     const std::vector<TBookletPuzzle> puzzles{{"wide", "Expert", board.Geometry, board.Solution, board.Solution}};
     TBookletLayout layout;
     layout.PerPage = 1;
-    TTextRecordingPage page;
+    TRecordingPage page;
     QPainter painter(&page);
     // The window's display set was applied for a 9 x 9 board.
     PaintBookletPage(painter, QRectF(0, 0, 620, 877), 0, puzzles, layout, TDisplaySet(), TGridLook());

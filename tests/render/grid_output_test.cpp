@@ -56,6 +56,21 @@ TEST(GridOutput, ThePrintedPictureKeepsItsScreenSizeCentredOnThePage) {
   EXPECT_EQ(small.Picture, QRect(100, 800, 800, 400));
 }
 
+TEST(GridOutput, PaperGetsTheGridAsTextAndLinesNotAPicture) {
+  TBoardUnderTest board;
+  for (int c = 1; c <= 9; ++c) board.Give(c, c);
+  board.State.OutputCapture = true;
+  TRecordingPage page(QSize(4800, 6400), 600);
+  QPainter painter(&page);
+  const TGridScene scene = board.Scene();
+  DrawPrintedPage(painter, "tester@Sunday", &scene, QSize(245, 245), 96);
+  painter.end();
+  for (int c = 1; c <= 9; ++c)
+    EXPECT_TRUE(page.Texts.contains(QString::number(board.Solution.at(c, c)))) << "the given in column " << c;
+  EXPECT_TRUE(page.Texts.contains("tester@Sunday"));
+  EXPECT_TRUE(page.Pictures.empty()) << "no picture stretched to the paper";
+}
+
 TEST(GridOutput, ThePuzzleTextReadsBackAsTheSameGivens) {
   for (const auto& [boxWidth, boxHeight] : {std::pair{3, 3}, std::pair{4, 4}, std::pair{3, 2}}) {
     TBoardUnderTest board(boxWidth, boxHeight);

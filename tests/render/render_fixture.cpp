@@ -7,6 +7,25 @@
 
 namespace novlet::test {
 
+int TRecordingPage::metric(PaintDeviceMetric metric) const {
+  switch (metric) {
+    case PdmWidth: return size_.width();
+    case PdmHeight: return size_.height();
+    case PdmDepth: return 32;
+    case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return dpi_;
+    case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+    default: return 1;
+  }
+}
+
+void TRecordingPage::TEngine::drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) {
+  page_.Pictures.push_back(target.toAlignedRect().size());
+}
+
+void TRecordingPage::TEngine::drawImage(const QRectF& target, const QImage&, const QRectF&, Qt::ImageConversionFlags) {
+  page_.Pictures.push_back(target.toAlignedRect().size());
+}
+
 QColor IconColour(int number) { return QColor::fromHsv(number * 36 + 18, 255, 200).toRgb(); }
 
 void WriteIconSet(const QString& folder, const QString& missing) {

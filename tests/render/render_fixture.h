@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QImage>
+#include <QPaintEngine>
+#include <QStringList>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <string>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/geometry.h"
@@ -59,6 +62,39 @@ struct TBoardUnderTest {
   TDisplaySet DisplaySet;
   TGridLook Look;
   TGridPaintState State;
+};
+
+// A page that keeps what is painted on it instead of its pixels, so a test
+// reads paper as pdftotext would: the texts, and the size of every picture.
+class TRecordingPage : public QPaintDevice {
+ public:
+  explicit TRecordingPage(QSize size = QSize(620, 877), int dpi = 72) : size_(size), dpi_(dpi) {}
+  QStringList Texts;
+  std::vector<QSize> Pictures;
+  QPaintEngine* paintEngine() const override { return &engine_; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override;
+
+ private:
+  class TEngine : public QPaintEngine {
+   public:
+    explicit TEngine(TRecordingPage& page) : QPaintEngine(AllFeatures), page_(page) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) override;
+    void drawImage(const QRectF& target, const QImage&, const QRectF&, Qt::ImageConversionFlags) override;
+    void drawTextItem(const QPointF&, const QTextItem& item) override { page_.Texts << item.text(); }
+    Type type() const override { return User; }
+
+   private:
+    TRecordingPage& page_;
+  };
+  QSize size_;
+  int dpi_;
+  mutable TEngine engine_{*this};
 };
 
 // The colour of icon `number` of the sets WriteIconSet makes.
