@@ -2,6 +2,7 @@
 #include "app/booklet_command.h"
 
 #include <QPageSize>
+#include <QLocale>
 #include <QPdfWriter>
 
 #include <cstdio>
@@ -27,6 +28,8 @@ struct TBookletRequest {
   int Count = 0;
   int PerPage = 4;
   bool Solutions = false;
+  QString Title;
+  std::optional<QPageSize::PageSizeId> Paper;
   std::optional<quint64> Seed;
 };
 
@@ -82,6 +85,12 @@ std::optional<TBookletRequest> Parse(const QStringList& arguments, QString& erro
     } else if (name == QStringLiteral("--per-page")) {
       request.PerPage = value.toInt(&number);
       number = number && (request.PerPage == 1 || request.PerPage == 2 || request.PerPage == 4 || request.PerPage == 6);
+    } else if (name == QStringLiteral("--title")) {
+      request.Title = value;
+    } else if (name == QStringLiteral("--paper")) {
+      const QString paper = value.toLower();
+      number = paper == QStringLiteral("a4") || paper == QStringLiteral("letter");
+      if (number) request.Paper = paper == QStringLiteral("a4") ? QPageSize::A4 : QPageSize::Letter;
     } else if (name == QStringLiteral("--seed")) {
       request.Seed = value.toULongLong(&number);
     } else {
@@ -122,17 +131,30 @@ std::vector<TBookletPuzzle> GeneratePuzzles(const TBookletRequest& request, cons
   return puzzles;
 }
 
+// The locale that decides the paper, as the desktop reads it.
+QString PaperLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"})
+    if (const QString value = qEnvironmentVariable(variable); !value.isEmpty()) return value;
+  return QStringLiteral("C");
+}
+
 std::string Counted(int count, const char* one, const char* many) {
   return std::to_string(count) + ' ' + (count == 1 ? one : many);
 }
 
 }  // namespace
 
-std::string BookletSummary(int puzzles, const TBookletLayout& layout) {
-  const int pages = BookletPageCount(puzzles, layout);
-  std::string summary = Counted(puzzles, "puzzle", "puzzles") + " on " + Counted(pages, "page", "pages");
-  if (layout.Solutions) summary += " (" + std::to_string(pages / 2) + " with the solutions)";
+std::string BookletSummary(const std::vector<TBookletPuzzle>& puzzles, const TBookletLayout& layout) {
+  const TBookletPages pages = CountBookletPages(puzzles, layout);
+  std::string summary = Counted(static_cast<int>(puzzles.size()), "puzzle", "puzzles") + " on " +
+                        Counted(pages.Total(), "page", "pages");
+  if (layout.Solutions) summary += " (" + std::to_string(pages.Answers) + " with the solutions)";
   return summary;
+}
+
+QPageSize::PageSizeId PaperOfLocale(const QString& localeName) {
+  const QLocale::Territory territory = QLocale(localeName.section('.', 0, 0).section('@', 0, 0)).territory();
+  return territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter : QPageSize::A4;
 }
 
 int RunBooklet(const QStringList& arguments, const TProgramFolders& folders) {
@@ -152,19 +174,20 @@ int RunBooklet(const QStringList& arguments, const TProgramFolders& folders) {
   }
 
   QPdfWriter writer(request->File);
-  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageSize(QPageSize(request->Paper ? *request->Paper : PaperOfLocale(PaperLocaleName())));
   writer.setResolution(300);
   writer.setTitle(QStringLiteral("Corvex Novlet"));
   writer.setCreator(QStringLiteral("Corvex Novlet 1.0 release 5"));
   TBookletLayout layout;
   layout.PerPage = request->PerPage;
   layout.Solutions = request->Solutions;
+  layout.Title = request->Title;
   layout.SolutionWord = QString::fromStdString(texts.Text(TextId::Solution));
   if (!PaintBooklet(writer, puzzles, layout, TDisplaySet(), TGridLook())) {
     std::fprintf(stderr, "corvex-novlet: Unable to write to %s\n", qPrintable(request->File));
     return 1;
   }
-  std::printf("%s: %s\n", qPrintable(request->File), BookletSummary(static_cast<int>(puzzles.size()), layout).c_str());
+  std::printf("%s: %s\n", qPrintable(request->File), BookletSummary(puzzles, layout).c_str());
   return 0;
 }
 

@@ -419,6 +419,9 @@ void TMyNovletsPage::PrintBooklet(int perPage) {
   TBookletLayout layout;
   layout.PerPage = perPage;
   layout.Solutions = bookletSolutions_->isChecked();
+  bookletTitle_ = Host().Dialogs().AskText(Host().Text(TextId::BookletTitle), Host().Text(TextId::Ok),
+                                           Host().Text(TextId::Cancel), bookletTitle_).trimmed();
+  layout.Title = bookletTitle_;
   layout.SolutionWord = Host().Text(TextId::Solution);
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(kPrintJobTitle);

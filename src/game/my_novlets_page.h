@@ -120,6 +120,8 @@ class TMyNovletsPage : public TBookPage {
   TBaseBtn* bookletBtn_ = nullptr;
   QMenu* bookletMenu_ = nullptr;
   QAction* bookletSolutions_ = nullptr;
+  // The title last given, offered again for the next booklet.
+  QString bookletTitle_;
 };
 
 }  // namespace novlet

@@ -1,5 +1,5 @@
-// Booklets of puzzles to print: several puzzles a page, each with its name
-// and level, and their solutions on the last pages.
+// Booklets of puzzles to print, as puzzle books have them: numbered puzzles
+// with their names and levels, a title, and an answer key at the back.
 #pragma once
 
 #include <QPagedPaintDevice>
@@ -27,22 +27,38 @@ struct TBookletPuzzle {
 struct TBookletLayout {
   // Puzzles a page: 1, 2, 4 or 6 (anything else counts as 4).
   int PerPage = 4;
+  // The answer key at the back: small solutions, several a page.
   bool Solutions = false;
-  // The word before a puzzle's name on the solution pages.
+  // Printed on the first page above the first puzzles; none when empty.
+  QString Title;
+  // The heading of the answer key's pages.
   QString SolutionWord = QStringLiteral("Solution");
   QString Footer = QStringLiteral("Generated with Corvex Novlet 1.0 release 5");
 };
 
-// The pages the booklet takes.
-int BookletPageCount(int puzzles, const TBookletLayout& layout);
+// What a booklet takes: the puzzle pages, then the answer key's pages (9
+// solutions a page when every board is 9 x 9 or smaller, 4 otherwise).
+struct TBookletPages {
+  int Puzzles = 0;
+  int Answers = 0;
+  int Total() const { return Puzzles + Answers; }
+};
+TBookletPages CountBookletPages(const std::vector<TBookletPuzzle>& puzzles, const TBookletLayout& layout);
 
-// Where puzzle `slot` (from 0) of a page stands, title and grid together.
-QRectF BookletSlot(const QRectF& page, int perPage, int slot);
-// The square of the grid within a slot, under its title line.
-QRectF BookletGridSquare(const QRectF& slot, qreal titleHeight);
+// One puzzle's place on a page: its number line and its grid.
+struct TBookletSlot {
+  int Puzzle = 0;  // index into the booklet's puzzles
+  QRectF Area;        // number line and grid together
+  QRectF Grid;        // the grid's square, centred in what the number line leaves
+  QRectF NumberLine;  // just above the grid, as wide as it
+};
+// The slots of page `pageIndex` (from 0) within `page`, in reading order.
+std::vector<TBookletSlot> BookletPageSlots(const QRectF& page, int pageIndex,
+                                           const std::vector<TBookletPuzzle>& puzzles, const TBookletLayout& layout);
 
-// Paints page `pageIndex` (from 0) of the booklet within `page`, in the
-// painter's coordinates.
+// Paints page `pageIndex` of the booklet within `page`, in the painter's
+// coordinates, with the grid painter: lines and symbols at the device's
+// resolution, digits sized to the cells.
 void PaintBookletPage(QPainter& painter, const QRectF& page, int pageIndex, const std::vector<TBookletPuzzle>& puzzles,
                       const TBookletLayout& layout, const TDisplaySet& displaySet, const TGridLook& look);
 

@@ -20,7 +20,11 @@ TEST(CommandLine, TheWordsCountOnlyFirstInAnyLetterCaseAndTheBookletAnywhere) {
   // Even without its file, so the usage is printed rather than the window opened.
   EXPECT_TRUE(ParseCommandLine({"--shape", "3x3", "--booklet"}).Booklet);
   EXPECT_FALSE(ParseCommandLine({"--shape", "3x3"}).Booklet);
-  EXPECT_EQ(BookletSummary(1, TBookletLayout{}), "1 puzzle on 1 page");
+  TBookletPuzzle puzzle;
+  EXPECT_EQ(BookletSummary({puzzle}, TBookletLayout{}), "1 puzzle on 1 page");
+  for (const auto& [locale, paper] : {std::pair{"en_US.UTF-8", QPageSize::Letter}, {"fr_CA", QPageSize::Letter},
+                                      {"en_GB.UTF-8", QPageSize::A4}, {"de_DE@euro", QPageSize::A4}, {"C", QPageSize::A4}})
+    EXPECT_EQ(PaperOfLocale(locale), paper) << locale;
 }
 
 TEST(DisplayCheck, NoDisplayOrALocalOneWithoutServerIsSaidPlainly) {

@@ -189,13 +189,13 @@ TEST_F(TwoProcessesTest, ABookletIsPrintedToAPdfFileWithoutADisplay) {
   ASSERT_TRUE(first_.waitForFinished(30000));
   ASSERT_EQ(first_.exitCode(), 0);
   EXPECT_EQ(first_.readAllStandardOutput().toStdString(),
-            pdf.toStdString() + ": 5 puzzles on 6 pages (3 with the solutions)\n");
+            pdf.toStdString() + ": 5 puzzles on 4 pages (1 with the solutions)\n");
   EXPECT_EQ(first_.readAllStandardError().toStdString(), "") << "no toolkit notes";
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray content = file.readAll();
   EXPECT_TRUE(content.startsWith("%PDF"));
-  EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page "), 6) << "3 pages of puzzles, 3 of solutions";
+  EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page "), 4) << "3 pages of puzzles, 1 answer page";
 
   for (const QStringList& wrong : {QStringList{"--booklet", pdf, "--shape", "3x9", "--level", "1", "--count", "1"},
                                    QStringList{"--booklet", pdf, "--level", "1", "--count", "1"},

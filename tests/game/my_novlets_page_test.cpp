@@ -217,12 +217,14 @@ TEST_F(MyNovletsPageTest, TextPuzzlesComeInAndChosenPuzzlesPrintAsABooklet) {
   items.last()->setChecked(true);
   const QString pdf = QString::fromStdString((DataFolder() / "booklet.pdf").string());
   dialogs_.PrintToPdf = pdf;
+  dialogs_.NameAnswer = " Week 49 ";
   items[1]->trigger();
   EXPECT_EQ(dialogs_.PrintersAsked, 1);
-  // Three puzzles two a page, then their solutions: four pages.
+  EXPECT_EQ(dialogs_.Messages.back(), "A title for the first page of the booklet (leave it empty for none):");
+  // Three puzzles two a page, then their answer key: three pages.
   QFile printed(pdf);
   ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
-  EXPECT_EQ(printed.readAll().count("/Type /Page\n"), 4);
+  EXPECT_EQ(printed.readAll().count("/Type /Page\n"), 3);
 }
 
 TEST_F(MyNovletsPageTest, HandOversOpenTheSelectedPuzzleOnItsPage) {

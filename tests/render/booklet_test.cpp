@@ -1,4 +1,4 @@
-// Booklet pages: every puzzle's grid in its slot, the solutions after them.
+// Booklet pages: numbered puzzles centred in their slots, a title, and the answer key at the back.
 #include "render/booklet.h"
 
 #include <gtest/gtest.h>
@@ -8,64 +8,72 @@
 namespace novlet::test {
 namespace {
 
-std::vector<TBookletPuzzle> Puzzles(int count) {
-  TBoardUnderTest board;
+const QRectF kPage(0, 0, 620, 877);
+
+std::vector<TBookletPuzzle> Puzzles(int count, int boxWidth = 3, int boxHeight = 3) {
+  const TBoardUnderTest board(boxWidth, boxHeight);
   std::vector<TBookletPuzzle> puzzles;
   for (int i = 0; i < count; ++i) {
-    TBookletPuzzle puzzle{QString::number(i + 1), QStringLiteral("Normal"), board.Geometry, board.Solution, {}};
-    // Puzzle i has i + 1 givens, so each page slot shows which it holds.
-    for (int c = 1; c <= i + 1; ++c) puzzle.Givens.at(c, 1) = board.Solution.at(c, 1);
+    TBookletPuzzle puzzle{QStringLiteral("Puzzle %1").arg(i + 1), QStringLiteral("Normal"), board.Geometry,
+                          board.Solution, {}};
+    puzzle.Givens.at(1, 1) = board.Solution.at(1, 1);
     puzzles.push_back(puzzle);
   }
   return puzzles;
 }
 
-QImage RenderPage(int pageIndex, const std::vector<TBookletPuzzle>& puzzles, const TBookletLayout& layout) {
-  QImage page(620, 877, QImage::Format_RGB32);
-  page.fill(Qt::magenta);
+TRecordingPage& Record(TRecordingPage& page, int pageIndex, const std::vector<TBookletPuzzle>& puzzles,
+                       const TBookletLayout& layout) {
   QPainter painter(&page);
-  PaintBookletPage(painter, QRectF(page.rect()), pageIndex, puzzles, layout, TDisplaySet(), TGridLook());
+  PaintBookletPage(painter, kPage, pageIndex, puzzles, layout, TDisplaySet(), TGridLook());
   return page;
 }
 
-TEST(Booklet, EachGridStandsInItsSlotWithItsTitleAndTheSolutionsFollow) {
-  const std::vector<TBookletPuzzle> puzzles = Puzzles(5);
+TEST(Booklet, PuzzlesInReadingOrderCentredInTheirSlotsThenASmallAnswerKey) {
   TBookletLayout layout;
-  layout.PerPage = 4;
   layout.Solutions = true;
-  EXPECT_EQ(BookletPageCount(5, layout), 4);
-  const QImage first = RenderPage(0, puzzles, layout);
-  const QRectF page(first.rect());
-  // Reading order: left to right, then down.
-  EXPECT_GT(BookletSlot(page, 4, 1).left(), BookletSlot(page, 4, 0).right());
-  EXPECT_EQ(BookletSlot(page, 4, 1).top(), BookletSlot(page, 4, 0).top());
-  EXPECT_GT(BookletSlot(page, 4, 2).top(), BookletSlot(page, 4, 0).bottom());
-  const QColor ink = TGridLook().FontColor;
-  int previousInk = 0;
-  for (int slot = 0; slot < 4; ++slot) {
-    const QRectF area = BookletSlot(page, 4, slot);
-    const QRect square = BookletGridSquare(area, std::max<qreal>(area.height() * 0.06, 1)).toRect();
-    // The grid's frame along its top, nothing left unpainted inside, white around.
-    EXPECT_GT(CountPixels(first, QRect(square.left(), square.top(), square.width(), 2), Qt::black, 80),
-              square.width() * 0.9)
-        << slot;
-    EXPECT_EQ(CountPixels(first, square.adjusted(square.width() / 2, 4, -4, -square.height() / 2), Qt::magenta, 0), 0);
-    EXPECT_EQ(first.pixelColor(square.topLeft() - QPoint(4, 0)), QColor(Qt::white)) << slot;
-    // The title line above the grid carries ink.
-    const QRect title(area.toRect().left(), area.toRect().top(), area.toRect().width(), square.top() - area.top());
-    EXPECT_GT(CountPixels(first, title, Qt::black, 60), 10) << slot;
-    const int inkHere = CountPixels(first, square, ink, 60);
-    EXPECT_GT(inkHere, previousInk) << "puzzles in reading order, slot " << slot;
-    previousInk = inkHere;
+  for (const auto& [count, shape, perPage, puzzlePages, answerPages] :
+       {std::tuple{100, 3, 4, 25, 12}, std::tuple{20, 4, 1, 20, 5}, std::tuple{5, 2, 6, 1, 1}}) {
+    layout.PerPage = perPage;
+    const TBookletPages pages = CountBookletPages(Puzzles(count, shape, shape), layout);
+    EXPECT_EQ(pages.Puzzles, puzzlePages) << count;
+    EXPECT_EQ(pages.Answers, answerPages) << count;
   }
-  // Page 2 holds one puzzle; page 3 starts the solutions, where every cell
-  // holds a value, so the grid carries far more ink.
-  const QImage second = RenderPage(1, puzzles, layout);
-  const QImage solutions = RenderPage(2, puzzles, layout);
-  const QRect square = BookletGridSquare(BookletSlot(page, 4, 0), BookletSlot(page, 4, 0).height() * 0.06).toRect();
-  const QRect secondSlot = BookletSlot(page, 4, 1).toRect();
-  EXPECT_EQ(CountPixels(second, secondSlot, Qt::white, 0), secondSlot.width() * secondSlot.height());
-  EXPECT_GT(CountPixels(solutions, square, ink, 60), 4 * CountPixels(second, square, ink, 60));
+
+  layout.PerPage = 4;
+  const std::vector<TBookletPuzzle> puzzles = Puzzles(13);
+  const std::vector<TBookletSlot> pageSlots = BookletPageSlots(kPage, 1, puzzles, layout);
+  ASSERT_EQ(pageSlots.size(), 4u);
+  EXPECT_EQ(pageSlots[0].Puzzle, 4);
+  EXPECT_GT(pageSlots[1].Area.left(), pageSlots[0].Area.right());
+  EXPECT_GT(pageSlots[2].Area.top(), pageSlots[0].Area.bottom());
+  for (const TBookletSlot& slot : pageSlots) {
+    // Centred in what the number line above it leaves.
+    EXPECT_NEAR(slot.Grid.center().x(), slot.Area.center().x(), 1);
+    EXPECT_NEAR(slot.Area.bottom() - slot.Grid.bottom(), slot.NumberLine.top() - slot.Area.top(), 1);
+  }
+  const std::vector<TBookletSlot> answers = BookletPageSlots(kPage, 4, puzzles, layout);
+  ASSERT_EQ(answers.size(), 9u) << "nine small 9 x 9 solutions a page";
+  EXPECT_LT(answers[0].Grid.width(), pageSlots[0].Grid.width() * 0.7);
+  EXPECT_EQ(BookletPageSlots(kPage, 5, puzzles, layout).size(), 4u);
+}
+
+TEST(Booklet, NumbersNamesLevelsAndTheTitleReachThePaper) {
+  std::vector<TBookletPuzzle> puzzles = Puzzles(5);
+  puzzles[4].Name = QString(200, QLatin1Char('x'));
+  TBookletLayout layout;
+  layout.Title = "Week 49";
+  TRecordingPage first;
+  EXPECT_TRUE(Record(first, 0, puzzles, layout).Texts.contains("Week 49"));
+  for (const QString text : {"1", "Puzzle 1", "4", "Puzzle 4", "Normal"}) EXPECT_TRUE(first.Texts.contains(text)) << text.toStdString();
+  TRecordingPage second;
+  Record(second, 1, puzzles, layout);
+  EXPECT_FALSE(second.Texts.contains("Week 49"));
+  const auto longName = std::find_if(second.Texts.begin(), second.Texts.end(), [](const QString& text) {
+    return text.startsWith(QStringLiteral("xxx"));
+  });
+  ASSERT_NE(longName, second.Texts.end());
+  EXPECT_TRUE(longName->endsWith(QChar(0x2026))) << "a name too long for its slot ends in an ellipsis";
 }
 
 TEST(Booklet, EveryValueOfWideBoardsReachesThePaper) {
@@ -75,13 +83,16 @@ TEST(Booklet, EveryValueOfWideBoardsReachesThePaper) {
     const std::vector<TBookletPuzzle> puzzles{{"wide", "Expert", board.Geometry, board.Solution, board.Solution}};
     TBookletLayout layout;
     layout.PerPage = 1;
-    TRecordingPage page;
-    QPainter painter(&page);
+    layout.Solutions = true;
     // The window's display set was applied for a 9 x 9 board.
-    PaintBookletPage(painter, QRectF(0, 0, 620, 877), 0, puzzles, layout, TDisplaySet(), TGridLook());
-    painter.end();
-    for (int value = 1; value <= n; ++value)
-      EXPECT_EQ(page.Texts.count(kWideAlphabet.mid(value - 1, 1)), n) << n << " x " << n << ", value " << value;
+    for (int pageIndex : {0, 1}) {
+      TRecordingPage page;
+      Record(page, pageIndex, puzzles, layout);
+      // The puzzle's number, "1", stands above its grid.
+      for (int value = 1; value <= n; ++value)
+        EXPECT_EQ(page.Texts.count(kWideAlphabet.mid(value - 1, 1)), n + (value == 1))
+            << n << " x " << n << ", page " << pageIndex << ", value " << value;
+    }
   }
 }
 

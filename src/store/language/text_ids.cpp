@@ -149,6 +149,7 @@ constexpr TBuiltInText kTexts[] = {
     {Booklet, "Booklet", "Print the chosen Novlet puzzles as a booklet"},
     {BookletPerPage, "%1 a page", ""},
     {BookletSolutions, "With the solutions", ""},
+    {BookletTitle, "A title for the first page of the booklet (leave it empty for none):", ""},
     {DamagedLeftOut, "%1 damaged Novlet puzzle(s) could not be copied and were left out.", ""},
     {NothingFound, "No Novlet puzzles were found in %1.", ""},
     {ReplaceFile, "%1 already exists. Do you want to replace it?", ""},

@@ -179,6 +179,7 @@ inline constexpr int TextMoreNotImported = 72112;
 inline constexpr int Booklet = 770;
 inline constexpr int BookletPerPage = 72120;
 inline constexpr int BookletSolutions = 72121;
+inline constexpr int BookletTitle = 72122;
 
 // Enter & Design and printing: run-time messages (72000-72099).
 inline constexpr int PrintFailed = 72000;
