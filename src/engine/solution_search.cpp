@@ -5,8 +5,8 @@
 #include "engine/level_table.h"
 #include "engine/novlet_engine.h"
 
-// The depth-first solution search. Its bookkeeping mirrors the documented
-// list lines: solutions in the order found, the visited positions, the nodes
+// The depth-first solution search. Its bookkeeping mirrors the solution
+// list's lines: solutions in the order found, the visited positions, the nodes
 // entered; SolutionList() writes the lines out on demand.
 namespace novlet {
 namespace {

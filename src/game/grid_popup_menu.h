@@ -43,7 +43,7 @@ class TGridPopupMenu : public QMenu {
   QMenu* pencilNote_ = nullptr;
 };
 
-// The documented item names: "N01", "N11" .. "N91", "NA1" .. "NG1"; "P02",
+// The item names scripts and tests find them by: "N01", "N11" .. "N91", "NA1" .. "NG1"; "P02",
 // "P12" .. "PG2".
 QString GridMenuItemName(bool pencilNote, int k);
 

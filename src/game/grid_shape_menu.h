@@ -9,7 +9,7 @@ namespace novlet {
 
 // The box-shape menu of the New buttons: "3 x 3 (Pure Novlet)" on top and the
 // eighteen other shapes in the "Variants" submenu. Each item's object name is
-// its documented name ("S3X3", "S2X2", ...).
+// the name scripts and tests find it by ("S3X3", "S2X2", ...).
 class TGridShapeMenu : public QMenu {
   Q_OBJECT
 

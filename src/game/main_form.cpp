@@ -198,7 +198,8 @@ void TMainForm::CreatePages() {
   pageButtons_.push_back(quitBtn_);
 }
 
-// Main-window creation, in the documented order.
+// Main-window creation: language, geometry, display sets, skins, options,
+// then the timer; each step needs the ones before it.
 void TMainForm::FormCreate() {
   startupFlags_ |= StartupWindowCreated;
   setWindowTitle(kWindowCaption);

@@ -377,7 +377,7 @@ void TOptionsPage::OptionsDefaultOptionsBtnClick() {
   TOptions& options = Host().Options();
   InitOptions(options);
   ChooseLevel(options, 1);
-  // The documents tick the box and let its upkeep make the launcher.
+  // Defaults include the desktop launcher: ticking the box makes it.
   shortcutChkBox_->setChecked(true);
   DesktopShortcutUpkeep();
   Host().OptionsChanged();

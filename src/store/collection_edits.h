@@ -16,7 +16,7 @@ namespace novlet {
 TStoreResult DeletePuzzle(const std::filesystem::path& collectionFile, std::string_view section);
 
 // Erases the section and writes its record under newSection with "Name" set
-// to newSection, in the documented key order, in one replacement of the file,
+// to newSection, in the record's fixed key order, in one replacement of the file,
 // so that no failure in between can lose the puzzle. A puzzle already named
 // newSection is replaced (the page has asked the overwrite question);
 // newSection equal to section rewrites it. Refused with a message when the

@@ -80,7 +80,7 @@ std::string LastEnterNDesignSectionName(std::string_view userName);
 // "Normal" preset.
 void ReadOptions(const std::filesystem::path& optionsFile, std::string_view userName, TOptions& options);
 
-// Writes the option keys in their documented order, overwriting them in
+// Writes the option keys in their fixed order, overwriting them in
 // place; the rest of the section and the file stay as they were.
 // "PlayTimeLimit" is written as hh:mm:ss.
 TStoreResult WriteOptions(const std::filesystem::path& optionsFile, std::string_view userName,

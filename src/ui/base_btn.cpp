@@ -14,8 +14,8 @@ namespace novlet {
 
 namespace {
 
-// Positions are rounded to the nearest pixel, ties to even, so that the
-// documented examples land on the same pixels everywhere.
+// Positions are rounded to the nearest pixel, ties to even, so that a button
+// lands on the same pixels on every machine and in every test.
 int RoundPixel(double value) { return static_cast<int>(std::lrint(value)); }
 
 bool SamePicture(const QPixmap& a, const QPixmap& b) { return a.cacheKey() == b.cacheKey(); }

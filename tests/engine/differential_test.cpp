@@ -88,7 +88,7 @@ std::string FirstDifference(int gridSize, bool engineResult, bool modelResult, c
   if (engineBoard != modelBoard) {
     return "board: engine" + DescribeBoard(gridSize, engineBoard) + "\nmodel" + DescribeBoard(gridSize, modelBoard);
   }
-  // Texts beyond N x N are compared no further: the documented pass clears all
+  // Texts beyond N x N are compared no further: the literal pass clears all
   // 256 while the engine leaves them, and nothing ever reads them.
   if (!SameTextsOnTheBoard(gridSize, engineTexts, modelTexts)) {
     return "texts: engine" + DescribeTexts(gridSize, engineTexts) + "\nmodel" + DescribeTexts(gridSize, modelTexts);

@@ -1,4 +1,4 @@
-// The literal model's algorithms, kept as close to their documented wording as C++ allows.
+// The literal model's algorithms, kept as close to their plain wording as C++ allows.
 #include "literal_model.h"
 
 #include <array>

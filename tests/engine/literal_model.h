@@ -1,4 +1,4 @@
-// The literal model: the engine's documented algorithms word for word, the oracle of the differential tests.
+// The literal model: the engine's algorithms word for word on strings, the oracle of the differential tests.
 #pragma once
 
 #include <string>
@@ -11,12 +11,12 @@
 
 namespace novlet {
 
-// The engine's documented algorithms written out word for word on strings:
+// The engine's algorithms written out word for word on strings:
 // cell texts are compared and concatenated as texts, the solution search keeps
 // its bookkeeping as "name=value" lines of a real string list, and every
-// random draw comes in the documented order. It is slow on purpose and shares
+// random draw comes in the order the game has always drawn it. It is slow on purpose and shares
 // no algorithm with the fast engine, so agreement between the two on many
-// positions is what shows the engine behaves as documented.
+// positions is what shows the fast engine gives the very same results.
 class TLiteralModel {
  public:
   TLiteralModel();

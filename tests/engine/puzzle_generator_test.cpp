@@ -88,7 +88,7 @@ struct TTargetRange {
   int High;
 };
 
-// The documented removal targets, worked out here independently.
+// The removal targets of each level, worked out here independently.
 TTargetRange TargetRange(int n, int level) {
   const int share = level == 0 ? 46 : level == 2 ? 56 : level == 3 ? 61 : 51;
   int high = (2 * n * n * share + 81) / 162;

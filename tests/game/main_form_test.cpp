@@ -40,7 +40,7 @@ void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton
   QApplication::sendEvent(target, &event);
 }
 
-TEST_F(MainFormTest, FrameShowsTheDocumentedCaptionsPagesAndSize) {
+TEST_F(MainFormTest, FrameShowsItsCaptionsPagesAndSize) {
   TMainForm& form = CreateForm();
   EXPECT_EQ(form.size(), QSize(568, 405));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);

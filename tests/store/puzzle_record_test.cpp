@@ -44,7 +44,7 @@ class PuzzleRecord : public ::testing::Test {
   std::filesystem::path path = folder / "novlet.dat";
 };
 
-TEST_F(PuzzleRecord, EveryFieldRoundTripsInTheDocumentedKeyOrderWhateverItsSize) {
+TEST_F(PuzzleRecord, EveryFieldRoundTripsInItsFixedKeyOrderWhateverItsSize) {
   const TNovletFileData record = SampleRecord();
   ASSERT_TRUE(WritePuzzleRecord(path, record.Name, record));
   EXPECT_EQ(ReadIniKeyNames(path, record.Name),

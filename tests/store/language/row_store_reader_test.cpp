@@ -22,7 +22,7 @@ void Put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
 constexpr std::size_t kFirstTable = kHeaderSize;
 constexpr std::size_t kFirstColumn = kFirstTable + kTableDescriptorSize;
 
-// The documented layout spelled out byte by byte, so that reader and writer
+// The file's layout spelled out byte by byte, so that reader and writer
 // cannot agree on a wrong offset between themselves.
 std::string HandMadeFile() {
   std::string bytes(272 + 77 + 2 * 137, '\0');
