@@ -375,8 +375,8 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
 }
 
 void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
-  const TTextImportResult result = ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, std::nullopt,
-                                                     Host().Engine(), Host().Clock()());
+  const TTextImportResult result =
+      ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, std::nullopt, Host().Clock()());
   FillCollectionList();
   if (!result.Result) {
     Tell(result.Result.Message);

@@ -41,7 +41,7 @@ TNovletFileData RecordOf(const TTextPuzzle& puzzle, const std::string& name, TDa
 
 TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view userName,
                                     const std::filesystem::path& source, const std::optional<TGeometry>& shape,
-                                    TNovletEngine& engine, TDateTime now) {
+                                    TDateTime now) {
   TTextImportResult result;
   const TFileContent content = ReadWholeFile(source);
   if (content.Status != TFileReadStatus::Read) {
@@ -60,7 +60,7 @@ TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view us
   std::vector<TIniSection> sections;
   for (std::size_t i = 0; i < puzzles.size(); ++i) {
     TTextPuzzle& puzzle = puzzles[i];
-    if (!CheckTextPuzzle(engine, puzzle)) {
+    if (!CheckTextPuzzle(puzzle)) {
       result.Refusals.push_back(puzzle.Reason);
       continue;
     }

@@ -15,8 +15,6 @@
 
 namespace novlet {
 
-class TNovletEngine;
-
 struct TTextImportResult {
   // A source that cannot be read, or a collection that cannot be written:
   // then nothing was stored.
@@ -27,14 +25,14 @@ struct TTextImportResult {
   std::vector<std::string> Refusals;
 };
 
-// Reads every puzzle of the text file (any of the text forms), checks each
-// like Check Puzzle, and stores the ones with exactly one solution as records
+// Reads every puzzle of the text file (any of the text forms), counts the
+// solutions of each exactly, and stores the ones with exactly one solution as records
 // of the account in one replacement of the collection: named after the file
 // and the puzzle's number in it ("puzzles 007"), with their solution and the
 // level Save would give them. A puzzle of that name is replaced. A given
 // shape overrides the one the size suggests.
 TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view userName,
                                     const std::filesystem::path& source, const std::optional<TGeometry>& shape,
-                                    TNovletEngine& engine, TDateTime now);
+                                    TDateTime now);
 
 }  // namespace novlet

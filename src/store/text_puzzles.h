@@ -16,9 +16,9 @@ enum class TTextPuzzleState : std::uint8_t {
   Unreadable,        // the text is not a puzzle of an offered shape; Reason says why
   Read,              // read, not checked yet
   Solvable,          // checked: exactly one solution, in Solution
-  NoSolution,        // checked: the search found none
-  SeveralSolutions,  // checked: two or more, SolutionCount of them
-  TooFewGivens,      // checked: too few givens for the search to decide
+  NoSolution,        // checked: none
+  SeveralSolutions,  // checked: two or more (the count stops at 2)
+  TooFewGivens,      // checked: too few givens for the count to decide
 };
 
 struct TTextPuzzle {
@@ -28,7 +28,7 @@ struct TTextPuzzle {
   int BoxHeight = 3;
   TBoard Givens;
   TBoard Solution;
-  int SolutionCount = 0;
+  int SolutionCount = 0;  // as far as the check counted: 0, 1 or 2
   TTextPuzzleState State = TTextPuzzleState::Read;
   // Why the puzzle is neither Read nor Solvable, led by the line it concerns:
   // "line 4: 80 cells, expected 81".

@@ -289,9 +289,8 @@ class TCollectionRun {
       shape = line.Shape();
       if (!line.Ok()) return Usage(line.Error());
     }
-    TNovletEngine engine;
     const TTextImportResult result =
-        ImportTextPuzzles(folders_.Data, userName_, args_.Operands[0], shape, engine, NowDateTime());
+        ImportTextPuzzles(folders_.Data, userName_, args_.Operands[0], shape, NowDateTime());
     if (!result.Result) return Refused(result.Result.Message);
     for (const std::string& refusal : result.Refusals) std::cerr << refusal << '\n';
     std::cout << "imported " << result.Imported << ", refused " << result.Refusals.size() << '\n';
