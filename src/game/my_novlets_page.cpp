@@ -382,10 +382,11 @@ void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
     Tell(result.Result.Message);
     return;
   }
-  QString message = Host().Text(TextId::TextImported)
+  QString message = Host().Text(result.AlreadyThere > 0 ? TextId::TextImportedSomeThere : TextId::TextImported)
                         .arg(result.Imported)
                         .arg(result.Found)
                         .arg(FromStd(source.filename().string()));
+  if (result.AlreadyThere > 0) message = message.arg(result.AlreadyThere);
   if (!result.Refusals.empty()) message += QStringLiteral("\n\n") + Host().Text(TextId::TextNotImported);
   constexpr std::size_t kRefusalsShown = 4;
   for (std::size_t i = 0; i < result.Refusals.size() && i < kRefusalsShown; ++i)
