@@ -63,8 +63,20 @@ TEST(TextPuzzles, ReadsEveryFormAndRefusesWithLineAndReason) {
   const std::string read = "3x3 @1 " + kPuzzle, mixedEmpties = Cells({{0, '0'}, {1, '-'}, {3, '_'}}, kPuzzle);
   const std::string sixBySix = Cells({{0, '1'}, {8, '1'}}, std::string(36, '.'));
   const std::string small = "1.3..2...4.1....", bigLower = "ga7" + kBig.substr(3);
-  std::string bigGrid;
-  for (int row = 0; row < 16; ++row) bigGrid += kBig.substr(row * 16, 16) + " \n";
+  std::string bigGrid, bigFromZero, bigFromZeroGrid, named2x2;
+  for (const char c : kBig) {
+    bigFromZero += c == '.' ? c : "0123456789ABCDEF"[std::string_view("123456789ABCDEFG").find(c)];
+  }
+  for (int row = 0; row < 16; ++row) {
+    bigGrid += kBig.substr(row * 16, 16) + " \n";
+    bigFromZeroGrid += bigFromZero.substr(row * 16, 16) + "\n";
+  }
+  std::vector<std::string> read2x2;
+  for (int line = 2; line <= 32; line += 2) {
+    named2x2 += "# exported (2x2)\n" + small + "\n";
+    read2x2.push_back("2x2 @" + std::to_string(line) + " " + small);
+  }
+  const std::string anySize = ", expected 16, 36, 64, 81, 100, 144, 196, 225 or 256";
   const TReadCase cases[] = {
       {mixedEmpties + "\t2.3 rating\n", {}, {read}},
       {"\xEF\xBB\xBF# set\r\n\r\n" + kPuzzle + "  \r\n  # done\r\n" + kPuzzle + " hard\r\n",
@@ -81,6 +93,16 @@ TEST(TextPuzzles, ReadsEveryFormAndRefusesWithLineAndReason) {
        {},
        {"3x2 @1 1" + std::string(12, '.') + "1" + std::string(22, '.')}},
       {bigLower, {}, {"4x4 @1 " + kBig}},
+      {bigFromZero, {}, {"4x4 @1 " + kBig}},
+      {bigFromZeroGrid, {}, {"4x4 @1 " + kBig}},
+      {kPuzzle + "#hard\n" + kPuzzle + "," + kSolution + "\n" + kPuzzle + ";x\tz\n",
+       {},
+       {read, "3x3 @2 " + kPuzzle, "3x3 @3 " + kPuzzle}},
+      {kPuzzle + "\n1234567\n5 3 . . 7\n", {}, {read, "line 2: 7 cells" + anySize, "line 3: 1 cell" + anySize}},
+      {"# a (2x3)\n" + sixBySix + "\n# b (2x3)\n" + kPuzzle + "\n# c\n" + sixBySix,
+       {},
+       {"2x3 @2 " + sixBySix, "3x3 @4 " + kPuzzle, "line 6: \"1\" twice in box 1"}},
+      {named2x2, {}, read2x2},
       {bigGrid, {}, {"4x4 @1 " + kBig}},
       {small + "\n" + small, {}, {"2x2 @1 " + small, "2x2 @2 " + small}},
       {kPuzzle.substr(0, 80) + "\n" + kPuzzle + "5",

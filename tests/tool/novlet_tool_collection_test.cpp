@@ -95,9 +95,13 @@ TEST_F(NovletToolCollection, TextPuzzlesComeInCheckedAndGoOutOneALine) {
   EXPECT_EQ(Run({"list"}).Out, "PAPER 2\npaper 2 (2)\n");
   EXPECT_NE(Run({"show", "paper 2 (2)"}).Out.find("Origin Self Designed (imported)"), std::string::npos);
 
+  // The box shape goes out with each puzzle and comes back with it.
   const auto out = home_ / "out.txt";
   EXPECT_EQ(Run({"export-text", out.string(), "paper 2 (2)"}).Out, "exported 1\n");
-  EXPECT_EQ(FileText(out), "# paper 2 (2)\n1" + twoSolutions.substr(1) + "\n");
+  EXPECT_EQ(FileText(out), "# paper 2 (2) (3x3)\n1" + twoSolutions.substr(1) + "\n");
+  EXPECT_EQ(Run({"export-text", out.string()}).Out, "exported 2\n");
+  EXPECT_EQ(Run({"import-text", out.string()}).Out, "imported 2, already there 0, refused 0\n");
+  EXPECT_NE(Run({"show", "out 1"}).Out.find("Level Rookie 2x3 "), std::string::npos);
   // A file of puzzles that all fail says so; the program's own files are no targets.
   std::ofstream(home_ / "bad.txt") << twoSolutions << "\n";
   EXPECT_EQ(Run({"import-text", (home_ / "bad.txt").string()}).Status, 1);
