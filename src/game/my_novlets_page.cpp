@@ -53,14 +53,6 @@ const QString kExportFilter = QStringLiteral("Corvex Novlet File (*.cnf)");
 const QString kExportSuffix = QStringLiteral("cnf");
 const QString kTextPuzzlesFilter = QStringLiteral("Text puzzles (*.txt *.sdk *.ss *.sdm)");
 
-// Text puzzles are told from collection files by their extension: a
-// collection file of any other name is read as one.
-bool IsTextPuzzleFile(const QString& path) {
-  static const QStringList kSuffixes{QStringLiteral("txt"), QStringLiteral("sdk"), QStringLiteral("ss"),
-                                     QStringLiteral("sdm")};
-  return kSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
-}
-
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
 
@@ -365,7 +357,8 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
     return;
   }
   const std::filesystem::path source = PathOf(chosen);
-  if (IsTextPuzzleFile(chosen)) {
+  // The content decides, as puzzles come in files of every name.
+  if (!IsCollectionFile(source)) {
     ImportTextFile(source);
     return;
   }
