@@ -59,11 +59,11 @@ std::optional<TGeometry> UsualShape(int gridSize);
 // lines, frame lines aside, holds more than 16 characters other than blanks
 // and "|", "+", "=" (no grid row is that long); or when every such line holds
 // exactly 16 and they are 4 x 4 puzzles: the given shape is 2 x 2 or, with
-// none given, they are not 16 lines (16 lines of 16 are a 16 x 16 grid). Then
-// every non-comment line is one puzzle: its first word holds the N x N cells
-// in row order, and what follows a blank, tab, ",", ";" or "#" (a rating, a
-// source, the solution) is ignored; without a given shape the word's length
-// decides N.
+// none given, they are not 16 lines (16 lines of 16 are a 16 x 16 grid) or
+// each follows a comment line naming a shape. Then every non-comment line is
+// one puzzle: its first word holds the N x N cells in row order, and what
+// follows a blank, tab, ",", ";" or "#" (a rating, a source, the solution) is
+// ignored; without a given shape the word's length decides N.
 // Otherwise the text is one grid-form puzzle starting at its first
 // non-comment line: every line but comments and frame lines is a row of
 // cells, one character each, with blanks and "|", "+", "=" between cells
