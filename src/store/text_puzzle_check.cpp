@@ -1,8 +1,6 @@
 // Checking a puzzle read from text before it is stored: it is taken only when it has exactly one solution.
 #include "store/text_puzzle_check.h"
 
-#include "engine/solution_count.h"
-
 namespace novlet {
 namespace {
 
@@ -22,10 +20,10 @@ int CountGivens(const TGeometry& g, const TBoard& board) {
 
 }  // namespace
 
-bool CheckTextPuzzle(TTextPuzzle& puzzle) {
+bool CheckTextPuzzle(TTextPuzzle& puzzle, std::int64_t nodeCap) {
   if (puzzle.State == TTextPuzzleState::Unreadable) return false;
   const TGeometry g = puzzle.Geometry();
-  const TSolutionCount count = CountSolutionsUpTo(g, puzzle.Givens, 2);
+  const TSolutionCount count = CountSolutionsUpTo(g, puzzle.Givens, 2, nodeCap);
   puzzle.SolutionCount = count.Solutions;
   puzzle.Solution = count.FirstSolution;
   if (!count.Decided) {
