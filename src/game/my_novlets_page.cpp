@@ -53,14 +53,6 @@ const QString kExportFilter = QStringLiteral("Corvex Novlet File (*.cnf)");
 const QString kExportSuffix = QStringLiteral("cnf");
 const QString kTextPuzzlesFilter = QStringLiteral("Text puzzles (*.txt *.sdk *.ss *.sdm)");
 
-// Text puzzles are told from collection files by their extension: a
-// collection file of any other name is read as one.
-bool IsTextPuzzleFile(const QString& path) {
-  static const QStringList kSuffixes{QStringLiteral("txt"), QStringLiteral("sdk"), QStringLiteral("ss"),
-                                     QStringLiteral("sdm")};
-  return kSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
-}
-
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
 
@@ -365,7 +357,8 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
     return;
   }
   const std::filesystem::path source = PathOf(chosen);
-  if (IsTextPuzzleFile(chosen)) {
+  // The content decides, as puzzles come in files of every name.
+  if (!IsCollectionFile(source)) {
     ImportTextFile(source);
     return;
   }
@@ -375,17 +368,18 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
 }
 
 void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
-  const TTextImportResult result = ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, std::nullopt,
-                                                     Host().Engine(), Host().Clock()());
+  const TTextImportResult result =
+      ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, std::nullopt, Host().Clock()());
   FillCollectionList();
   if (!result.Result) {
     Tell(result.Result.Message);
     return;
   }
-  QString message = Host().Text(TextId::TextImported)
+  QString message = Host().Text(result.AlreadyThere > 0 ? TextId::TextImportedSomeThere : TextId::TextImported)
                         .arg(result.Imported)
                         .arg(result.Found)
                         .arg(FromStd(source.filename().string()));
+  if (result.AlreadyThere > 0) message = message.arg(result.AlreadyThere);
   if (!result.Refusals.empty()) message += QStringLiteral("\n\n") + Host().Text(TextId::TextNotImported);
   constexpr std::size_t kRefusalsShown = 4;
   for (std::size_t i = 0; i < result.Refusals.size() && i < kRefusalsShown; ++i)

@@ -188,6 +188,15 @@ TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName
   return AddCopies(files.CollectionFile, collected);
 }
 
+bool IsCollectionFile(const std::filesystem::path& file) {
+  const TFileContent content = ReadWholeFile(file);
+  if (content.Status != TFileReadStatus::Read || NotTextReason(content.Text)) return false;
+  const std::vector<TIniSectionView> sections = ScanIniSections(content.Text);
+  return std::any_of(sections.begin(), sections.end(), [](const TIniSectionView& section) {
+    return section.Value("M1").has_value() || section.Value("M2").has_value();
+  });
+}
+
 TTransferResult BackupAllPuzzles(const TDataPaths& files, std::string_view userName) {
   return AddCopies(files.BackupFile, CollectCopies(files.CollectionFile, TSourceKind::DataFile, SameNameIfAccount(userName)));
 }

@@ -63,6 +63,12 @@ TTransferResult ExportPuzzles(const TDataPaths& files, std::string_view userName
 TTransferResult ImportPuzzles(const TDataPaths& files, std::string_view userName,
                               const std::filesystem::path& source);
 
+// Whether Import takes the file as a collection file, whatever its name: a
+// text with a section holding a puzzle record's boards ("M1" or "M2"). Any
+// other file, unreadable ones too, is for the reader of text puzzles, which
+// tells why it cannot be read.
+bool IsCollectionFile(const std::filesystem::path& file);
+
 // Copies the account's sections from the collection into novlet.bak, and
 // back. Other sections of the target stay.
 TTransferResult BackupAllPuzzles(const TDataPaths& files, std::string_view userName);

@@ -34,6 +34,12 @@ std::string DefaultPuzzleName(std::string_view userName, TDateTime created,
   return CollectionSectionName(userName, FormatCreationDateTime(created, monthNames));
 }
 
+std::string FreePuzzleName(const std::function<bool(const std::string&)>& taken, std::string_view base) {
+  std::string name(base);
+  for (int number = 2; taken(name); ++number) name = std::string(base) + " (" + std::to_string(number) + ")";
+  return name;
+}
+
 void SortPuzzleNames(std::vector<std::string>& names) {
   // Each name is folded once rather than at every comparison.
   std::vector<std::pair<std::string, std::string>> keyed;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,13 @@ std::string BarePuzzleName(std::string_view section);
 // time as "December 5 2026 19:17:16", with the caller's month names.
 std::string DefaultPuzzleName(std::string_view userName, TDateTime created,
                               const std::array<std::string_view, 12>& monthNames = kEnglishMonthNames);
+
+// The first of base, "base (2)", "base (3)", ... that is not taken, asked in
+// that order: the name a new puzzle gets where its own is taken, so that
+// nothing stored is ever overwritten by an import or a second puzzle made in
+// the same second. The caller's predicate decides what "taken" means (it
+// should ignore letter case, as section look-ups do).
+std::string FreePuzzleName(const std::function<bool(const std::string&)>& taken, std::string_view base);
 
 // Sorts bare puzzle names as the collection list and the command line show
 // them: ignoring letter case (text_case.h), and names that differ only in

@@ -34,7 +34,9 @@ TStoreResult ExportTextPuzzles(const TDataPaths& files, std::string_view userNam
     g.SetBoxShape(record.BoxWidth, record.BoxHeight);
     TBoard givens;
     HexToBoard(g, record.PuzzleHex, givens);
-    text += "# " + bareName + '\n' + BoardToPuzzleLine(g, givens) + '\n';
+    // The shape, as the size alone cannot tell 2 x 3 from 3 x 2 or 8 x 2 from 4 x 4.
+    text += "# " + bareName + " (" + std::to_string(g.BoxWidth) + 'x' + std::to_string(g.BoxHeight) + ")\n" +
+            BoardToPuzzleLine(g, givens) + '\n';
   }
   return ReplaceFileAtomically(target, text);
 }

@@ -14,7 +14,8 @@ namespace novlet {
 
 // Writes the givens of the named puzzles (bare names, in that order) into
 // the target, replaced: one puzzle a line in the one-line form, each after
-// a line "# " and its name. A record that does not read is left out. The
+// a line "# NAME (WxH)" with its name and box shape, which the reader
+// takes back. A record that does not read is left out. The
 // program's own files are refused as export targets.
 TStoreResult ExportTextPuzzles(const TDataPaths& files, std::string_view userName,
                                const std::vector<std::string>& bareNames, const std::filesystem::path& target);

@@ -1,19 +1,22 @@
-// Checking a puzzle read from text the way Check Puzzle does: it is taken only when it has exactly one solution.
+// Checking a puzzle read from text before it is stored: it is taken only when it has exactly one solution.
 #pragma once
 
-#include "engine/novlet_engine.h"
+#include <cstdint>
+
+#include "engine/solution_count.h"
 #include "store/text_puzzles.h"
 
 namespace novlet {
 
-// Searches the givens of a read puzzle for its solutions and records the
-// verdict in it: Solvable with the solution, or NoSolution, SeveralSolutions
-// (with the count, at most the solution cap + 1) or TooFewGivens with the
-// reason. An Unreadable puzzle is left as it is. True when Solvable.
+// Counts the solutions of a read puzzle's givens exactly, up to two, and
+// records the verdict in it: Solvable with the solution, or NoSolution,
+// SeveralSolutions or, when even the exact count's node cap cannot settle
+// it, TooFewGivens, with the reason. An Unreadable puzzle is left as it is.
+// True when Solvable. A smaller node cap suits callers that must not wait
+// seconds on a hopeless board, such as the fuzzer.
 //
-// The engine takes the puzzle's box shape and the resting solution cap, and
-// its SolutionList holds this search's lines afterwards. No other engine
-// operation may be running: a refused search would leave the last verdict.
-bool CheckTextPuzzle(TNovletEngine& engine, TTextPuzzle& puzzle);
+// Check Puzzle on the design page keeps its budgeted search, which may give
+// up on a hard unique puzzle; a stored puzzle must not depend on that.
+bool CheckTextPuzzle(TTextPuzzle& puzzle, std::int64_t nodeCap = kExactCountNodeCap);
 
 }  // namespace novlet

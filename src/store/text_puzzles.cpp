@@ -22,6 +22,8 @@ constexpr char kUnwritableValue = '?';
 struct TTextLine {
   std::string_view Text;  // without its line end and trailing blanks
   int Number = 0;
+  // The box shape the last comment line before it names, as "# week 2 (2x3)".
+  std::optional<TGeometry> NamedShape;
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -30,12 +32,54 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // one of them, as it is also an empty cell.
 bool IsFrameMark(char c) { return c == '|' || c == '+' || c == '='; }
 
-int CellValue(char c) {
-  if (c == '.' || c == '0' || c == '-' || c == '_') return 0;
-  if (c >= '1' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'G') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'g') return c - 'a' + 10;
+// Cells end where a separator starts what a generator writes after them: a
+// rating, a source, the solution.
+bool EndsCells(char c) { return IsBlank(c) || c == ',' || c == ';' || c == '#'; }
+
+// The digits of a 16 x 16 board: "1".."G", or "0".."F" for values 1..16,
+// which writers that keep "." for an empty cell use.
+enum class TDigits : std::uint8_t { FromOne, FromZero };
+
+int CellValue(char c, TDigits digits) {
+  if (c == '.' || c == '-' || c == '_') return 0;
+  const int shift = digits == TDigits::FromZero ? 1 : 0;
+  if (c >= '0' && c <= '9') return c == '0' && shift == 0 ? 0 : c - '0' + shift;
+  const int lastLetter = digits == TDigits::FromZero ? 'F' : 'G';
+  if (c >= 'A' && c <= lastLetter) return c - 'A' + 10 + shift;
+  if (c >= 'a' && c <= lastLetter - 'A' + 'a') return c - 'a' + 10 + shift;
   return kNotACell;
+}
+
+// A 16 x 16 board that has "." for its empty cells and also holds a "0"
+// counts from zero; no other board can, as "0" is an empty cell there.
+TDigits DigitsOf(int gridSize, bool holdsDot, bool holdsZero) {
+  return gridSize == kMaxGridSize && holdsDot && holdsZero ? TDigits::FromZero : TDigits::FromOne;
+}
+
+std::optional<int> SmallNumber(std::string_view text) {
+  if (text.empty() || text.size() > 2) return std::nullopt;
+  int number = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
+// "(2x3)" at the end of a comment line, as the one-line export writes it.
+std::optional<TGeometry> ShapeNamedBy(std::string_view comment) {
+  if (!comment.ends_with(')')) return std::nullopt;
+  const std::size_t open = comment.rfind('(');
+  if (open == std::string_view::npos) return std::nullopt;
+  const std::string_view inside = comment.substr(open + 1, comment.size() - open - 2);
+  const std::size_t cross = inside.find_first_of("xX");
+  if (cross == std::string_view::npos) return std::nullopt;
+  const std::optional<int> width = SmallNumber(inside.substr(0, cross));
+  const std::optional<int> height = SmallNumber(inside.substr(cross + 1));
+  if (!width || !height || !FindBoxShape(*width, *height)) return std::nullopt;
+  TGeometry g;
+  g.SetBoxShape(*width, *height);
+  return g;
 }
 
 std::string Quoted(char c) {
@@ -56,6 +100,7 @@ bool Refuse(TTextPuzzle& puzzle, std::string reason) {
 std::vector<TTextLine> NonCommentLines(std::string_view text) {
   while (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<TTextLine> lines;
+  std::optional<TGeometry> named;
   int number = 0;
   while (!text.empty()) {
     ++number;
@@ -69,8 +114,12 @@ std::vector<TTextLine> NonCommentLines(std::string_view text) {
     }
     while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
     const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] == '#') continue;
-    lines.push_back({line, number});
+    if (first == std::string_view::npos) continue;
+    if (line[first] == '#') {
+      named = ShapeNamedBy(line);
+      continue;
+    }
+    lines.push_back({line, number, std::exchange(named, std::nullopt)});
   }
   return lines;
 }
@@ -105,40 +154,47 @@ int CountCells(std::string_view line) {
 bool HoldsOneLinePuzzles(const std::vector<TTextLine>& lines, const std::optional<TGeometry>& shape) {
   int rows = 0;
   bool allSmallestBoards = true;
+  bool allNamed = true;
   for (const TTextLine& line : lines) {
     if (IsFrameLine(line.Text)) continue;
     ++rows;
     const int cells = CountCells(line.Text);
     if (cells > kMaxGridSize) return true;
     allSmallestBoards = allSmallestBoards && cells == kSmallestGridSize * kSmallestGridSize;
+    allNamed = allNamed && line.NamedShape;
   }
   if (rows == 0 || !allSmallestBoards) return false;
-  return shape ? shape->GridSize == kSmallestGridSize : rows != kMaxGridSize;
+  // Sixteen 2 x 2 puzzles each after its comment line, as exported, are no 16 x 16 grid.
+  return shape ? shape->GridSize == kSmallestGridSize : rows != kMaxGridSize || allNamed;
 }
 
-std::string OfferedSizesText() {
+std::string CellsText(int count) { return std::to_string(count) + (count == 1 ? " cell" : " cells"); }
+
+// "4, 6, 8, ... or 16", or their squares.
+std::string OfferedSizesText(bool squared) {
   std::string text;
   for (int n = 1; n <= kMaxGridSize; ++n) {
     if (!UsualShape(n)) continue;
     if (!text.empty()) text += n == kMaxGridSize ? " or " : ", ";
-    text += std::to_string(n);
+    text += std::to_string(squared ? n * n : n);
   }
   return text;
 }
 
-int NearestOneLineLength(int cells) {
-  int nearest = 0;
+// The one-line length a line of that many cells was probably meant to have:
+// one that misses or adds at most a row's worth; else every length offered.
+std::string ExpectedOneLineLengths(int cells) {
   for (int n = 1; n <= kMaxGridSize; ++n) {
-    if (UsualShape(n) && std::abs(n * n - cells) <= std::abs(nearest - cells)) nearest = n * n;
+    if (UsualShape(n) && std::abs(n * n - cells) <= n) return std::to_string(n * n);
   }
-  return nearest;
+  return OfferedSizesText(true);
 }
 
 // Takes the cells of one puzzle in row order, refusing a character that is no
 // cell of the shape and a value that its row, column or box already holds.
 class TGivensReader {
  public:
-  TGivensReader(TTextPuzzle& puzzle, const TGeometry& g) : puzzle_(puzzle), g_(g) {
+  TGivensReader(TTextPuzzle& puzzle, const TGeometry& g, TDigits digits) : puzzle_(puzzle), g_(g), digits_(digits) {
     puzzle_.BoxWidth = g.BoxWidth;
     puzzle_.BoxHeight = g.BoxHeight;
   }
@@ -147,7 +203,7 @@ class TGivensReader {
     const int column = placed_ % g_.GridSize + 1;
     const int row = placed_ / g_.GridSize + 1;
     ++placed_;
-    const int value = CellValue(cell);
+    const int value = CellValue(cell, digits_);
     if (value == kNotACell || value > g_.GridSize) return RefuseCharacter(cell, value, lineNumber, position);
     if (value == 0) return true;
     const int box = (row - 1) / g_.BoxHeight * g_.BoxesAcross + (column - 1) / g_.BoxWidth;
@@ -177,6 +233,7 @@ class TGivensReader {
 
   TTextPuzzle& puzzle_;
   const TGeometry& g_;
+  TDigits digits_;
   int placed_ = 0;
   std::array<std::uint32_t, kMaxGridSize> rowValues_{};
   std::array<std::uint32_t, kMaxGridSize> columnValues_{};
@@ -187,20 +244,24 @@ TTextPuzzle ReadOneLinePuzzle(const TTextLine& line, const std::optional<TGeomet
   TTextPuzzle puzzle;
   puzzle.Line = line.Number;
   const std::size_t first = line.Text.find_first_not_of(" \t");
-  const std::string_view cells = line.Text.substr(first, line.Text.find_first_of(" \t", first) - first);
+  std::size_t end = first;
+  while (end < line.Text.size() && !EndsCells(line.Text[end])) ++end;
+  const std::string_view cells = line.Text.substr(first, end - first);
   const int count = static_cast<int>(cells.size());
 
   std::optional<TGeometry> g = shape;
+  if (!g && line.NamedShape && line.NamedShape->GridSize * line.NamedShape->GridSize == count) g = line.NamedShape;
   for (int n = 1; !g && n <= kMaxGridSize; ++n) {
     if (n * n == count) g = UsualShape(n);
   }
   if (!g || g->GridSize * g->GridSize != count) {
-    const int expected = shape ? shape->GridSize * shape->GridSize : NearestOneLineLength(count);
-    Refuse(puzzle,
-           LineLabel(line.Number) + ": " + std::to_string(count) + " cells, expected " + std::to_string(expected));
+    const std::string expected =
+        shape ? std::to_string(shape->GridSize * shape->GridSize) : ExpectedOneLineLengths(count);
+    Refuse(puzzle, LineLabel(line.Number) + ": " + CellsText(count) + ", expected " + expected);
     return puzzle;
   }
-  TGivensReader reader(puzzle, *g);
+  const bool holdsDot = cells.find('.') != std::string_view::npos;
+  TGivensReader reader(puzzle, *g, DigitsOf(g->GridSize, holdsDot, cells.find('0') != std::string_view::npos));
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (!reader.Place(cells[i], line.Number, static_cast<int>(first + i + 1))) break;
   }
@@ -230,20 +291,28 @@ std::optional<TTextPuzzle> ReadGridPuzzle(const std::vector<TTextLine>& lines, c
   puzzle.Line = lines.front().Number;
   const std::string start = LineLabel(puzzle.Line) + ": ";
   const int size = shape ? shape->GridSize : MostCommonRowLength(rows);
-  const std::optional<TGeometry> g = shape ? shape : UsualShape(size);
+  const std::optional<TGeometry>& named = lines.front().NamedShape;
+  std::optional<TGeometry> g = shape;
+  if (!g) g = named && named->GridSize == size ? named : UsualShape(size);
   if (!g) {
-    Refuse(puzzle, start + "rows of " + std::to_string(size) + " cells, expected " + OfferedSizesText());
+    Refuse(puzzle, start + "rows of " + CellsText(size) + ", expected " + OfferedSizesText(false));
     return puzzle;
   }
   if (static_cast<int>(rows.size()) != size) {
     Refuse(puzzle, start + std::to_string(rows.size()) + " rows, expected " + std::to_string(size));
     return puzzle;
   }
-  TGivensReader reader(puzzle, *g);
+  bool holdsDot = false;
+  bool holdsZero = false;
+  for (const TTextLine& row : rows) {
+    holdsDot = holdsDot || row.Text.find('.') != std::string_view::npos;
+    holdsZero = holdsZero || row.Text.find('0') != std::string_view::npos;
+  }
+  TGivensReader reader(puzzle, *g, DigitsOf(size, holdsDot, holdsZero));
   for (const TTextLine& row : rows) {
     const int count = CountCells(row.Text);
     if (count != size) {
-      Refuse(puzzle, LineLabel(row.Number) + ": " + std::to_string(count) + " cells, expected " + std::to_string(size));
+      Refuse(puzzle, LineLabel(row.Number) + ": " + CellsText(count) + ", expected " + std::to_string(size));
       return puzzle;
     }
     for (std::size_t i = 0; i < row.Text.size(); ++i) {

@@ -16,9 +16,9 @@ enum class TTextPuzzleState : std::uint8_t {
   Unreadable,        // the text is not a puzzle of an offered shape; Reason says why
   Read,              // read, not checked yet
   Solvable,          // checked: exactly one solution, in Solution
-  NoSolution,        // checked: the search found none
-  SeveralSolutions,  // checked: two or more, SolutionCount of them
-  TooFewGivens,      // checked: too few givens for the search to decide
+  NoSolution,        // checked: none
+  SeveralSolutions,  // checked: two or more (the count stops at 2)
+  TooFewGivens,      // checked: too few givens for the count to decide
 };
 
 struct TTextPuzzle {
@@ -28,7 +28,7 @@ struct TTextPuzzle {
   int BoxHeight = 3;
   TBoard Givens;
   TBoard Solution;
-  int SolutionCount = 0;
+  int SolutionCount = 0;  // as far as the check counted: 0, 1 or 2
   TTextPuzzleState State = TTextPuzzleState::Read;
   // Why the puzzle is neither Read nor Solvable, led by the line it concerns:
   // "line 4: 80 cells, expected 81".
@@ -42,12 +42,15 @@ struct TTextPuzzle {
 // Nothing for a size no box shape has.
 std::optional<TGeometry> UsualShape(int gridSize);
 
-// Reads every puzzle in the text; a given shape overrides the usual one.
+// Reads every puzzle in the text; a given shape overrides the usual one, and
+// so does, for the puzzle right after it, a comment line ending in a shape
+// ("# week 2 (2x3)", as the one-line export writes) of the puzzle's size.
 //
 // Line ends may be "\n", "\r\n" or "\r"; byte-order marks at the start and
 // blanks (spaces, tabs) at the end of lines are dropped. Lines that are empty
 // or start with "#" are comments. A cell is "1".."9" or "A".."G" (either case,
-// 10..16), or an empty cell: ".", "0", "-" or "_".
+// 10..16), or an empty cell: ".", "0", "-" or "_". A 16 x 16 puzzle that has
+// "." for empty cells and holds a "0" is written "0".."F" for 1..16.
 //
 // A frame line holds only "|", "-", "+", "=" and blanks, but one whose every
 // "-" stands alone, with no "+" or "=", is a row of empty cells ("- - - | - -").
@@ -56,9 +59,10 @@ std::optional<TGeometry> UsualShape(int gridSize);
 // lines, frame lines aside, holds more than 16 characters other than blanks
 // and "|", "+", "=" (no grid row is that long); or when every such line holds
 // exactly 16 and they are 4 x 4 puzzles: the given shape is 2 x 2 or, with
-// none given, they are not 16 lines (16 lines of 16 are a 16 x 16 grid). Then
-// every non-comment line is one puzzle: its first word holds the N x N cells
-// in row order, and what follows a blank or tab (a rating, a source) is
+// none given, they are not 16 lines (16 lines of 16 are a 16 x 16 grid) or
+// each follows a comment line naming a shape. Then every non-comment line is
+// one puzzle: its first word holds the N x N cells in row order, and what
+// follows a blank, tab, ",", ";" or "#" (a rating, a source, the solution) is
 // ignored; without a given shape the word's length decides N.
 // Otherwise the text is one grid-form puzzle starting at its first
 // non-comment line: every line but comments and frame lines is a row of

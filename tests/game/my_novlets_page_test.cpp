@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 
 #include "game/my_novlets_page.h"
@@ -205,6 +206,14 @@ TEST_F(MyNovletsPageTest, TextPuzzlesComeInAndChosenPuzzlesPrintAsABooklet) {
   Page().MyNovletsImportBtn()->Click();
   EXPECT_EQ(Names(), (QStringList{"Apple", "banana", "week 1"}));
   EXPECT_TRUE(LastMessage().startsWith("1 of 2 puzzles imported from week.txt.\n\nNot imported:\nline 2: "))
+      << LastMessage().toStdString();
+  // The same puzzles again, in a file without an extension: nothing is replaced.
+  const auto again = DataFolder() / "week";
+  std::filesystem::copy_file(text, again);
+  dialogs_.FileToOpen = QString::fromStdString(again.string());
+  Page().MyNovletsImportBtn()->Click();
+  EXPECT_EQ(Names(), (QStringList{"Apple", "banana", "week 1"}));
+  EXPECT_TRUE(LastMessage().startsWith("0 of 2 puzzles imported from week as new; already there: 1.\n\n"))
       << LastMessage().toStdString();
 
   // Many chosen: a booklet, but nothing that acts on one puzzle.

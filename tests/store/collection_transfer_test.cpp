@@ -214,5 +214,25 @@ TEST_F(CollectionTransfer, AccountsDifferingInCaseKeepTheirOwnPuzzlesOptionsAndB
             (std::vector<std::string>{"One", "Two", "mail@home", "ärger"}));
 }
 
+TEST_F(CollectionTransfer, ImportTellsCollectionFilesByTheirContentNotTheirName) {
+  const std::string line = "..4.6.92..3..71.6.....9287..19.47.32...1..7.......6..8.6..53..727......5..5.1....";
+  const struct {
+    std::string Name;
+    std::string Text;
+    bool Collection;
+  } cases[] = {
+      {"puzzles.csv", "puzzle,solution\n" + line + ",\n", false},
+      {"puzzles", "# [a grid]\n" + line + "\n", false},
+      {"handed", FileText(files_.CollectionFile), true},
+      {"handed.csv", "[x]\nM2=" + std::string(162, '0') + "\n", true},
+      {"options.cnf", "[alice.Options]\nLngID=0\n", false},
+  };
+  for (const auto& c : cases) {
+    WriteFileText(folder_ / c.Name, c.Text);
+    EXPECT_EQ(IsCollectionFile(folder_ / c.Name), c.Collection) << c.Name;
+  }
+  EXPECT_FALSE(IsCollectionFile(folder_ / "missing.cnf"));
+}
+
 }  // namespace
 }  // namespace novlet

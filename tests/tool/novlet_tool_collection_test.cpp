@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -82,20 +83,37 @@ TEST_F(NovletToolCollection, TextPuzzlesComeInCheckedAndGoOutOneALine) {
   std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBF# from the paper\r\n"
                                         << twoSolutions << "\r\n1" << twoSolutions.substr(1) << " rated 5\r\n"
                                         << twoSolutions.substr(1) << "\r\n";
+  // A puzzle of the user's holds the name the import asks for, in other letters.
+  Run({"add", "--shape", "2x3", "--level", "0", "--seed", "7", "--name", "PAPER 2"});
   const TRun imported = Run({"import-text", file.string()});
   EXPECT_EQ(imported.Status, 0);
-  EXPECT_EQ(imported.Out, "imported 1, refused 2\n");
-  EXPECT_EQ(imported.Err, "line 2: several solutions (2)\nline 4: 80 cells, expected 81\n");
-  EXPECT_EQ(Run({"list"}).Out, "paper 2\n");
-  EXPECT_NE(Run({"show", "paper 2"}).Out.find("Origin Self Designed (imported)"), std::string::npos);
+  EXPECT_EQ(imported.Out, "imported 1, already there 0, refused 2\n");
+  EXPECT_EQ(imported.Err, "line 2: several solutions\nline 4: 80 cells, expected 81\n");
+  const TRun again = Run({"import-text", file.string()});
+  EXPECT_EQ(again.Status, 0);
+  EXPECT_EQ(again.Out, "imported 0, already there 1, refused 2\n");
+  EXPECT_EQ(Run({"list"}).Out, "PAPER 2\npaper 2 (2)\n");
+  EXPECT_NE(Run({"show", "paper 2 (2)"}).Out.find("Origin Self Designed (imported)"), std::string::npos);
 
+  // The box shape goes out with each puzzle and comes back with it.
   const auto out = home_ / "out.txt";
-  EXPECT_EQ(Run({"export-text", out.string()}).Out, "exported 1\n");
-  EXPECT_EQ(FileText(out), "# paper 2\n1" + twoSolutions.substr(1) + "\n");
+  EXPECT_EQ(Run({"export-text", out.string(), "paper 2 (2)"}).Out, "exported 1\n");
+  EXPECT_EQ(FileText(out), "# paper 2 (2) (3x3)\n1" + twoSolutions.substr(1) + "\n");
+  EXPECT_EQ(Run({"export-text", out.string()}).Out, "exported 2\n");
+  EXPECT_EQ(Run({"import-text", out.string()}).Out, "imported 2, already there 0, refused 0\n");
+  EXPECT_NE(Run({"show", "out 1"}).Out.find("Level Rookie 2x3 "), std::string::npos);
   // A file of puzzles that all fail says so; the program's own files are no targets.
   std::ofstream(home_ / "bad.txt") << twoSolutions << "\n";
   EXPECT_EQ(Run({"import-text", (home_ / "bad.txt").string()}).Status, 1);
   EXPECT_EQ(Run({"export-text", (home_ / "novlet.dat").string()}).Status, 1);
+}
+
+TEST_F(NovletToolCollection, PuzzlesMadeInOneSecondGetNumberedNames) {
+  // Four runs take well under two seconds, so two of them share a second.
+  for (int run = 0; run < 4; ++run) EXPECT_EQ(Run({"add", "--shape", "2x2", "--level", "0"}).Status, 0);
+  const std::string names = Run({"list"}).Out;
+  EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), 4) << names;
+  EXPECT_NE(names.find(" (2)\n"), std::string::npos) << names;
 }
 
 TEST_F(NovletToolCollection, UsageErrorsAndUnknownNamesExitWithTwoAndChangeNothing) {

@@ -33,7 +33,7 @@
 namespace novlet::tool {
 namespace {
 
-constexpr char kCollectionHelp[] = R"(novlet-tool collection [--home DIR] [--account NAME] COMMAND [ARGUMENTS]
+constexpr char kCollectionHelp[] = R"help(novlet-tool collection [--home DIR] [--account NAME] COMMAND [ARGUMENTS]
 
 Works on an account's stored puzzles ("My Novlets") with the program's own
 code, so it is safe to run while the program is open: every change holds the
@@ -48,8 +48,9 @@ Commands:
                         8x2; level rookie, normal, skilled, expert or 0..3;
                         the account's time limit), stores it as a new puzzle
                         and prints its name; without --name it is named after
-                        the moment it was made; the same seed makes the same
-                        puzzle
+                        the moment it was made, with the first free number in
+                        brackets added when that name is taken; the same seed
+                        makes the same puzzle
   export FILE [NAME...] writes the named puzzles, or all of the account's,
                         into FILE (replaced); prints "exported N"
   import FILE           adds the puzzles of FILE as "Imports " + their name,
@@ -60,14 +61,19 @@ Commands:
                         line of N x N cells, "." or "0" for an empty cell;
                         or one grid of N rows), checks each and stores those
                         with exactly one solution, named after the file and
-                        their number in it; prints "line N: reason" on
-                        standard error for each one refused and "imported K,
-                        refused R"; a shape overrides the usual one for the
-                        size (6x6 is read as 3x2, 12x12 as 4x3, ...)
+                        their number in it, never over a stored puzzle: a
+                        taken name gets the first free number in brackets,
+                        and a puzzle whose name holds the same givens is
+                        already there; prints "line N: reason" on standard
+                        error for each one refused and "imported K, already
+                        there A, refused R"; a shape overrides the usual one for the size (6x6 is
+                        read as 3x2, 12x12 as 4x3, ...), and so does the
+                        shape a comment line before a puzzle names, as
+                        export-text writes it
   export-text FILE [NAME...]
                         writes the named puzzles, or all of the account's,
                         into FILE (replaced): their givens one puzzle a line,
-                        each after a line "# " and its name
+                        each after a line "# NAME (WxH)" naming its shape
   backup                copies the account's puzzles into novlet.bak
   restore               copies them back from novlet.bak
   rename OLD NEW        renames a puzzle; NEW must not name another puzzle
@@ -89,9 +95,9 @@ letter case finds the puzzle too. Notices (damaged records left out, nothing
 found) go to standard error.
 
 Exit status: 0 done; 1 the store refused (the message on standard error, as
-the page shows it; nothing changed), or import-text found puzzles but could
-import none of them; 2 a usage error or an unknown name.
-)";
+the page shows it; nothing changed), or import-text found puzzles of which
+none is in the collection now; 2 a usage error or an unknown name.
+)help";
 
 int Usage(const std::string& error) {
   std::cerr << "novlet-tool collection: " << error << "\nRun \"novlet-tool collection --help\" for the usage.\n";
@@ -245,7 +251,11 @@ class TCollectionRun {
     session.BeginNewGame(settings);
     engine.Random().ReseedFromClock();
     if (!session.GenerateNewGame()) return Refused(Texts().Text(TextId::NothingGenerated));
-    if (name) session.SetName(SectionOf(*name));
+    // Two puzzles made in one second would share the default name.
+    if (!name) name = FreePuzzleName(
+        [this](const std::string& candidate) { return IniSectionExists(CollectionFile(), SectionOf(candidate)); },
+        session.Record().Name.substr(AccountPrefix(userName_).size()));
+    session.SetName(SectionOf(*name));
     const std::string section = session.Record().Name;
     if (IniSectionExists(CollectionFile(), section)) {
       return Refused("\"" + section.substr(AccountPrefix(userName_).size()) + "\" already exists; nothing was stored");
@@ -289,13 +299,13 @@ class TCollectionRun {
       shape = line.Shape();
       if (!line.Ok()) return Usage(line.Error());
     }
-    TNovletEngine engine;
     const TTextImportResult result =
-        ImportTextPuzzles(folders_.Data, userName_, args_.Operands[0], shape, engine, NowDateTime());
+        ImportTextPuzzles(folders_.Data, userName_, args_.Operands[0], shape, NowDateTime());
     if (!result.Result) return Refused(result.Result.Message);
     for (const std::string& refusal : result.Refusals) std::cerr << refusal << '\n';
-    std::cout << "imported " << result.Imported << ", refused " << result.Refusals.size() << '\n';
-    return result.Imported > 0 || result.Found == 0 ? 0 : 1;
+    std::cout << "imported " << result.Imported << ", already there " << result.AlreadyThere << ", refused "
+              << result.Refusals.size() << '\n';
+    return result.Imported + result.AlreadyThere > 0 || result.Found == 0 ? 0 : 1;
   }
 
   int ExportText() {

@@ -146,6 +146,7 @@ constexpr TBuiltInText kTexts[] = {
     {TextImported, "%1 of %2 puzzles imported from %3.", ""},
     {TextNotImported, "Not imported:", ""},
     {TextMoreNotImported, "and %1 more.", ""},
+    {TextImportedSomeThere, "%1 of %2 puzzles imported from %3 as new; already there: %4.", ""},
     {Booklet, "Booklet", "Print the chosen Novlet puzzles as a booklet"},
     {BookletPerPage, "%1 a page", ""},
     {BookletSolutions, "With the solutions", ""},

@@ -176,6 +176,8 @@ inline constexpr int ReplaceFile = 72103;
 inline constexpr int TextImported = 72110;
 inline constexpr int TextNotImported = 72111;
 inline constexpr int TextMoreNotImported = 72112;
+// TextImported when some puzzles were already in the collection (72400-72449).
+inline constexpr int TextImportedSomeThere = 72400;
 inline constexpr int Booklet = 770;
 inline constexpr int BookletPerPage = 72120;
 inline constexpr int BookletSolutions = 72121;
