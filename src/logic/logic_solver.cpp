@@ -10,6 +10,17 @@ namespace {
 
 namespace t = techniques;
 
+// Applies the found step to the grid; false when none was found.
+bool Advance(TCandidateGrid& grid, bool knownUnique, TLogicStep& step) {
+  if (grid.OpenCells() == 0 || !grid.Consistent()) return false;
+  step = FindStep(grid, knownUnique);
+  if (!step.Found()) return false;
+  ApplyStep(step, grid);
+  return true;
+}
+
+}  // namespace
+
 bool TryTechnique(TTechnique technique, const TCandidateGrid& grid, TLogicStep& step) {
   switch (technique) {
     case TTechnique::NakedSingle: return t::NakedSingle(grid, step);
@@ -34,17 +45,6 @@ bool TryTechnique(TTechnique technique, const TCandidateGrid& grid, TLogicStep& 
   }
   return false;
 }
-
-// Applies the found step to the grid; false when none was found.
-bool Advance(TCandidateGrid& grid, bool knownUnique, TLogicStep& step) {
-  if (grid.OpenCells() == 0 || !grid.Consistent()) return false;
-  step = FindStep(grid, knownUnique);
-  if (!step.Found()) return false;
-  ApplyStep(step, grid);
-  return true;
-}
-
-}  // namespace
 
 TLogicStep FindStep(const TCandidateGrid& grid, bool knownUnique) {
   for (int t = 0; t < kTechniqueCount; ++t) {

@@ -18,6 +18,9 @@ struct TLogicPath {
   int OpenCells = 0;  // cells still empty at the end
 };
 
+// The first step of one technique on the candidates; false when it does not apply.
+bool TryTechnique(TTechnique technique, const TCandidateGrid& grid, TLogicStep& step);
+
 // The first step of the techniques, easiest first, on the candidates; a step
 // whose Technique is None when none applies. unique-rectangle is tried only
 // with knownUnique (the puzzle has exactly one solution).
