@@ -97,6 +97,7 @@ const TCase kCases[] = {
     {TTechnique::SimpleColouring, "r1:5@15 c5:5@17", ""},
     {TTechnique::Aic, "r1c1=12 r1c5=13 r5c1=23", "1: r5c5-3"},
     {TTechnique::Aic, "r1:5@15 b5:5@27", "1: r6c1-5"},
+    {TTechnique::Aic, "r1:5@145 c6:5@37", "1: r7c1-5"},  // through the group r1c4, r1c5
     {TTechnique::Aic, "r1c1=12 r1c5=13", ""},
     {TTechnique::UniqueRectangle, "r1c1=12 r1c4=12 r2c1=12 r2c4=123", "2: r2c4-1 r2c4-2"},
     {TTechnique::UniqueRectangle, "r1c1=12 r1c2=12 r2c1=12 r2c2=123", ""},
