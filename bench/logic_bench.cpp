@@ -91,7 +91,8 @@ void TimeEach(benchmark::State& state, std::size_t count, TCall call) {
 
 void NextStepFromPositions(benchmark::State& state, int boxWidth, int boxHeight, int puzzleCount) {
   const TGeometry g = Shape(boxWidth, boxHeight);
-  const std::vector<TBoard> positions = PlayerPositions(g, MakePuzzles(boxWidth, boxHeight, novlet::kLevelExpert, puzzleCount, 11));
+  const std::vector<TBoard> positions =
+      PlayerPositions(g, MakePuzzles(boxWidth, boxHeight, novlet::kLevelExpert, puzzleCount, 11));
   TimeEach(state, positions.size(),
            [&](std::size_t i) { benchmark::DoNotOptimize(novlet::NextStep(g, positions[i], true)); });
 }

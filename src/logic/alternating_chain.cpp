@@ -15,9 +15,9 @@ using TCellSet = std::bitset<kLogicMaxCells>;
 // meets a line ("the 5 of row 4 within box 5"), true when one of them holds it.
 struct TNode {
   int Value = 0;
-  int Cell = -1;         // the cell of a single candidate; -1 for a group
-  TCellSet Cells;        // its cells
-  TCellSet SeenByAll;    // the cells that see every one of them
+  int Cell = -1;       // the cell of a single candidate; -1 for a group
+  TCellSet Cells;      // its cells
+  TCellSet SeenByAll;  // the cells that see every one of them
 };
 
 // Searches alternating inference chains: a strong link says "if this one is
@@ -62,7 +62,8 @@ class TChainSearch {
     std::vector<int> best;
     for (int start = 0; start < static_cast<int>(nodes_.size()); ++start) {
       if (strong_[start].empty()) continue;
-      std::vector<int> chain = ShortestFrom(start, best.empty() ? static_cast<int>(nodes_.size()) : static_cast<int>(best.size()) - 1);
+      std::vector<int> chain =
+          ShortestFrom(start, best.empty() ? static_cast<int>(nodes_.size()) : static_cast<int>(best.size()) - 1);
       if (!chain.empty()) best = std::move(chain);
       if (!best.empty() && best.size() <= 4) break;  // no chain is shorter than three links
     }

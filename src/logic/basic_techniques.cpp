@@ -84,7 +84,8 @@ bool NakedSubset(const TCandidateGrid& grid, int size, TLogicStep& step) {
 }
 
 bool HiddenSubset(const TCandidateGrid& grid, int size, TLogicStep& step) {
-  static constexpr TTechnique kTechniques[] = {TTechnique::HiddenPair, TTechnique::HiddenTriple, TTechnique::HiddenQuad};
+  static constexpr TTechnique kTechniques[] = {TTechnique::HiddenPair, TTechnique::HiddenTriple,
+                                               TTechnique::HiddenQuad};
   const TLogicLayout& layout = grid.Layout();
   for (int unit = 0; unit < 3 * layout.N; ++unit) {
     std::vector<int> values;
@@ -143,7 +144,8 @@ bool Confined(const TCandidateGrid& grid, TTechnique technique, int within, int 
     for (int k = 0; k < layout.N; ++k) {
       const int cell = layout.UnitCells[across][k];
       const int withinKind = within / layout.N;
-      if (layout.CellUnits[cell][withinKind] != within && grid.Has(cell, value)) AddRemoval(candidate, layout, cell, value);
+      if (layout.CellUnits[cell][withinKind] != within && grid.Has(cell, value))
+        AddRemoval(candidate, layout, cell, value);
     }
     if (candidate.Removed.empty()) continue;
     candidate.Technique = technique;

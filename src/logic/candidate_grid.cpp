@@ -22,7 +22,8 @@ TLogicLayout MakeLayout(int boxWidth, int boxHeight) {
     const int box = (row / g.BoxHeight) * g.BoxesAcross + column / g.BoxWidth;
     layout.CellUnits[cell] = {static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(n + column),
                               static_cast<std::uint8_t>(2 * n + box)};
-    for (const int unit : layout.CellUnits[cell]) layout.UnitCells[unit][filled[unit]++] = static_cast<std::uint8_t>(cell);
+    for (const int unit : layout.CellUnits[cell])
+      layout.UnitCells[unit][filled[unit]++] = static_cast<std::uint8_t>(cell);
   }
   for (int cell = 0; cell < layout.Cells; ++cell) {
     for (const int unit : layout.CellUnits[cell]) {

@@ -102,7 +102,8 @@ bool Wing(const TCandidateGrid& grid, TTechnique technique, TLogicStep& step) {
         const TValueBits values2 = grid.Candidates(wing2);
         const TValueBits z = values1 & values2;
         if (!layout.Sees(pivot, wing2) || !std::has_single_bit(z) || (values1 | values2) == values1) continue;
-        const TValueBits expected = xyz ? static_cast<TValueBits>(values1 | values2) : static_cast<TValueBits>((values1 | values2) & ~z);
+        const TValueBits expected =
+            xyz ? static_cast<TValueBits>(values1 | values2) : static_cast<TValueBits>((values1 | values2) & ~z);
         if (expected != pivotValues) continue;
         TLogicStep candidate;
         const int value = std::countr_zero(z) + 1;

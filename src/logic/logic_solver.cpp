@@ -2,6 +2,7 @@
 #include "logic/logic_solver.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "logic/techniques.h"
 
@@ -22,28 +23,30 @@ bool Advance(TCandidateGrid& grid, bool knownUnique, TLogicStep& step) {
 }  // namespace
 
 bool TryTechnique(TTechnique technique, const TCandidateGrid& grid, TLogicStep& step) {
-  switch (technique) {
-    case TTechnique::NakedSingle: return t::NakedSingle(grid, step);
-    case TTechnique::HiddenSingle: return t::HiddenSingle(grid, step);
-    case TTechnique::Pointing: return t::Pointing(grid, step);
-    case TTechnique::BoxLine: return t::BoxLine(grid, step);
-    case TTechnique::NakedPair: return t::NakedSubset(grid, 2, step);
-    case TTechnique::HiddenPair: return t::HiddenSubset(grid, 2, step);
-    case TTechnique::NakedTriple: return t::NakedSubset(grid, 3, step);
-    case TTechnique::HiddenTriple: return t::HiddenSubset(grid, 3, step);
-    case TTechnique::XWing: return t::Fish(grid, 2, step);
-    case TTechnique::NakedQuad: return t::NakedSubset(grid, 4, step);
-    case TTechnique::HiddenQuad: return t::HiddenSubset(grid, 4, step);
-    case TTechnique::Swordfish: return t::Fish(grid, 3, step);
-    case TTechnique::SimpleColouring: return t::SimpleColouring(grid, step);
-    case TTechnique::XyWing: return t::XyWing(grid, step);
-    case TTechnique::XyzWing: return t::XyzWing(grid, step);
-    case TTechnique::UniqueRectangle: return t::UniqueRectangle(grid, step);
-    case TTechnique::Jellyfish: return t::Fish(grid, 4, step);
-    case TTechnique::Aic: return t::AlternatingChain(grid, step);
-    case TTechnique::None: break;
-  }
-  return false;
+  using TFinder = bool (*)(const TCandidateGrid&, TLogicStep&);
+  // In the order of TTechnique.
+  static constexpr TFinder kFinders[] = {
+      t::NakedSingle,
+      t::HiddenSingle,
+      t::Pointing,
+      t::BoxLine,
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::NakedSubset(g, 2, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::HiddenSubset(g, 2, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::NakedSubset(g, 3, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::HiddenSubset(g, 3, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::Fish(g, 2, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::NakedSubset(g, 4, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::HiddenSubset(g, 4, s); },
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::Fish(g, 3, s); },
+      t::SimpleColouring,
+      t::XyWing,
+      t::XyzWing,
+      t::UniqueRectangle,
+      [](const TCandidateGrid& g, TLogicStep& s) { return t::Fish(g, 4, s); },
+      t::AlternatingChain,
+  };
+  static_assert(std::size(kFinders) == kTechniqueCount);
+  return technique != TTechnique::None && kFinders[static_cast<int>(technique)](grid, step);
 }
 
 TLogicStep FindStep(const TCandidateGrid& grid, bool knownUnique) {

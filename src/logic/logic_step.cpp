@@ -7,23 +7,15 @@ namespace novlet {
 namespace {
 
 constexpr std::array<std::string_view, kTechniqueCount + 1> kIdentifiers{
-    "naked-single", "hidden-single", "pointing",  "box-line",         "naked-pair", "hidden-pair",
-    "naked-triple", "hidden-triple", "x-wing",    "naked-quad",       "hidden-quad", "swordfish",
-    "simple-colouring", "xy-wing",   "xyz-wing",  "unique-rectangle", "jellyfish",  "aic",
-    "none"};
+    "naked-single",  "hidden-single",    "pointing",   "box-line",    "naked-pair", "hidden-pair",      "naked-triple",
+    "hidden-triple", "x-wing",           "naked-quad", "hidden-quad", "swordfish",  "simple-colouring", "xy-wing",
+    "xyz-wing",      "unique-rectangle", "jellyfish",  "aic",         "none"};
 
 int CellIndex(const TLogicLayout& layout, int row, int column) { return (row - 1) * layout.N + column - 1; }
 
 }  // namespace
 
 std::string_view TechniqueIdentifier(TTechnique technique) { return kIdentifiers[static_cast<int>(technique)]; }
-
-std::optional<TTechnique> TechniqueFromIdentifier(std::string_view identifier) {
-  for (int t = 0; t <= kTechniqueCount; ++t) {
-    if (kIdentifiers[t] == identifier) return static_cast<TTechnique>(t);
-  }
-  return std::nullopt;
-}
 
 void AddUnit(TLogicStep& step, const TLogicLayout& layout, int unit, bool cover) {
   (cover ? step.CoverUnits : step.Units).push_back({UnitKindOf(layout, unit), unit % layout.N + 1});
@@ -43,7 +35,8 @@ void AddRemoval(TLogicStep& step, const TLogicLayout& layout, int cell, int valu
 
 void ApplyStep(const TLogicStep& step, TCandidateGrid& grid) {
   const TLogicLayout& layout = grid.Layout();
-  for (const TCellValue& removed : step.Removed) grid.Remove(CellIndex(layout, removed.Row, removed.Column), removed.Value);
+  for (const TCellValue& removed : step.Removed)
+    grid.Remove(CellIndex(layout, removed.Row, removed.Column), removed.Value);
   for (const TCellValue& placed : step.Placed) grid.Place(CellIndex(layout, placed.Row, placed.Column), placed.Value);
 }
 

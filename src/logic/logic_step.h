@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -38,7 +37,6 @@ inline constexpr int kTechniqueCount = static_cast<int>(TTechnique::None);
 // "naked-single", "hidden-single", ... "aic" (alternating inference chain:
 // X-chains, XY-chains and their mixtures), "unique-rectangle"; "none".
 std::string_view TechniqueIdentifier(TTechnique technique);
-std::optional<TTechnique> TechniqueFromIdentifier(std::string_view identifier);
 
 // Rows, columns, boxes and values count from 1 here, as the player reads them.
 struct TUnitRef {

@@ -38,9 +38,12 @@ std::string ExplanationText(const TExplanation& explanation, const TTextLookup& 
   switch (explanation.Kind) {
     case TExplanation::TKind::WrongValue:
       return WithArgument(text(TextId::ExplainWrongValue), CellName(explanation.Cell, text));
-    case TExplanation::TKind::Solved: return text(TextId::ExplainSolved);
-    case TExplanation::TKind::NoStep: return text(TextId::ExplainNoStep);
-    case TExplanation::TKind::Step: break;
+    case TExplanation::TKind::Solved:
+      return text(TextId::ExplainSolved);
+    case TExplanation::TKind::NoStep:
+      return text(TextId::ExplainNoStep);
+    case TExplanation::TKind::Step:
+      break;
   }
   std::string sentences;
   for (const TLogicStep& step : explanation.Step.Preparation) sentences += StepText(step, text) + " ";

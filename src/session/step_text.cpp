@@ -13,7 +13,8 @@ namespace {
 std::string Fill(const std::string& pattern, const std::vector<std::string>& arguments) {
   std::string filled;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const std::size_t index = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : arguments.size();
+    const std::size_t index =
+        i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : arguments.size();
     if (pattern[i] == '%' && index < arguments.size()) {
       filled += arguments[index];
       ++i;
@@ -80,7 +81,8 @@ std::string CellName(const TCellRef& cell, const TTextLookup& text) {
 
 std::string StepText(const TLogicStep& step, const TTextLookup& text) {
   if (!step.Found()) return text(TextId::ExplainNoStep);
-  const std::vector<TCellRef> others(step.Cells.begin() + std::min<std::size_t>(1, step.Cells.size()), step.Cells.end());
+  const std::vector<TCellRef> others(step.Cells.begin() + std::min<std::size_t>(1, step.Cells.size()),
+                                     step.Cells.end());
   return Fill(text(TextId::ExplainTemplates + static_cast<int>(step.Technique)),
               {TechniqueName(step.Technique, text), Units(step.Units, text), Cells(step.Cells, text),
                Values(step.Values, text), Cells(ChangedCells(step), text), Units(step.CoverUnits, text),

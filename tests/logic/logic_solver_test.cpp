@@ -1,4 +1,6 @@
 // The path and the next step from whole positions: solved, stuck on a broken board, eliminations first.
+#include "logic/logic_solver.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,14 +9,14 @@
 #include "engine/board_text.h"
 #include "engine/level_table.h"
 #include "engine/novlet_engine.h"
-#include "logic/logic_solver.h"
 
 namespace novlet {
 namespace {
 
 TBoard LineBoard(const std::string& line) {
   TBoard board;
-  for (int i = 0; i < 81; ++i) board.at(i % 9 + 1, i / 9 + 1) = static_cast<std::uint8_t>(line[i] == '.' ? 0 : line[i] - '0');
+  for (int i = 0; i < 81; ++i)
+    board.at(i % 9 + 1, i / 9 + 1) = static_cast<std::uint8_t>(line[i] == '.' ? 0 : line[i] - '0');
   return board;
 }
 
@@ -66,7 +68,8 @@ TEST(LogicSolver, NextStepPlacesAValueAfterTheEliminationsItNeeds) {
         ++checked;
         break;
       }
-      for (const TCellValue& placed : step.Placed) board.at(placed.Column, placed.Row) = static_cast<std::uint8_t>(placed.Value);
+      for (const TCellValue& placed : step.Placed)
+        board.at(placed.Column, placed.Row) = static_cast<std::uint8_t>(placed.Value);
     }
   }
   EXPECT_EQ(checked, 5);

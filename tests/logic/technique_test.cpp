@@ -21,7 +21,9 @@ TCandidateGrid Pattern(int boxWidth, int boxHeight, const std::string& instructi
   const TLogicLayout& layout = grid.Layout();
   std::istringstream words(instructions);
   for (std::string word; words >> word;) {
-    const auto has = [&](std::size_t from, int digit) { return word.find(char('0' + digit), from) != std::string::npos; };
+    const auto has = [&](std::size_t from, int digit) {
+      return word.find(char('0' + digit), from) != std::string::npos;
+    };
     if (word.find('=') != std::string::npos) {
       const int cell = (word[1] - '1') * layout.N + word[3] - '1';
       for (int value = 1; value <= layout.N; ++value) {
@@ -40,8 +42,10 @@ TCandidateGrid Pattern(int boxWidth, int boxHeight, const std::string& instructi
 
 std::vector<std::string> Changes(const TLogicStep& step) {
   std::vector<std::string> changes;
-  for (const TCellValue& c : step.Placed) changes.push_back("r" + std::to_string(c.Row) + "c" + std::to_string(c.Column) + "=" + std::to_string(c.Value));
-  for (const TCellValue& c : step.Removed) changes.push_back("r" + std::to_string(c.Row) + "c" + std::to_string(c.Column) + "-" + std::to_string(c.Value));
+  for (const TCellValue& c : step.Placed)
+    changes.push_back("r" + std::to_string(c.Row) + "c" + std::to_string(c.Column) + "=" + std::to_string(c.Value));
+  for (const TCellValue& c : step.Removed)
+    changes.push_back("r" + std::to_string(c.Row) + "c" + std::to_string(c.Column) + "-" + std::to_string(c.Value));
   return changes;
 }
 

@@ -1,10 +1,11 @@
 // What Explain says: the step's sentence in the chosen language, a wrong value first, and the end.
+#include "session/explain_step.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "engine/board_text.h"
-#include "session/explain_step.h"
 #include "session/step_text.h"
 #include "store/language/text_ids.h"
 
@@ -44,7 +45,8 @@ TEST(StepText, FillsTheTemplateWithUnitsCellsAndValuesInTheChosenLanguage) {
   pair.Values = {1, 2};
   pair.Removed = {{1, 3, 1}, {1, 3, 2}, {1, 9, 2}};
   EXPECT_EQ(StepText(pair, BuiltInTextLookup()),
-            "Naked pair: in row 1, the cells row 1, column 1 and row 1, column 2 can hold only 1 and 2, so row 1, column 3 and "
+            "Naked pair: in row 1, the cells row 1, column 1 and row 1, column 2 can hold only 1 and 2, so row 1, "
+            "column 3 and "
             "row 1, column 9 cannot hold them.");
 
   // Another language's rows, placeholders in another order.

@@ -43,7 +43,8 @@ std::string Changes(const TLogicStep& step) {
   std::string changes;
   const auto add = [&](const TCellValue& change, char sign) {
     if (!changes.empty()) changes += ' ';
-    changes += 'r' + std::to_string(change.Row) + 'c' + std::to_string(change.Column) + sign + std::to_string(change.Value);
+    changes +=
+        'r' + std::to_string(change.Row) + 'c' + std::to_string(change.Column) + sign + std::to_string(change.Value);
   };
   for (const TCellValue& placed : step.Placed) add(placed, '=');
   for (const TCellValue& removed : step.Removed) add(removed, '-');
