@@ -65,15 +65,18 @@ const TCase kCases[] = {
     {TTechnique::HiddenSingle, "b5:7@3", "1: r4c6=7"},
     {TTechnique::HiddenSingle, "b5:7@36", ""},
     {TTechnique::HiddenSingle, "b1:4@5", "1: r2c2=4", 3, 2},
+    {TTechnique::HiddenSingle, "b6:7@3", "1: r5c7=7", 4, 4},
     // Subsets.
     {TTechnique::NakedPair, "r1c1=12 r1c2=12", "14: r1c3-1 r1c9-2"},
     {TTechnique::NakedPair, "r1c1=12 r1c2=13", ""},
+    {TTechnique::NakedPair, "r1c1=12 r2c2=12", "14: r1c2-1 r3c3-2"},
     {TTechnique::NakedTriple, "r1c1=12 r1c4=23 r1c7=13", "18: r1c2-1 r1c9-3"},
     {TTechnique::NakedTriple, "r1c1=12 r1c4=23 r1c7=34", ""},
     {TTechnique::NakedQuad, "r1c1=12 r1c3=23 r1c5=34 r1c9=14", "20: r1c2-1 r1c8-4"},
     {TTechnique::NakedQuad, "r1c1=12 r1c3=23 r1c5=34 r1c9=15", ""},
     {TTechnique::HiddenPair, "r1:1@15 r1:2@15", "14: r1c1-3 r1c5-9"},
     {TTechnique::HiddenPair, "r1:1@15 r1:2@16", ""},
+    {TTechnique::HiddenPair, "c3:1@28 c3:2@28", "14: r2c3-3 r8c3-9"},
     {TTechnique::HiddenTriple, "r1:1@159 r1:2@15 r1:3@59", "18: r1c1-4 r1c9-9"},
     {TTechnique::HiddenTriple, "r1:1@159 r1:2@15 r1:3@58", ""},
     {TTechnique::HiddenQuad, "r1:1@1357 r1:2@13 r1:3@57 r1:4@17", "20: r1c1-5 r1c7-9"},
@@ -81,12 +84,14 @@ const TCase kCases[] = {
     // Intersections.
     {TTechnique::Pointing, "b1:5@12", "6: r1c4-5 r1c9-5"},
     {TTechnique::Pointing, "b1:5@15", ""},
+    {TTechnique::Pointing, "b5:5@25", "6: r1c5-5 r9c5-5"},
     {TTechnique::Pointing, "b1:4@12", "3: r1c4-4 r1c6-4", 3, 2},
     {TTechnique::BoxLine, "r1:5@12", "6: r2c1-5 r3c3-5"},
     {TTechnique::BoxLine, "r1:5@14", ""},
     // Fish.
     {TTechnique::XWing, "r1:5@27 r5:5@27", "14: r2c2-5 r9c7-5"},
     {TTechnique::XWing, "r1:5@27 r5:5@28", ""},
+    {TTechnique::XWing, "c2:5@16 c8:5@16", "14: r1c1-5 r6c9-5"},
     {TTechnique::Swordfish, "r1:5@14 r5:5@47 r9:5@17", "18: r2c1-5 r8c7-5"},
     {TTechnique::Swordfish, "r1:5@14 r5:5@47", ""},
     {TTechnique::Jellyfish, "r1:5@13 r4:5@35 r6:5@58 r8:5@18", "20: r2c1-5 r9c8-5"},
@@ -94,6 +99,7 @@ const TCase kCases[] = {
     // Wings.
     {TTechnique::XyWing, "r1c1=12 r1c5=13 r5c1=23", "1: r5c5-3"},
     {TTechnique::XyWing, "r1c1=12 r1c5=13 r5c1=24", ""},
+    {TTechnique::XyWing, "r1c1=12 r2c3=13 r5c1=23", "5: r2c1-3 r3c1-3 r4c3-3 r5c3-3 r6c3-3"},
     {TTechnique::XyzWing, "r1c1=123 r1c5=13 r2c2=23", "2: r1c2-3 r1c3-3"},
     {TTechnique::XyzWing, "r1c1=124 r1c5=13 r2c2=23", ""},
     // Chains.
