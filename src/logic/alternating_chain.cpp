@@ -9,7 +9,34 @@
 namespace novlet::techniques {
 namespace {
 
-using TCellSet = std::bitset<kLogicMaxCells>;
+// A set of cells walked by its members: chains visit few cells of many, so
+// this beats testing every cell of a std::bitset.
+struct TCellSet {
+  std::array<std::uint64_t, kLogicMaxCells / 64> Words{};
+
+  void Set(int cell) { Words[cell / 64] |= std::uint64_t{1} << (cell % 64); }
+  bool Has(int cell) const { return (Words[cell / 64] >> (cell % 64) & 1u) != 0; }
+  bool Empty() const { return (Words[0] | Words[1] | Words[2] | Words[3]) == 0; }
+  int Count() const {
+    int count = 0;
+    for (const std::uint64_t word : Words) count += std::popcount(word);
+    return count;
+  }
+  TCellSet And(const TCellSet& other, bool negated = false) const {
+    TCellSet both;
+    for (std::size_t w = 0; w < Words.size(); ++w)
+      both.Words[w] = Words[w] & (negated ? ~other.Words[w] : other.Words[w]);
+    return both;
+  }
+  template <typename TVisit>
+  void ForEach(TVisit&& visit) const {
+    for (std::size_t w = 0; w < Words.size(); ++w) {
+      for (std::uint64_t bits = Words[w]; bits != 0; bits &= bits - 1)
+        visit(static_cast<int>(w * 64) + std::countr_zero(bits));
+    }
+  }
+  friend bool operator==(const TCellSet&, const TCellSet&) = default;
+};
 
 // A chain node: one value in one cell, or in a group of cells where a box
 // meets a line ("the 5 of row 4 within box 5"), true when one of them holds it.
@@ -33,11 +60,17 @@ class TChainSearch {
   explicit TChainSearch(const TCandidateGrid& grid) : grid_(grid), layout_(grid.Layout()) {
     for (auto& values : cellNode_) values.fill(-1);
     for (int cell = 0; cell < layout_.Cells; ++cell) {
+      allCells_.Set(cell);
+      for (int peer = 0; peer < layout_.Cells; ++peer) {
+        if (layout_.Peers[cell][peer]) peers_[cell].Set(peer);
+      }
+    }
+    for (int cell = 0; cell < layout_.Cells; ++cell) {
       for (TValueBits rest = grid.Candidates(cell); rest != 0; rest &= rest - 1) {
         const int value = std::countr_zero(rest) + 1;
-        cellsWith_[value].set(cell);
+        cellsWith_[value].Set(cell);
         TCellSet cells;
-        cells.set(cell);
+        cells.Set(cell);
         cellNode_[cell][value] = AddNode(value, cell, cells);
       }
     }
@@ -73,21 +106,14 @@ class TChainSearch {
     TValueBits removed = 0;
     for (const TCellValue& change : step.Removed) removed |= ValueBitOf(change.Value);
     AddValues(step, removed);
-    for (const int node : best) {
-      for (int cell = 0; cell < layout_.Cells; ++cell) {
-        if (nodes_[node].Cells[cell]) AddCell(step, layout_, cell);
-      }
-    }
+    for (const int node : best) nodes_[node].Cells.ForEach([&](int cell) { AddCell(step, layout_, cell); });
     return true;
   }
 
  private:
   int AddNode(int value, int cell, const TCellSet& cells) {
-    TNode node{value, cell, cells, {}};
-    node.SeenByAll.set();
-    for (int c = 0; c < layout_.Cells; ++c) {
-      if (cells[c]) node.SeenByAll &= layout_.Peers[c];
-    }
+    TNode node{value, cell, cells, allCells_};
+    cells.ForEach([&](int member) { node.SeenByAll = node.SeenByAll.And(peers_[member]); });
     nodes_.push_back(node);
     return static_cast<int>(nodes_.size()) - 1;
   }
@@ -101,10 +127,10 @@ class TChainSearch {
           std::array<TCellSet, kMaxGridSize> byLine{};
           for (int k = 0; k < n; ++k) {
             const int cell = layout_.UnitCells[box][k];
-            if (grid_.Has(cell, value)) byLine[layout_.CellUnits[cell][kind] % n].set(cell);
+            if (grid_.Has(cell, value)) byLine[layout_.CellUnits[cell][kind] % n].Set(cell);
           }
           for (const TCellSet& cells : byLine) {
-            if (cells.count() >= 2) groupsOf_[value].push_back(AddNode(value, -1, cells));
+            if (cells.Count() >= 2) groupsOf_[value].push_back(AddNode(value, -1, cells));
           }
         }
       }
@@ -112,10 +138,10 @@ class TChainSearch {
   }
 
   int NodeOfPart(int value, const TCellSet& cells) const {
-    if (cells.count() == 1) {
-      for (int cell = 0; cell < layout_.Cells; ++cell) {
-        if (cells[cell]) return cellNode_[cell][value];
-      }
+    if (cells.Count() == 1) {
+      int node = -1;
+      cells.ForEach([&](int cell) { node = cellNode_[cell][value]; });
+      return node;
     }
     for (const int group : groupsOf_[value]) {
       if (nodes_[group].Cells == cells) return group;
@@ -142,7 +168,7 @@ class TChainSearch {
         const int cell = layout_.UnitCells[unit][std::countr_zero(rest)];
         const int key = layout_.CellUnits[cell][kind];
         two = key == firstKey || key == lastKey;
-        parts[key == lastKey].set(cell);
+        parts[key == lastKey].Set(cell);
       }
       if (two) LinkStrong(NodeOfPart(value, parts[0]), NodeOfPart(value, parts[1]));
     }
@@ -159,7 +185,8 @@ class TChainSearch {
   // Gives up on chains of more than maxNodes nodes.
   std::vector<int> ShortestFrom(int start, int maxNodes) {
     ++stamp_;
-    std::vector<std::pair<int, int>> queue{{start, 0}};  // node, parity (1: true)
+    std::vector<std::pair<int, int>>& queue = queue_;  // node, parity (1: true)
+    queue.assign(1, {start, 0});
     Visit(start, 0, -1, 0);
     for (std::size_t head = 0; head < queue.size(); ++head) {
       const auto [node, parity] = queue[head];
@@ -189,11 +216,9 @@ class TChainSearch {
     const TNode& nodeA = nodes_[a];
     const TNode& nodeD = nodes_[d];
     if (nodeA.Value == nodeD.Value) {
-      const TCellSet both = nodeA.SeenByAll & nodeD.SeenByAll & cellsWith_[nodeA.Value];
-      if (both.none()) return false;
-      for (int cell = 0; cell < layout_.Cells; ++cell) {
-        if (both[cell]) AddRemoval(step, layout_, cell, nodeA.Value);
-      }
+      nodeA.SeenByAll.And(nodeD.SeenByAll).And(cellsWith_[nodeA.Value]).ForEach([&](int cell) {
+        AddRemoval(step, layout_, cell, nodeA.Value);
+      });
     } else if (nodeA.Cell >= 0 && nodeA.Cell == nodeD.Cell) {
       const TValueBits others = grid_.Candidates(nodeA.Cell) & ~ValueBitOf(nodeA.Value) & ~ValueBitOf(nodeD.Value);
       for (TValueBits rest = others; rest != 0; rest &= rest - 1) {
@@ -201,7 +226,7 @@ class TChainSearch {
       }
     } else {
       for (const auto& [one, other] : {std::pair{&nodeA, &nodeD}, std::pair{&nodeD, &nodeA}}) {
-        if (one->Cell >= 0 && other->SeenByAll[one->Cell] && grid_.Has(one->Cell, other->Value)) {
+        if (one->Cell >= 0 && other->SeenByAll.Has(one->Cell) && grid_.Has(one->Cell, other->Value)) {
           AddRemoval(step, layout_, one->Cell, other->Value);
         }
       }
@@ -217,12 +242,9 @@ class TChainSearch {
         visit(cellNode_[node.Cell][std::countr_zero(rest) + 1]);
       }
     }
-    const TCellSet seen = node.SeenByAll & cellsWith_[node.Value];
-    for (int cell = 0; cell < layout_.Cells; ++cell) {
-      if (seen[cell]) visit(cellNode_[cell][node.Value]);
-    }
+    node.SeenByAll.And(cellsWith_[node.Value]).ForEach([&](int cell) { visit(cellNode_[cell][node.Value]); });
     for (const int group : groupsOf_[node.Value]) {
-      if (group != index && (nodes_[group].Cells & ~node.SeenByAll).none()) visit(group);
+      if (group != index && nodes_[group].Cells.And(node.SeenByAll, true).Empty()) visit(group);
     }
   }
 
@@ -245,6 +267,8 @@ class TChainSearch {
 
   const TCandidateGrid& grid_;
   const TLogicLayout& layout_;
+  TCellSet allCells_;
+  std::array<TCellSet, kLogicMaxCells> peers_{};
   std::array<TCellSet, kMaxGridSize + 1> cellsWith_{};
   std::array<std::array<int, kMaxGridSize + 1>, kLogicMaxCells> cellNode_;
   std::array<std::vector<int>, kMaxGridSize + 1> groupsOf_;
@@ -253,6 +277,7 @@ class TChainSearch {
   std::vector<std::array<int, 2>> stamps_;
   std::vector<std::array<int, 2>> parent_;
   std::vector<std::array<int, 2>> depth_;
+  std::vector<std::pair<int, int>> queue_;
   int stamp_ = 0;
 };
 
