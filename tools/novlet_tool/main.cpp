@@ -21,6 +21,8 @@ Commands:
   collection    [--home DIR] [--account NAME] list | show NAME | add ... | export FILE [NAME...]
                 | import FILE | backup | restore | rename OLD NEW | delete NAME
                                                             (the stored puzzles)
+  explain       --shape WxH [--next]                        (puzzles on stdin: the steps
+                                                            a person takes, explained)
 
 Run "novlet-tool COMMAND --help" for the details of one command.
 )";
@@ -37,6 +39,7 @@ constexpr TCommand kCommands[] = {
     {"reduce", novlet::tool::RunReduce},
     {"lng", novlet::tool::RunLng},
     {"collection", novlet::tool::RunCollection},
+    {"explain", novlet::tool::RunExplain},
 };
 
 }  // namespace

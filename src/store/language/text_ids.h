@@ -201,6 +201,21 @@ inline constexpr int AccessibleRow = 72307;
 inline constexpr int AccessibleSymbols = 72308;
 inline constexpr int AccessibleClock = 72309;
 
+// Explained steps of the solver that works as a person does (73000-73099).
+inline constexpr int ExplainNoStep = 73000;
+inline constexpr int ExplainWrongValue = 73001;
+inline constexpr int ExplainRow = 73002;
+inline constexpr int ExplainColumn = 73003;
+inline constexpr int ExplainBox = 73004;
+inline constexpr int ExplainCell = 73005;
+inline constexpr int ExplainAnd = 73006;
+inline constexpr int ExplainCellSeparator = 73007;
+inline constexpr int ExplainSolved = 73008;
+// The technique names and the sentences explaining a step, one of each per
+// technique, in the order of TTechnique.
+inline constexpr int ExplainTechniqueNames = 73010;
+inline constexpr int ExplainTemplates = 73040;
+
 }  // namespace TextId
 
 // The level names, as the level list shows them.
