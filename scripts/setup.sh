@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running, testing, fuzzing and
-# benchmarking Corvex Novlet needs. Safe to run again: when everything is
-# already there it only checks and returns.
+# Installs every Debian package that building, running, testing, fuzzing,
+# benchmarking and packaging Corvex Novlet needs. Safe to run again: when
+# everything is already there it only checks and returns.
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick poppler-utils
   weston qt6-wayland
   desktop-file-utils appstream
+  dpkg-dev lintian man-db groff-base file binutils
   at-spi2-core python3-pyatspi dbus-x11
   fonts-dejavu-core fonts-liberation2
 )

@@ -40,10 +40,15 @@ QString InstanceName(const TProgramFolders& folders) {
 
 // "uninstall": the running game closes (through its close query, so its
 // options and last game are kept), then the recorded uninstaller starts. No
-// window is needed for either.
+// window is needed for either. A packaged copy is the package manager's to
+// remove: the user is told how, and the running game is left alone.
 int RunUninstall(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   const TProgramFolders folders = ResolveProgramFolders(ProgramFolder());
+  if (const auto command = PackageRemovalCommand(folders.ResourceFolder)) {
+    std::fprintf(stderr, "Corvex Novlet was installed by the package manager; remove it with: %s\n", command->c_str());
+    return 1;
+  }
   TSingleInstance(InstanceName(folders)).SendToRunningInstance(TInstanceRequest::Close);
   RunUninstaller(folders.ProgramFolder);
   return 0;

@@ -52,6 +52,9 @@ TEST_F(ProgramFoldersTest, AnInstalledProgramKeepsDataInTheUsersFolderAndAPortab
   EXPECT_EQ(folders.LanguageFile(), Path("prefix/share/corvex-novlet/Novlet.lng"));
   // The bin folder is writable here, and still holds no puzzles.
   EXPECT_EQ(folders.Data.DataFolder, Path("home/.local/share/corvex-novlet"));
+  // Debian keeps games in <prefix>/games, beside bin.
+  Touch("prefix/games/corvex-novlet");
+  EXPECT_EQ(ResolveProgramFolders(Path("prefix/games")).ResourceFolder, Path("prefix/share/corvex-novlet"));
 
   Touch("copy/corvex-novlet");
   Touch("copy/Novlet.lng");
