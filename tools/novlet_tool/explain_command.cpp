@@ -5,7 +5,6 @@
 #include <string>
 
 #include "command_line.h"
-#include "engine/novlet_engine.h"
 #include "logic/logic_solver.h"
 #include "session/step_text.h"
 #include "store/text_puzzle_check.h"
@@ -77,7 +76,6 @@ int RunExplain(const TArguments& args) {
   }
   const std::string input{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
   const TTextLookup text = BuiltInTextLookup();
-  TNovletEngine engine;
   int status = 0;
   for (TTextPuzzle& puzzle : ReadTextPuzzles(input, shape)) {
     if (puzzle.State == TTextPuzzleState::Unreadable) {
@@ -85,7 +83,7 @@ int RunExplain(const TArguments& args) {
       status = 1;
       continue;
     }
-    const bool unique = CheckTextPuzzle(engine, puzzle);
+    const bool unique = CheckTextPuzzle(puzzle);
     PrintPath(SolvePath(*shape, puzzle.Givens, unique), options.Has("--next"), text);
   }
   return status;
