@@ -1,6 +1,8 @@
 // What screen readers and desktop automation see of a game grid.
 #include "game/accessible_grid.h"
 
+#include <QAction>
+
 #include "game/accessible_texts.h"
 #include "game/grid_cell_names.h"
 #include "game/novlet_grid.h"
@@ -123,13 +125,26 @@ void* TAccessibleGridCell::interface_cast(QAccessible::InterfaceType type) {
   return nullptr;
 }
 
-QStringList TAccessibleGridCell::actionNames() const { return {pressAction(), setFocusAction()}; }
+QStringList TAccessibleGridCell::actionNames() const {
+  QStringList names{pressAction(), setFocusAction()};
+  if (isValid())
+    for (const QAction* action : grid_->CellActions())
+      if (action->isEnabled() && action->isVisible()) names << action->objectName();
+  return names;
+}
 
 void TAccessibleGridCell::doAction(const QString& actionName) {
-  if (!isValid() || (actionName != pressAction() && actionName != setFocusAction())) return;
-  // Returns at once, as a button's press does.
+  if (!isValid() || !actionNames().contains(actionName)) return;
+  // Returns at once, as a button's press does; a named action runs on this
+  // cell, as the right-click menu's would.
   QMetaObject::invokeMethod(
-      grid_, [grid = grid_, column = column_, row = row_] { grid->ClickCell(column, row); }, Qt::QueuedConnection);
+      grid_,
+      [grid = grid_, column = column_, row = row_, actionName] {
+        grid->ClickCell(column, row);
+        for (QAction* action : grid->CellActions())
+          if (action->objectName() == actionName) action->trigger();
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace novlet

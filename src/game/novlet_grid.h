@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -15,6 +16,7 @@
 #include "render/display_set.h"
 #include "render/grid_look.h"
 
+class QAction;
 class QMenu;
 
 namespace novlet {
@@ -78,6 +80,10 @@ class TNovletGrid : public QWidget {
   QMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupAllowed(bool allowed) { popupAllowed_ = allowed; }
   bool PopupAllowed() const { return popupAllowed_; }
+  // Actions a cell also offers assistive technology by name (the actions'
+  // object names), as the right-click menu offers them to the mouse.
+  void SetCellActions(QList<QAction*> actions) { cellActions_ = std::move(actions); }
+  const QList<QAction*>& CellActions() const { return cellActions_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -113,6 +119,7 @@ class TNovletGrid : public QWidget {
   std::map<int, TShiftState> pressedShift_;
   QMenu* popupMenu_ = nullptr;
   bool popupAllowed_ = false;
+  QList<QAction*> cellActions_;
 };
 
 }  // namespace novlet

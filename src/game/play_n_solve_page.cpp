@@ -2,8 +2,10 @@
 // the play session, and what the page shows of it.
 #include "game/play_n_solve_page.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QShortcut>
 
 #include "engine/board_text.h"
 #include "game/alternatives_display.h"
@@ -65,6 +67,15 @@ void TPlayNSolvePage::CreateControls() {
   gridMenu_->setObjectName(QStringLiteral("NovletGridPopupMenu"));
   connect(gridMenu_, &TGridPopupMenu::itemClicked, this, &TPlayNSolvePage::NovletGridPopupMenuClick);
   grid_->SetPopupMenu(gridMenu_);
+  gridMenu_->addSeparator();
+  explainItem_ = gridMenu_->addAction(QString());
+  explainItem_->setObjectName(QStringLiteral("Explain"));
+  connect(explainItem_, &QAction::triggered, this, &TPlayNSolvePage::PlayNSolveExplainClick);
+  grid_->SetCellActions({explainItem_});
+  // X types no value on any board, with any display set.
+  auto* explainKey = new QShortcut(QKeySequence(Qt::Key_X), this);
+  explainKey->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(explainKey, &QShortcut::activated, this, &TPlayNSolvePage::PlayNSolveExplainClick);
 
   strip_ = CreatePageStrip(this, QStringLiteral("PlayNSolveDisplaySetImg"), &displaySet_);
   connect(strip_, &TGridSymbolStrip::valueClicked, this, &TPlayNSolvePage::DisplaySetImgMouseUp);
@@ -115,6 +126,12 @@ void TPlayNSolvePage::CreateControls() {
   levelLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveLevelLbl"),
                               QRect(kPageGridLeft, 332, kPageGridSide + kColumnWidth, 18), false);
   levelLbl_->setText(QStringLiteral("Level"));
+  // In place of the name and level while an explanation shows.
+  explainLbl_ = CreatePageLabel(this, QStringLiteral("PlayNSolveExplainLbl"),
+                                QRect(kPageGridLeft, 312, kPageGridSide + kColumnWidth, 46), false);
+  explainLbl_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  explainLbl_->setWordWrap(true);
+  explainLbl_->hide();
 
   shapeMenu_ = new TGridShapeMenu(this);
   shapeMenu_->setObjectName(QStringLiteral("NovletGridsPopupMenu"));
@@ -146,6 +163,7 @@ TGridDrawInputs TPlayNSolvePage::DrawInputs() const {
   inputs.State.SolutionShown = state.Has(TGameFlag::SolutionShown);
   inputs.State.OutputCapture = state.Has(TGameFlag::OutputCapture);
   inputs.State.HighlightValue = highlightValue_;
+  if (ExplanationShown()) inputs.State.Marks = &explainMarks_;
   return inputs;
 }
 
@@ -313,6 +331,69 @@ void TPlayNSolvePage::CountAlternativesShown() {
 
 // --- Aids ---
 
+namespace {
+
+void MarkUnit(const TGeometry& g, const TUnitRef& unit, TGridMarks& marks) {
+  for (int k = 1; k <= g.GridSize; ++k) {
+    switch (unit.Kind) {
+      case TUnitKind::Row: marks.Add(k, unit.Index, TGridMarks::Tinted); break;
+      case TUnitKind::Column: marks.Add(unit.Index, k, TGridMarks::Tinted); break;
+      case TUnitKind::Box: {
+        const int bx = (unit.Index - 1) % g.BoxesAcross + 1;
+        const int by = (unit.Index - 1) / g.BoxesAcross + 1;
+        marks.Add(g.BoxCellColumn(bx, k), g.BoxCellRow(by, k), TGridMarks::Tinted);
+        break;
+      }
+    }
+  }
+}
+
+TGridMarks MarksOf(const TGeometry& g, const TExplanation& explanation) {
+  TGridMarks marks;
+  if (explanation.Kind == TExplanation::TKind::WrongValue) {
+    marks.Add(explanation.Cell.Column, explanation.Cell.Row, TGridMarks::Changed);
+    return marks;
+  }
+  const TLogicStep& step = explanation.Step;
+  for (const std::vector<TUnitRef>* units : {&step.Units, &step.CoverUnits})
+    for (const TUnitRef& unit : *units) MarkUnit(g, unit, marks);
+  for (const TCellRef& cell : step.Cells) marks.Add(cell.Column, cell.Row, TGridMarks::Proof);
+  for (const std::vector<TCellValue>* changes : {&step.Placed, &step.Removed})
+    for (const TCellValue& change : *changes) marks.Add(change.Column, change.Row, TGridMarks::Changed);
+  return marks;
+}
+
+}  // namespace
+
+void TPlayNSolvePage::PlayNSolveExplainClick() {
+  if (!Host().Options().Hints || flash_->Running() || !isVisible()) return;
+  explanation_ = session_.Explain();
+  if (!explanation_) return;
+  explainedGrid_ = session_.Grid();
+  explainMarks_ = MarksOf(session_.Geometry(), *explanation_);
+  grid_->Repaint();
+  Host().UpdateStatus();
+  // Told as it is shown, for a screen reader.
+  QAccessibleEvent told(explainLbl_, QAccessible::Alert);
+  QAccessible::updateAccessibility(&told);
+}
+
+bool TPlayNSolvePage::ExplanationShown() const {
+  const TGameState state = session_.State();
+  return explanation_ && state.Has(TGameFlag::Playing) && !state.Has(TGameFlag::Paused) &&
+         session_.Grid() == explainedGrid_;
+}
+
+void TPlayNSolvePage::ShowExplanation() {
+  if (explanation_ && !ExplanationShown()) explanation_.reset();
+  const bool shown = explanation_.has_value();
+  if (shown)
+    explainLbl_->setText(FromStd(ExplanationText(*explanation_, [this](int id) { return Host().Texts().Text(id); })));
+  explainLbl_->setVisible(shown);
+  fileNameLbl_->setVisible(!shown);
+  levelLbl_->setVisible(!shown);
+}
+
 void TPlayNSolvePage::FlashCellChanged(int column, int row) {
   // A game that ended or changed under the flash shows as it is.
   if (flash_->Running() && !session_.StillCurrent(*flash_->Flash())) {
@@ -438,6 +519,7 @@ void TPlayNSolvePage::SetPauseCaption() {
 void TPlayNSolvePage::RefreshStatus() {
   const TGameState state = session_.State();
   fileNameLbl_->setText(FromStd(BarePuzzleName(session_.Record().Name)));
+  ShowExplanation();
   SetGridEnabled(!state.Has(TGameFlag::Loading) && !state.Has(TGameFlag::Validating) &&
                  !state.Has(TGameFlag::Paused) && !state.Has(TGameFlag::Thinking) &&
                  !state.Has(TGameFlag::Restarting));
@@ -457,6 +539,7 @@ void TPlayNSolvePage::RefreshStatus() {
   restartBtn_->setEnabled((free && playing) || over);
   undoBtn_->setEnabled(free && session_.CanUndo() && !flash_->Running());
   hintBtn_->setEnabled(free && options.Hints && session_.CanHint() && !flash_->Running());
+  explainItem_->setEnabled(hintBtn_->isEnabled());
   errorsBtn_->setEnabled(free && options.Errors && session_.CanShowErrors());
   solutionBtn_->setEnabled(free && !thinking && playing && !over && session_.SolutionKnown());
   alternativesLbl_->setEnabled(free && !paused && options.Alternatives && playing && !over);
@@ -521,6 +604,8 @@ void TPlayNSolvePage::Translate() {
   TBookPage::Translate();
   shapeMenu_->SetCaptions(Host().Text(TextId::PureShape), Host().Text(TextId::Variants));
   gridMenu_->SetPencilNoteCaption(Host().Text(TextId::PencilNote));
+  explainItem_->setText(Host().Text(TextId::Explain));
+  explainItem_->setToolTip(FromStd(Host().Texts().Control(TextId::Explain).Hint));
   if (session_.State().Has(TGameFlag::Playing) || session_.State().Has(TGameFlag::SolutionShown))
     ShowLevel(session_.Record().Level);
 }

@@ -12,6 +12,7 @@
 #include "game/grid_key_codes.h"
 #include "game/solutions_menu.h"
 #include "render/display_set.h"
+#include "render/grid_look.h"
 #include "session/play_session.h"
 
 class QAction;
@@ -58,6 +59,8 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   TGridSymbolStrip* PlayNSolveDisplaySetImg() const { return strip_; }
   TGridShapeMenu* NovletGridsPopupMenu() const { return shapeMenu_; }
   TGridPopupMenu* NovletGridPopupMenu() const { return gridMenu_; }
+  QAction* ExplainItem() const { return explainItem_; }
+  QLabel* PlayNSolveExplainLbl() const { return explainLbl_; }
   QMenu* SolutionsPopupMenu() const { return solutionsMenu_; }
   // The value the grid highlights until the next status refresh; 0 for none.
   int HighlightValue() const { return highlightValue_; }
@@ -76,6 +79,8 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   // Input.
   void NovletGridKeyUp(int key, TShiftState shift);
   void NovletGridPopupMenuClick(QAction* item);
+  // Explain: names and shows the next step from the player's position.
+  void PlayNSolveExplainClick();
   void DisplaySetImgMouseUp(Qt::MouseButton button, TShiftState shift, int value);
   void NovletGridSelectCell(int column, int row);
   void NovletGridMouseUp();
@@ -119,6 +124,9 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   void SetGridEnabled(bool enabled);
   void FlashCellChanged(int column, int row);
   TGridDrawInputs DrawInputs() const;
+  // The explanation stays while the grid is as it was explained.
+  bool ExplanationShown() const;
+  void ShowExplanation();
   // The page follows the game the session has just opened (or failed to).
   void ShowLoadedGame(bool loaded);
   // A game first stored gets the default name of its creation time.
@@ -131,6 +139,9 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   TDisplaySet displaySet_;
   int highlightValue_ = 0;
   TCellFlashAnimation* flash_ = nullptr;
+  std::optional<TExplanation> explanation_;
+  TCellTexts explainedGrid_;
+  TGridMarks explainMarks_;
   mutable TCellTexts flashGrid_;
   QString savedLevelCaption_;
 
@@ -148,6 +159,8 @@ class TPlayNSolvePage : public TBookPage, private TSessionHost {
   QLabel* timeLbl_ = nullptr;
   QLabel* levelLbl_ = nullptr;
   QLabel* fileNameLbl_ = nullptr;
+  QLabel* explainLbl_ = nullptr;
+  QAction* explainItem_ = nullptr;
   QLabel* alternativesLbl_ = nullptr;
   QLabel* alternativesImg_ = nullptr;
   TPieGauge* gauge_ = nullptr;

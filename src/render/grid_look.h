@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 #include "store/options_record.h"
@@ -45,6 +46,19 @@ inline TGridLook GridLookOf(const TOptions& options, int screenMode) {
   return look;
 }
 
+// What an explained step marks on the grid, cell by cell (columns and rows
+// from 1): the units it lies in tinted, the cells that prove it outlined, the
+// cells it changes (or the wrong value it names) marked.
+struct TGridMarks {
+  enum : std::uint8_t { Tinted = 1, Proof = 2, Changed = 4 };
+  std::array<std::uint8_t, 256> Cells{};
+  std::uint8_t At(int column, int row) const { return Cells[Index(column, row)]; }
+  void Add(int column, int row, std::uint8_t mark) { Cells[Index(column, row)] |= mark; }
+
+ private:
+  static std::size_t Index(int column, int row) { return static_cast<std::size_t>((row - 1) * 16 + (column - 1)) & 255; }
+};
+
 // The flags of GameState the drawing reads, the highlighted value and the
 // grid's selected cell (0-based column and row, as the grid control counts).
 struct TGridPaintState {
@@ -55,6 +69,8 @@ struct TGridPaintState {
   int HighlightValue = 0;
   int CurrentColumn = 0;
   int CurrentRow = 0;
+  // An explanation's marks, while one is shown.
+  const TGridMarks* Marks = nullptr;
 };
 
 }  // namespace novlet

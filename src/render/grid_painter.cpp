@@ -17,6 +17,11 @@ const QColor kErrorColor(0xFF, 0x00, 0x00);
 const QColor kErrorTextColor(0xFF, 0xFF, 0xFF);
 const QColor kPausedTextColor(0xCB, 0xCB, 0xCB);
 const QColor kBevelShadow(0x80, 0x80, 0x80);
+// An explanation: a light tint over its units, a blue outline round the
+// cells that prove it, an orange one inside the cells it changes.
+const QColor kExplainTint(0xFF, 0xE8, 0x90);
+const QColor kProofColor(0x1E, 0x5A, 0xC8);
+const QColor kChangedColor(0xE0, 0x70, 0x00);
 const QString kUnknownMark = QStringLiteral("?");
 
 constexpr int kValuePoints = 12;
@@ -213,6 +218,16 @@ void TGridPainter::ComposeCell(QPainter& buffer, int column, int row, const QRec
     DrawSymbolContent(buffer, rect, shown, bold);
   }
   if (cell.ShowsSolution) DrawSolutionMark(buffer, rect, cell);
+  if (state.Marks && !covered) {
+    const std::uint8_t marks = state.Marks->At(c, r);
+    const auto frame = [&](int inset, const QColor& color) {
+      buffer.setPen(QPen(color, 2));
+      buffer.setBrush(Qt::NoBrush);
+      buffer.drawRect(rect.adjusted(inset + leftEdge, inset + topEdge, -inset - 1, -inset - 1));
+    };
+    if (marks & TGridMarks::Proof) frame(2, kProofColor);
+    if (marks & TGridMarks::Changed) frame(marks & TGridMarks::Proof ? 5 : 2, kChangedColor);
+  }
 
   if (!state.OutputCapture) {
     if (state.Paused) {
@@ -242,6 +257,11 @@ QColor TGridPainter::CellBackground(const TCellFacts& cell, int column, int row)
     background = given ? look.ContrastColor : look.BackgroundColor;
   } else {
     background = (bx + by) % 2 == 0 ? look.BackgroundColor : look.ContrastColor;
+  }
+  if (state.Marks && (state.Marks->At(column + 1, row + 1) & TGridMarks::Tinted)) {
+    const auto mix = [](int a, int b) { return (a + b) / 2; };
+    background = QColor(mix(background.red(), kExplainTint.red()), mix(background.green(), kExplainTint.green()),
+                        mix(background.blue(), kExplainTint.blue()));
   }
   if (cell.Highlighted) background = kHighlightColor;
   if (state.Paused && !state.OutputCapture) background = kSilver;

@@ -3,6 +3,7 @@
 
 #include "engine/board_text.h"
 #include "engine/novlet_engine.h"
+#include "engine/solution_count.h"
 #include "session/cell_entry.h"
 #include "session/grid_history.h"
 #include "session/key_codes.h"
@@ -248,6 +249,18 @@ void TPlaySession::EndHint(const TCellFlash& flash) {
   ++record_.HintCount;
   RecomputeAlternatives();
   EndIfSolved();
+}
+
+std::optional<TExplanation> TPlaySession::Explain() {
+  if (!CanHint()) return std::nullopt;
+  // The unique rectangle holds only on puzzles of one solution; a loaded
+  // puzzle may have several, so its givens are counted before it is used.
+  TBoard givens;
+  TextsToBoard(geometry_, puzzleTexts_, givens);
+  const TSolutionCount count = CountSolutionsUpTo(geometry_, givens, 2);
+  const bool unique = count.Decided && count.Solutions == 1;
+  ++record_.HintCount;
+  return ExplainNextStep(geometry_, grid_, solution_, unique);
 }
 
 void TPlaySession::BeginShowErrors() {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "session/explain_step.h"
 #include "session/grid_session.h"
 #include "session/play_clock.h"
 #include "store/puzzle_record.h"
@@ -109,6 +110,10 @@ class TPlaySession : public TGridSession {
   bool StillCurrent(const TCellFlash& flash) const;
   void EndHint(const TCellFlash& flash);
   bool HintRunning() const { return state_.Has(TGameFlag::HintRunning); }
+  // Explains the next step from the player's position, or the first wrong
+  // value, and counts it as a hint; refused (nothing) when a hint would be.
+  // It changes nothing on the board: the player makes the move.
+  std::optional<TExplanation> Explain();
   // Errors: the grid is painted with error marks between the two.
   void BeginShowErrors();
   void EndShowErrors();

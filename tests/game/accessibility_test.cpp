@@ -88,6 +88,14 @@ TEST_F(PlayNSolveTest, PressingThroughTheAccessibilityInterfaceIsAClick) {
   Press(QAccessible::queryAccessibleInterface(Page().PlayNSolveDisplaySetImg())->child(SolutionAt(c, r) - 1));
   EXPECT_EQ(Cell(c, r), std::to_string(SolutionAt(c, r)));
 
+  // Explain is a named action of every cell, as it is an item of its menu.
+  QAccessibleInterface* cell = grid->tableInterface()->cellAt(0, 0);
+  ASSERT_TRUE(cell->actionInterface()->actionNames().contains("Explain"));
+  cell->actionInterface()->doAction("Explain");
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Page().PlayNSolveExplainLbl()->isVisible());
+  EXPECT_EQ(Game().HintCount, 1);
+
   QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(Page().PlayNSolveGauge());
   Tick(90);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);

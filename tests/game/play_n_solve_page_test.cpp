@@ -184,6 +184,37 @@ TEST_F(PlayNSolveTest, UndoAndHintFlashTheirCellWhileTheirButtonsWaitAndTypingGo
   EXPECT_TRUE(Page().PlayNSolveUndoBtn()->isEnabled());
 }
 
+TEST_F(PlayNSolveTest, ExplainShowsTheStepOnTheGridUntilTheNextMoveOnEveryBoardSize) {
+  CreatePage();
+  for (const char* shape : {"S3X3", "S3X2", "S4X4"}) {
+    NewGame(shape);
+    const int hints = Game().HintCount;
+    const TCellTexts before = Session().Grid();
+    Key(Qt::Key_X);
+    const QString text = Page().PlayNSolveExplainLbl()->text();
+    EXPECT_TRUE(Page().PlayNSolveExplainLbl()->isVisible()) << shape;
+    EXPECT_TRUE(text.startsWith("Naked single") || text.startsWith("Hidden single")) << text.toStdString();
+    EXPECT_EQ(Game().HintCount, hints + 1) << "counted as a hint";
+    EXPECT_EQ(Session().Grid(), before) << "the player makes the move";
+    // The cell to fill is marked on the grid in the explanation's orange.
+    const QImage shown = Grid().grab().toImage();
+    int marked = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) marked += shown.pixelColor(x, y) == QColor(0xE0, 0x70, 0x00);
+    EXPECT_GT(marked, 8) << shape;
+  }
+  // The next move takes the explanation away; a wrong value is named first.
+  const auto [c, r] = OpenCell();
+  Select(c, r);
+  Page().ExplainItem()->trigger();
+  EXPECT_TRUE(Page().PlayNSolveExplainLbl()->isVisible());
+  StripClick(SolutionAt(c, r) % N() + 1);
+  EXPECT_FALSE(Page().PlayNSolveExplainLbl()->isVisible());
+  Page().ExplainItem()->trigger();
+  EXPECT_TRUE(Page().PlayNSolveExplainLbl()->text().contains(QStringLiteral("row %1, column %2").arg(r).arg(c)))
+      << Page().PlayNSolveExplainLbl()->text().toStdString();
+}
+
 TEST_F(PlayNSolveTest, SavingAsksForANameAndNeverOverwritesAgainstTheAnswer) {
   CreatePage();
   NewGame();

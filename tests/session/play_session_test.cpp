@@ -217,10 +217,30 @@ TEST_F(PlaySessionTest, ErrorsCountEveryPressAndTheSolutionEndsTheGameAndItsAids
 
   // Whoever asks, an ended game gives no more aids and counts none.
   EXPECT_FALSE(play_.BeginHint());
+  EXPECT_FALSE(play_.Explain());
   play_.BeginShowErrors();
   play_.EndShowErrors();
   EXPECT_FALSE(state_.Has(TGameFlag::ShowErrors));
   EXPECT_EQ(play_.Record().HintCount + play_.Record().ErrorCount, 2);
+}
+
+TEST_F(PlaySessionTest, ExplainNamesAWrongValueFirstThenAStepAndCountsAsAHint) {
+  NewGame(3, 2);
+  const auto cell = OpenCell();
+  Type(cell, WrongKey(cell.first, cell.second));
+  const TCellTexts before = play_.Grid();
+  const std::optional<TExplanation> wrong = play_.Explain();
+  ASSERT_TRUE(wrong);
+  EXPECT_EQ(wrong->Kind, TExplanation::TKind::WrongValue);
+  EXPECT_EQ(wrong->Cell, (TCellRef{cell.second, cell.first}));
+  EXPECT_EQ(play_.Grid(), before) << "the player makes the move";
+
+  Type(cell, VkBack);
+  const std::optional<TExplanation> step = play_.Explain();
+  ASSERT_TRUE(step);
+  ASSERT_EQ(step->Kind, TExplanation::TKind::Step);
+  for (const TCellValue& placed : step->Step.Placed) EXPECT_EQ(placed.Value, SolutionAt(placed.Column, placed.Row));
+  EXPECT_EQ(play_.Record().HintCount, 2);
 }
 
 TEST_F(PlaySessionTest, TheLastCorrectValueWinsAtOnceButNotesNeverDo) {

@@ -213,6 +213,7 @@ constexpr TBuiltInText kTexts[] = {
     {ExplainTemplates + 15, "%1: otherwise %4 could swap places in %3 and the puzzle would have two solutions, so %5 cannot hold %4.", ""},
     {ExplainTemplates + 16, "%1: in %2, %4 can go only in %6, so %5 cannot hold it.", ""},
     {ExplainTemplates + 17, "%1: the chain through %3 shows that %5 cannot hold %4.", ""},
+    {Explain, "Explain the next step (X)", "Name and show the next step of logic, without making it"},
 };
 
 constexpr std::array kSortedTexts = [] {

@@ -215,6 +215,7 @@ inline constexpr int ExplainSolved = 73008;
 // technique, in the order of TTechnique.
 inline constexpr int ExplainTechniqueNames = 73010;
 inline constexpr int ExplainTemplates = 73040;
+inline constexpr int Explain = 73090;
 
 }  // namespace TextId
 
