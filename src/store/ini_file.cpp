@@ -144,20 +144,20 @@ TStoreResult RewriteIniFile(const std::filesystem::path& path, const std::vector
   const TDataFileLock lock(path);
   if (!lock.Result()) return lock.Result();
   auto staged = TStagedFile::Begin(path);
+  if (!staged.Result()) return staged.Result();
   std::vector<TSectionFilter> filters(dropped.begin(), dropped.end());
   std::optional<TIniSectionCopy> first;
   bool inFirst = false;
   bool endsWithLineBreak = true;
   const auto read = ForEachFileLine(path, [&](const TIniLine& line) {
     bool inDropped = false;
-    for (std::size_t name = 0; name < filters.size(); ++name) {
-      const bool inside = filters[name].InSection(line);
-      inDropped = inDropped || inside;
-      if (name > 0 || !line.SectionName) continue;
-      inFirst = inside && !first;
+    for (auto& filter : filters) inDropped = filter.InSection(line) || inDropped;
+    if (line.SectionName) {
+      inFirst = !first && !dropped.empty() && SameSectionName(*line.SectionName, dropped.front());
       if (inFirst) first = TIniSectionCopy{std::string(*line.SectionName), {}};
+    } else if (inFirst) {
+      first->Body += line.Raw;
     }
-    if (inFirst && !line.SectionName) first->Body += line.Raw;
     if (!inDropped) {
       staged.Write(line.Raw);
       endsWithLineBreak = line.Raw.size() > line.Content.size();
