@@ -126,8 +126,11 @@ bool InsideFolder(const std::filesystem::path& path, const std::filesystem::path
 std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target) {
   std::vector<std::filesystem::path> own{files.CollectionFile, files.OptionsFile, files.BackupFile};
   own.insert(own.end(), files.ProtectedPaths.begin(), files.ProtectedPaths.end());
+  // The file the export would replace: a link leading to a file not made yet
+  // is written through like any other.
+  const std::filesystem::path written = ResolveWriteTarget(target);
   for (const auto& path : own) {
-    if (SameFile(target, path) || InsideFolder(target, path)) {
+    if (SameFile(written, path) || InsideFolder(written, path)) {
       return TStoreResult::Failure("Cannot export to " + target.string() +
                                    ": it is one of Corvex Novlet's own data files");
     }

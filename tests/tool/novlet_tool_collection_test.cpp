@@ -156,7 +156,8 @@ TEST_F(NovletToolCollection, NoSpellingOfAProgramsFileIsAnExportTargetAndAHomeRu
   std::filesystem::copy_file(NOVLET_TOOL_PATH, tool);
   const auto untouched = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
   std::filesystem::last_write_time(program.Path(), untouched);
-  for (const std::string& target : {std::string("novlet.ini"), std::string("./novlet.bak"),
+  std::filesystem::create_symlink("novlet.ini", home_ / "link.cnf");
+  for (const std::string& target : {std::string("novlet.ini"), std::string("./novlet.bak"), std::string("link.cnf"),
                                     (program / "corvex-novlet.png").string()}) {
     const TRun run = RunProgram(tool, {"collection", "--home", home_, "--account", "alice", "export", target, "one"},
                                 "", false, home_);
