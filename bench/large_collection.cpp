@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <optional>
+#include <vector>
 
 #include "store/atomic_file.h"
 #include "store/ini_document.h"
@@ -36,11 +37,14 @@ std::string History(int gridSize, std::size_t historyLength, int seed) {
 class TCollectionFile {
  public:
   TCollectionFile() : folder_(MakeTemporaryFolder()), path_(folder_ / "novlet.dat") {
-    TIniDocument document;
+    std::vector<TIniSection> sections;
     for (int index = 0; index < kPuzzleCount; ++index) {
       const std::string section = SectionName(index);
-      document.ReplaceSection(section, PuzzleRecordEntries(Record(section, index)));
+      sections.push_back({section, PuzzleRecordEntries(Record(section, index))});
     }
+    // In one pass: adding the sections one by one would search all earlier ones each time.
+    TIniDocument document;
+    document.ReplaceSections(sections);
     ReplaceFileAtomically(path_, document.Text());
   }
   ~TCollectionFile() { std::filesystem::remove_all(folder_); }

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev time
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick poppler-utils

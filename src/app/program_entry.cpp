@@ -65,7 +65,7 @@ void ShowSplash(const TProgramFolders& folders, QTimer& mainTimer) {
 }
 
 TDesktopLinks::TLauncher LauncherFor(const TProgramFolders& folders) {
-  const std::filesystem::path icon = folders.ResourceFolder / "corvex-novlet.png";
+  const std::filesystem::path icon = folders.IconFile();
   return {QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
           QCoreApplication::applicationFilePath(), QString::fromStdString(folders.ProgramFolder.string()),
           std::filesystem::exists(icon) ? QString::fromStdString(icon.string()) : QString()};

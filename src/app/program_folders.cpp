@@ -29,9 +29,8 @@ TProgramFolders ResolveProgramFolders(const std::filesystem::path& programFolder
   if (isInstalled) inputs.ExecutableFolderWritable = false;
   folders.Data = ResolveDataPaths(inputs);
   // Export must never write over a file the program runs from.
-  folders.Data.ProtectedPaths = {programFolder / "corvex-novlet", folders.LanguageFile(),
-                                 folders.DisplaySetsFolder(), folders.SkinFolder(),
-                                 folders.ResourceFolder / "help"};
+  folders.Data.ProtectedPaths = {programFolder / "corvex-novlet", folders.LanguageFile(), folders.IconFile(),
+                                 folders.DisplaySetsFolder(),     folders.SkinFolder(),   folders.ResourceFolder / "help"};
   return folders;
 }
 

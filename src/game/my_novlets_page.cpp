@@ -231,7 +231,11 @@ void TMyNovletsPage::MyNovletsListClick() {
   TGameState& state = Host().GameState();
   if (state.Has(TGameFlag::Loading)) return;
   const std::optional<std::string> name = SelectedName();
-  entry_ = name ? ReadCollectionEntry(CollectionFile(), SectionOf(*name)) : TCollectionEntry();
+  ShowEntry(name ? ReadCollectionEntry(CollectionFile(), SectionOf(*name)) : TCollectionEntry());
+}
+
+void TMyNovletsPage::ShowEntry(TCollectionEntry entry) {
+  entry_ = std::move(entry);
   ShowDetails();
   Host().UpdateStatus();
 }
@@ -272,7 +276,8 @@ void TMyNovletsPage::MyNovletsRenameBtnClick() {
   const std::optional<std::string> newSection =
       RunNameEntryFlow(CollectionFile(), section, Host().UserName(), section, Host().Dialogs(), Host().Texts());
   if (!newSection) return;
-  const TStoreResult result = RenamePuzzle(CollectionFile(), section, *newSection);
+  TNovletFileData renamed;
+  const TStoreResult result = RenamePuzzle(CollectionFile(), section, *newSection, &renamed);
   if (!result) {
     Tell(result.Message);
     return;
@@ -288,7 +293,8 @@ void TMyNovletsPage::MyNovletsRenameBtnClick() {
   const int row = static_cast<int>(std::find(names_.begin(), names_.end(), newName) - names_.begin());
   list_->insertItem(row, FromStd(newName));
   list_->setCurrentRow(row);
-  MyNovletsListClick();
+  // Only a whole record is renamed, so the written one shows as a read would.
+  ShowEntry({true, true, true, std::move(renamed)});
 }
 
 void TMyNovletsPage::MyNovletsDeleteBtnClick() {

@@ -87,6 +87,7 @@ class TMyNovletsPage : public TBookPage {
   const std::filesystem::path& CollectionFile() const;
   // Takes the names that match out of the list.
   void RemoveNames(const std::function<bool(const std::string&)>& matches);
+  void ShowEntry(TCollectionEntry entry);
   void ShowDetails();
   // Hands the selected puzzle to a game page when it can be opened there.
   void HandOver(TPageKind kind, TOpenMode mode);

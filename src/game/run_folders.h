@@ -22,6 +22,7 @@ struct TProgramFolders {
   std::filesystem::path LanguageFile() const { return ResourceFolder / "Novlet.lng"; }
   std::filesystem::path DisplaySetsFolder() const { return ResourceFolder / "Display Sets"; }
   std::filesystem::path SkinFolder() const { return ResourceFolder / "I"; }
+  std::filesystem::path IconFile() const { return ResourceFolder / "corvex-novlet.png"; }
 };
 
 }  // namespace novlet

@@ -22,20 +22,22 @@ TStoreResult DeletePuzzle(const std::filesystem::path& collectionFile, std::stri
 }
 
 TStoreResult RenamePuzzle(const std::filesystem::path& collectionFile, std::string_view section,
-                          std::string_view newSection) {
-  return EditIniFile(collectionFile, [&](TIniDocument& document) {
-    const auto found = document.Section(section);
-    if (!found) return TStoreResult::Failure(CannotRenameMessage(section, "it is no longer in " + collectionFile.string()));
+                          std::string_view newSection, TNovletFileData* renamed) {
+  if (!IsValidSectionName(newSection)) return TStoreResult::Failure(UnableToWriteMessage(collectionFile));
+  return RewriteIniFile(collectionFile, {section, newSection}, [&](const std::optional<TIniSectionCopy>& found) {
+    if (!found) {
+      return TIniRewriteEnd::Refused(CannotRenameMessage(section, "it is no longer in " + collectionFile.string()));
+    }
     TNovletFileData record;
-    if (!IsWholePuzzleRecord(*found) || !PuzzleRecordFromSection(*found, record)) {
-      return TStoreResult::Failure(CannotRenameMessage(section, "its record in " + collectionFile.string() + " is damaged"));
+    if (!IsWholePuzzleRecord(found->View()) || !PuzzleRecordFromSection(found->View(), record)) {
+      return TIniRewriteEnd::Refused(
+          CannotRenameMessage(section, "its record in " + collectionFile.string() + " is damaged"));
     }
     record.Name = newSection;
-    document.EraseSection(section);
-    // A refused edit writes nothing, so the erase above is undone with it.
-    return document.ReplaceSection(newSection, PuzzleRecordEntries(record))
-               ? TStoreResult::Success()
-               : TStoreResult::Failure(UnableToWriteMessage(collectionFile));
+    auto added = NewSectionText(newSection, PuzzleRecordEntries(record));
+    if (!added) return TIniRewriteEnd::Refused(UnableToWriteMessage(collectionFile));
+    if (renamed) *renamed = std::move(record);
+    return TIniRewriteEnd::Adding(std::move(*added));
   });
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "store/puzzle_record.h"
 #include "store/store_result.h"
 
 // The sections are full section names (UserName + "@" + puzzle name), taken
@@ -22,7 +23,9 @@ TStoreResult DeletePuzzle(const std::filesystem::path& collectionFile, std::stri
 // newSection equal to section rewrites it. Refused with a message when the
 // section is gone or its record is not whole (IsWholePuzzleRecord),
 // and with "Unable to write to %s" when newSection cannot be a section name.
+// The record as written goes to `renamed` when given, so that the page can
+// show it without reading the file again.
 TStoreResult RenamePuzzle(const std::filesystem::path& collectionFile, std::string_view section,
-                          std::string_view newSection);
+                          std::string_view newSection, TNovletFileData* renamed = nullptr);
 
 }  // namespace novlet

@@ -94,23 +94,28 @@ void SetEntry(std::vector<TIniEntry>& entries, std::string_view key, std::string
   entries.push_back({std::string(key), std::move(value)});
 }
 
+// The path as the file system reaches it: absolute (a relative one is taken
+// from the working folder, as opening it would), "." and ".." resolved, and
+// links followed as far as the path exists.
+std::filesystem::path Resolved(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto absolute = std::filesystem::absolute(path, error);
+  if (error) return path.lexically_normal();
+  const auto canonical = std::filesystem::weakly_canonical(absolute, error);
+  return error ? absolute.lexically_normal() : canonical;
+}
+
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) return true;
-  const auto canonicalA = std::filesystem::weakly_canonical(a, error);
-  if (error) return false;
-  const auto canonicalB = std::filesystem::weakly_canonical(b, error);
-  return !error && canonicalA == canonicalB;
+  return std::filesystem::equivalent(a, b, error) || Resolved(a) == Resolved(b);
 }
 
 // Whether path lies anywhere below folder, after both are resolved.
 bool InsideFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) return false;
-  const auto resolvedFolder = std::filesystem::canonical(folder, error);
-  if (error) return false;
-  const auto resolvedPath = std::filesystem::weakly_canonical(path, error);
-  if (error) return false;
+  const auto resolvedFolder = Resolved(folder);
+  const auto resolvedPath = Resolved(path);
   const auto [folderEnd, pathEnd] =
       std::mismatch(resolvedFolder.begin(), resolvedFolder.end(), resolvedPath.begin(), resolvedPath.end());
   return folderEnd == resolvedFolder.end() && pathEnd != resolvedPath.end();
@@ -121,8 +126,11 @@ bool InsideFolder(const std::filesystem::path& path, const std::filesystem::path
 std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target) {
   std::vector<std::filesystem::path> own{files.CollectionFile, files.OptionsFile, files.BackupFile};
   own.insert(own.end(), files.ProtectedPaths.begin(), files.ProtectedPaths.end());
+  // The file the export would replace: a link leading to a file not made yet
+  // is written through like any other.
+  const std::filesystem::path written = ResolveWriteTarget(target);
   for (const auto& path : own) {
-    if (SameFile(target, path) || InsideFolder(target, path)) {
+    if (SameFile(written, path) || InsideFolder(written, path)) {
       return TStoreResult::Failure("Cannot export to " + target.string() +
                                    ": it is one of Corvex Novlet's own data files");
     }

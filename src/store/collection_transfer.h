@@ -28,7 +28,9 @@ struct TTransferResult {
 
 // A refusal when the target of an export is one of the program's own files
 // (the three data files, or anything at or inside ProtectedPaths); nothing
-// when the target may be written.
+// when the target may be written. Both sides are compared made absolute (a
+// relative path counts from the working folder), normalised, and with their
+// links followed where they exist, so no spelling of a path slips through.
 std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target);
 
 // The bare names of the account's puzzles, in file order (SortPuzzleNames

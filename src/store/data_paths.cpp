@@ -54,9 +54,12 @@ TStoreResult EnsureDataFolder(const TDataPaths& paths) {
   return TStoreResult::Success();
 }
 
-TDataPathInputs CurrentDataPathInputs(const std::filesystem::path& executableFolder) {
-  return {executableFolder, CanCreateFileIn(executableFolder), Environment("NOVLET_HOME"),
-          Environment("XDG_DATA_HOME"), Environment("HOME")};
+TDataPathInputs CurrentDataPathInputs(const std::filesystem::path& executableFolder,
+                                      const std::optional<std::string>& home) {
+  TDataPathInputs inputs{executableFolder, false, home && !home->empty() ? home : Environment("NOVLET_HOME"),
+                         Environment("XDG_DATA_HOME"), Environment("HOME")};
+  if (!inputs.NovletHome) inputs.ExecutableFolderWritable = CanCreateFileIn(executableFolder);
+  return inputs;
 }
 
 }  // namespace novlet

@@ -44,7 +44,11 @@ TDataPaths ResolveDataPaths(const TDataPathInputs& inputs);
 TStoreResult EnsureDataFolder(const TDataPaths& paths);
 
 // The inputs of this process: the environment, and whether a file can be
-// created in the executable's folder.
-TDataPathInputs CurrentDataPathInputs(const std::filesystem::path& executableFolder);
+// created in the executable's folder. A given home stands in for NOVLET_HOME
+// (novlet-tool's --home). The folder is probed only when no home decides the
+// data folder, as the probe writes a file there and a run given a home must
+// touch nothing outside it.
+TDataPathInputs CurrentDataPathInputs(const std::filesystem::path& executableFolder,
+                                      const std::optional<std::string>& home = std::nullopt);
 
 }  // namespace novlet

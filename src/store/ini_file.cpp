@@ -122,26 +122,43 @@ TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view 
 }
 
 TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section) {
-  // Erasing what is not there must not create the file.
-  if (!IniSectionExists(path, section)) return TStoreResult::Success();
-  return EditIniFile(path, [&](TIniDocument& document) {
-    document.EraseSection(section);
-    return TStoreResult::Success();
+  const auto result = RewriteIniFile(path, {section}, [](const std::optional<TIniSectionCopy>& erased) {
+    return erased ? TIniRewriteEnd::Adding({}) : TIniRewriteEnd::NoChange();
   });
+  // Erasing what is not there has nothing to write, so it cannot fail for
+  // want of the lock or of a writable folder.
+  return result || IniSectionExists(path, section) ? result : TStoreResult::Success();
 }
 
 TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
                                const std::vector<TIniEntry>& entries) {
-  const auto added = NewSectionText(section, entries);
+  auto added = NewSectionText(section, entries);
   if (!added) return TStoreResult::Failure(UnableToWriteMessage(path));
+  return RewriteIniFile(path, {section}, [&](const std::optional<TIniSectionCopy>&) {
+    return TIniRewriteEnd::Adding(std::move(*added));
+  });
+}
+
+TStoreResult RewriteIniFile(const std::filesystem::path& path, const std::vector<std::string_view>& dropped,
+                            const std::function<TIniRewriteEnd(const std::optional<TIniSectionCopy>&)>& finish) {
   const TDataFileLock lock(path);
   if (!lock.Result()) return lock.Result();
   auto staged = TStagedFile::Begin(path);
   if (!staged.Result()) return staged.Result();
-  TSectionFilter filter(section);
+  std::vector<TSectionFilter> filters(dropped.begin(), dropped.end());
+  std::optional<TIniSectionCopy> first;
+  bool inFirst = false;
   bool endsWithLineBreak = true;
   const auto read = ForEachFileLine(path, [&](const TIniLine& line) {
-    if (!filter.InSection(line)) {
+    bool inDropped = false;
+    for (auto& filter : filters) inDropped = filter.InSection(line) || inDropped;
+    if (line.SectionName) {
+      inFirst = !first && !dropped.empty() && SameSectionName(*line.SectionName, dropped.front());
+      if (inFirst) first = TIniSectionCopy{std::string(*line.SectionName), {}};
+    } else if (inFirst) {
+      first->Body += line.Raw;
+    }
+    if (!inDropped) {
       staged.Write(line.Raw);
       endsWithLineBreak = line.Raw.size() > line.Content.size();
     }
@@ -149,8 +166,12 @@ TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_vi
   });
   // Replacing a file we could not read would throw away whatever it holds.
   if (read.Status == TFileReadStatus::Unreadable) return TStoreResult::Failure(UnableToWriteMessage(path));
-  if (!endsWithLineBreak) staged.Write("\n");
-  staged.Write(*added);
+  auto end = finish(first);
+  if (!end.Result || end.Unchanged) return end.Result;
+  if (!end.Added.empty()) {
+    if (!endsWithLineBreak) staged.Write("\n");
+    staged.Write(end.Added);
+  }
   return staged.Commit();
 }
 

@@ -45,10 +45,33 @@ bool IniSectionExists(const std::filesystem::path& path, std::string_view sectio
 
 TStoreResult WriteIniString(const std::filesystem::path& path, std::string_view section,
                             std::string_view key, std::string_view value);
+// A missing section is nothing to do: success, and the file is not rewritten.
 TStoreResult EraseIniSection(const std::filesystem::path& path, std::string_view section);
 // Erases the section and writes it anew at the end with these entries.
 TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_view section,
                                const std::vector<TIniEntry>& entries);
+
+// How a streamed rewrite (RewriteIniFile) ends: with a text added at the end
+// of the file, with no change at all, or refused with the failure's message;
+// in the last two cases nothing is written.
+struct TIniRewriteEnd {
+  TStoreResult Result;
+  bool Unchanged = false;
+  std::string Added;  // whole lines: a section as NewSectionText makes it
+
+  static TIniRewriteEnd Adding(std::string text) { return {TStoreResult::Success(), false, std::move(text)}; }
+  static TIniRewriteEnd NoChange() { return {TStoreResult::Success(), true, {}}; }
+  static TIniRewriteEnd Refused(std::string message) { return {TStoreResult::Failure(std::move(message)), false, {}}; }
+};
+
+// Streams the file, under its lock, into its atomic replacement without every
+// section of the dropped names, then lets finish decide the end, given the
+// first section of the first dropped name as the file held it. The file is
+// read once and written once, and never held whole: this is what keeps
+// Rename and Delete quick on a collection of tens of megabytes. Every line
+// outside the dropped sections is kept byte for byte.
+TStoreResult RewriteIniFile(const std::filesystem::path& path, const std::vector<std::string_view>& dropped,
+                            const std::function<TIniRewriteEnd(const std::optional<TIniSectionCopy>&)>& finish);
 
 // Reads the file (missing: empty), lets edit change the document, and writes
 // the result back in one atomic replacement, so that a batch of changes

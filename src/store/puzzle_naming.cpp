@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "store/name_collation.h"
 #include "store/text_case.h"
 
 namespace novlet {
@@ -41,13 +42,11 @@ std::string FreePuzzleName(const std::function<bool(const std::string&)>& taken,
 }
 
 void SortPuzzleNames(std::vector<std::string>& names) {
-  // Each name is folded once rather than at every comparison.
+  // Each name gets its key once rather than a collation at every comparison.
+  std::vector<std::string> keys = CollationKeys(names);
   std::vector<std::pair<std::string, std::string>> keyed;
   keyed.reserve(names.size());
-  for (auto& name : names) {
-    std::string folded = ChangeCase(name, 1);
-    keyed.emplace_back(std::move(folded), std::move(name));
-  }
+  for (std::size_t i = 0; i < names.size(); ++i) keyed.emplace_back(std::move(keys[i]), std::move(names[i]));
   std::sort(keyed.begin(), keyed.end());
   for (std::size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].second);
 }

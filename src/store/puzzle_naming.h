@@ -36,8 +36,9 @@ std::string DefaultPuzzleName(std::string_view userName, TDateTime created,
 std::string FreePuzzleName(const std::function<bool(const std::string&)>& taken, std::string_view base);
 
 // Sorts bare puzzle names as the collection list and the command line show
-// them: ignoring letter case (text_case.h), and names that differ only in
-// case by their exact text, so that the order is the same on every run.
+// them: as a person expects (name_collation.h: accents beside their base
+// letter, letter case ignored), and names that collate alike by their exact
+// text, so that the order is the same on every run.
 void SortPuzzleNames(std::vector<std::string>& names);
 
 // A name as the user typed it, without the blanks and control characters

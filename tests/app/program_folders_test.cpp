@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "store/collection_transfer.h"
+
 namespace novlet {
 namespace {
 
@@ -63,6 +65,7 @@ TEST_F(ProgramFoldersTest, AnInstalledProgramKeepsDataInTheUsersFolderAndAPortab
   EXPECT_EQ(portable.ResourceFolder, Path("copy"));
   EXPECT_EQ(portable.Data.DataFolder, Path("copy"));
   EXPECT_EQ(portable.Data.OptionsFile, Path("copy/novlet.ini"));
+  EXPECT_TRUE(RefuseOwnFile(portable.Data, Path("copy/corvex-novlet.png"))) << "no export over the icon";
 
   qputenv("NOVLET_HOME", root_.filePath("elsewhere").toLocal8Bit());
   EXPECT_EQ(ResolveProgramFolders(Path("prefix/bin")).Data.DataFolder, Path("elsewhere")) << "NOVLET_HOME wins";

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds and installs Corvex Novlet the way a packager or a user does, and
-# checks what a packager checks: a Release build with only Qt at hand and no
-# warning, a menu entry that starts the installed program wherever it was
-# installed, valid desktop and AppStream files, and an uninstaller that takes
-# back every file.
+# checks what a packager checks: a Release build with only Qt and ICU at hand
+# and no warning, a menu entry that starts the installed program wherever it
+# was installed, valid desktop and AppStream files, and an uninstaller that
+# takes back every file.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -13,9 +13,9 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "install_check.sh: $*" >&2; exit 1; }
 
 # The test libraries (Qt's own among them) are hidden from CMake, as on a
-# machine with only Qt's runtime parts;
-# --fresh makes each run see the defaults of a first configure. Warnings are
-# errors here so that the Release flags (-O3) are held to the same standard.
+# machine with only Qt's and ICU's runtime parts; --fresh makes each run see
+# the defaults of a first configure. Warnings are errors here so that the
+# Release flags (-O3) are held to the same standard.
 cmake --fresh -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNOVLET_WERROR=ON \
   -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON >/dev/null

@@ -14,7 +14,7 @@ class CollectionEdits : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string board = "M1=" + std::string(162, '1') + "\nM2=" + std::string(162, '0') + "\n";
-    WriteFileText(path_, "[alice@One]\nName=alice@One\nSn=1\n" + board + "[alice@Two]\nSn=2\n" + board +
+    WriteFileText(path_, "[alice@One]\nName=alice@One\nTc=00B519131110\nTpt=000000011E3B\nSn=1\n" + board + "[alice@Two]\nSn=2\n" + board +
                              "[bob@One]\n" + board + "[alice@Broken]\nM1=0102\n");
   }
 
@@ -30,11 +30,13 @@ TEST_F(CollectionEdits, RenameRewritesTheRecordUnderItsNewName) {
   };
   for (const auto& [to, puzzles] : cases) {
     SetUp();
-    ASSERT_TRUE(RenamePuzzle(path_, "alice@One", to)) << to;
+    TNovletFileData renamed;
+    ASSERT_TRUE(RenamePuzzle(path_, "alice@One", to, &renamed)) << to;
     EXPECT_EQ(ListAccountPuzzles(path_, "alice"), puzzles);
     TNovletFileData record;
     ASSERT_TRUE(ReadPuzzleRecord(path_, to, record));
     EXPECT_EQ(std::pair(record.Name, record.EntryCount), std::pair(to, 1));
+    EXPECT_EQ(renamed, record) << "the page shows the written record as a read would give it";
   }
 }
 

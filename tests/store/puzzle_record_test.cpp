@@ -160,10 +160,12 @@ TEST(PuzzleNaming, AccountsAreSeparatedByTheFirstAtSign) {
   EXPECT_EQ(TrimEnteredName("  \x01 "), "");
 }
 
-TEST(PuzzleNaming, NamesSortIgnoringCaseWithTheExactTextBreakingTies) {
-  std::vector<std::string> names{"beta", "Ärger", "Alpha", "ärger", "alpha", "Beta", "10", "Zulu"};
+TEST(PuzzleNaming, NamesSortAccentsBesideTheirLettersIgnoringCaseWithTheExactTextBreakingTies) {
+  std::vector<std::string> names{"beta", "Ärger", "ZZZ", "Alpha", "ärger", "alpha", "Être", "Beta", "10", "arger",
+                                 "Zulu", "\xFF bad"};
   SortPuzzleNames(names);
-  EXPECT_EQ(names, (std::vector<std::string>{"10", "Alpha", "alpha", "Beta", "beta", "Zulu", "Ärger", "ärger"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"10", "Alpha", "alpha", "arger", "Ärger", "ärger", "Beta", "beta", "Être",
+                                             "Zulu", "ZZZ", "\xFF bad"}));
 }
 
 }  // namespace

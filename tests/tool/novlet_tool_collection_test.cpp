@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -163,6 +164,27 @@ TEST_F(NovletToolCollection, RefusedWritesAndDamagedFilesAreToldAndLoseNothing) 
   }
   EXPECT_EQ(FileText(home_ / "novlet.dat"), before);
   EXPECT_EQ(Run({"list"}, true).Out, "Imports one\none\n");
+}
+
+// The tool in a program folder of its own, run in the data folder.
+TEST_F(NovletToolCollection, NoSpellingOfAProgramsFileIsAnExportTargetAndAHomeRunWritesNothingElsewhere) {
+  Run({"add", "--shape", "2x2", "--level", "0", "--seed", "1", "--name", "one"});
+  const TTempFolder program;
+  const auto tool = program / "novlet-tool";
+  std::filesystem::copy_file(NOVLET_TOOL_PATH, tool);
+  const auto untouched = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  std::filesystem::last_write_time(program.Path(), untouched);
+  std::filesystem::create_symlink("novlet.ini", home_ / "link.cnf");
+  for (const std::string& target : {std::string("novlet.ini"), std::string("./novlet.bak"), std::string("link.cnf"),
+                                    (program / "corvex-novlet.png").string()}) {
+    const TRun run = RunProgram(tool, {"collection", "--home", home_, "--account", "alice", "export", target, "one"},
+                                "", false, home_);
+    EXPECT_EQ(run.Status, 1) << target;
+    EXPECT_NE(run.Err.find("own data files"), std::string::npos) << run.Err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(home_ / "novlet.ini"));
+  EXPECT_FALSE(std::filesystem::exists(home_ / "novlet.bak"));
+  EXPECT_EQ(std::filesystem::last_write_time(program.Path()), untouched) << "nothing made beside the tool";
 }
 
 }  // namespace

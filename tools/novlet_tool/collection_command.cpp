@@ -41,7 +41,8 @@ data file's lock and replaces the file in one step.
 
 Commands:
   list                  the puzzle names, one per line, sorted as the page
-                        sorts them (letter case ignored)
+                        sorts them (accents beside their letter, letter
+                        case ignored)
   show NAME             the details the page shows for the puzzle
   add --shape WxH --level L [--seed S] [--name NAME]
                         generates a puzzle as New does (shape 3x3, 2x2 ..

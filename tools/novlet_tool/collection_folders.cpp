@@ -29,13 +29,14 @@ TToolFolders ResolveToolFolders(const std::filesystem::path& toolFile, const std
   const bool isInstalled = !IsFile(programFolder / "Novlet.lng") && IsFile(installed / "Novlet.lng");
   const std::filesystem::path resources = isInstalled ? installed : programFolder;
 
-  TDataPathInputs inputs = CurrentDataPathInputs(programFolder);
+  TDataPathInputs inputs = CurrentDataPathInputs(programFolder, home);
   if (isInstalled) inputs.ExecutableFolderWritable = false;
-  if (home) inputs.NovletHome = *home;
   TToolFolders folders{ResolveDataPaths(inputs), resources / "Novlet.lng"};
   // Export must never write over a file the program or the tool runs from.
-  folders.Data.ProtectedPaths = {programFolder / kProgramName, toolFile,          folders.LanguageFile,
-                                 resources / "Display Sets",   resources / "I", resources / "help"};
+  folders.Data.ProtectedPaths = {programFolder / kProgramName, toolFile,
+                                 folders.LanguageFile,         resources / "corvex-novlet.png",
+                                 resources / "Display Sets",   resources / "I",
+                                 resources / "help"};
   return folders;
 }
 
