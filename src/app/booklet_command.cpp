@@ -10,6 +10,7 @@
 
 #include "engine/board_text.h"
 #include "engine/novlet_engine.h"
+#include "engine/unique_puzzle.h"
 #include "game/run_folders.h"
 #include "render/booklet.h"
 #include "session/play_session.h"
@@ -123,7 +124,7 @@ std::vector<TBookletPuzzle> GeneratePuzzles(const TBookletRequest& request, cons
     TCellTexts givens;
     bool generated = false;
     for (int attempt = 0; attempt < kMostGenerationAttempts && !generated; ++attempt)
-      generated = engine.GeneratePuzzle(puzzle.Solution, givens, true, request.Level);
+      generated = GenerateUniquePuzzle(engine, puzzle.Solution, givens, request.Level);
     if (!generated) break;
     TextsToBoard(engine.Geometry(), givens, puzzle.Givens);
     puzzles.push_back(std::move(puzzle));

@@ -4,6 +4,7 @@
 #include "engine/board_text.h"
 #include "engine/novlet_engine.h"
 #include "engine/solution_count.h"
+#include "engine/unique_puzzle.h"
 #include "session/cell_entry.h"
 #include "session/grid_history.h"
 #include "session/key_codes.h"
@@ -61,7 +62,7 @@ bool TPlaySession::GenerateNewGame() {
     } else if (attempt > 0) {
       engine.Random().ReseedFromClock();
     }
-    generated = engine.GeneratePuzzle(solution_, puzzleTexts_, true, record_.Level);
+    generated = GenerateUniquePuzzle(engine, solution_, puzzleTexts_, record_.Level);
   }
   if (!generated) {
     ClearBoards();

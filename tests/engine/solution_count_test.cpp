@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/board_text.h"
+#include "engine/unique_puzzle.h"
 
 namespace novlet {
 namespace {
@@ -36,6 +37,22 @@ TEST(SolutionCount, CountsExactlyUpToTheLimitOnEveryShape) {
     EXPECT_EQ(CountSolutionsUpTo(g, puzzle, 2).Solutions, 0) << shape.Caption;
     EXPECT_FALSE(CountSolutionsUpTo(g, TBoard(), 2, 1).Decided) << shape.Caption;
   }
+}
+
+TEST(UniquePuzzle, AnExpertReductionThatKeptASecondSolutionIsAFailedAttempt) {
+  // Seed 369 reduces its first Expert board to givens with two solutions.
+  TNovletEngine engine;
+  TBoard solution;
+  TCellTexts givens;
+  engine.Random().Seed(369);
+  ASSERT_TRUE(engine.GeneratePuzzle(solution, givens, true, 3));
+  TBoard board;
+  TextsToBoard(engine.Geometry(), givens, board);
+  EXPECT_EQ(CountSolutionsUpTo(engine.Geometry(), board, 2).Solutions, 2);
+  engine.Random().Seed(369);
+  EXPECT_FALSE(GenerateUniquePuzzle(engine, solution, givens, 3));
+  engine.Random().Seed(1);
+  EXPECT_TRUE(GenerateUniquePuzzle(engine, solution, givens, 3)) << "another board";
 }
 
 }  // namespace

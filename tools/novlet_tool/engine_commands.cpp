@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "engine/board_text.h"
 #include "engine/novlet_engine.h"
+#include "engine/unique_puzzle.h"
 #include "position_text.h"
 #include "tool_commands.h"
 
@@ -129,7 +130,11 @@ int RunGenerate(const TArguments& args) {
   for (std::int64_t n = 0; n < *count; ++n) {
     TBoard solution;
     TCellTexts puzzleTexts;
-    while (!engine.GeneratePuzzle(solution, puzzleTexts, !full, *level)) ReseedForRetry(engine, seed, retries);
+    const auto generate = [&] {
+      return full ? engine.GeneratePuzzle(solution, puzzleTexts, false, *level)
+                  : GenerateUniquePuzzle(engine, solution, puzzleTexts, *level);
+    };
+    while (!generate()) ReseedForRetry(engine, seed, retries);
     TBoard puzzle = solution;
     if (!full) TextsToBoard(g, puzzleTexts, puzzle);
     if (*format == "grid") {
