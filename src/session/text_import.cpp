@@ -26,30 +26,98 @@ std::string NumberedName(const std::string& stem, int number, int count) {
   return stem + ' ' + digits;
 }
 
-TNovletFileData RecordOf(const TTextPuzzle& puzzle, TDateTime now) {
+// A checked puzzle as it waits for its name: kept small, as a file may hold
+// a hundred thousand of them.
+struct TCheckedPuzzle {
+  std::string Name;  // the bare name it asks for
+  std::uint8_t BoxWidth = 3;
+  std::uint8_t BoxHeight = 3;
+  std::uint8_t Level = 0;
+  // One character a cell, half the size of the records' hex.
+  std::string SolutionLine;
+  std::string PuzzleLine;
+};
+
+TCheckedPuzzle CheckedOf(const TTextPuzzle& puzzle, std::string name) {
   const TGeometry g = puzzle.Geometry();
   TCellTexts givens;
   BoardToTexts(g, puzzle.Givens, givens);
+  return {std::move(name), static_cast<std::uint8_t>(puzzle.BoxWidth), static_cast<std::uint8_t>(puzzle.BoxHeight),
+          static_cast<std::uint8_t>(EstimateLevel(g, givens)), BoardToPuzzleLine(g, puzzle.Solution),
+          BoardToPuzzleLine(g, puzzle.Givens)};
+}
+
+TBoard BoardOfLine(const TGeometry& g, std::string_view line) {
+  TBoard board;
+  const std::vector<TTextPuzzle> read = ReadTextPuzzles(line, g);
+  if (!read.empty()) board = read.front().Givens;
+  return board;
+}
+
+TNovletFileData RecordOf(const TCheckedPuzzle& puzzle, const std::string& section, TDateTime now) {
+  TGeometry g;
+  g.SetBoxShape(puzzle.BoxWidth, puzzle.BoxHeight);
   TNovletFileData record;
+  record.Name = section;
   record.Created = now;
-  record.Level = static_cast<std::uint8_t>(EstimateLevel(g, givens));
+  record.Level = puzzle.Level;
   record.Origin = OriginSelf | OriginImported;
   record.BoxWidth = puzzle.BoxWidth;
   record.BoxHeight = puzzle.BoxHeight;
-  record.SolutionHex = BoardToHex(g, puzzle.Solution);
-  record.PuzzleHex = BoardToHex(g, puzzle.Givens);
+  record.SolutionHex = BoardToHex(g, BoardOfLine(g, puzzle.SolutionLine));
+  record.PuzzleHex = BoardToHex(g, BoardOfLine(g, puzzle.PuzzleLine));
   return record;
 }
 
-struct TNewPuzzle {
-  std::string Name;  // the bare name it asks for
-  TNovletFileData Record;
+// What the collection holds of a stored puzzle that a new one is compared
+// with: its shape and givens.
+struct TStoredGivens {
+  std::string Shape;  // "Nc" and "Nr" as written
+  std::string PuzzleHex;
 };
 
-bool SameGivens(const TIniSectionView& stored, const TNovletFileData& record) {
-  TNovletFileData storedRecord;
-  return PuzzleRecordFromSection(stored, storedRecord) && storedRecord.BoxWidth == record.BoxWidth &&
-         storedRecord.BoxHeight == record.BoxHeight && EqualsIgnoringCase(storedRecord.PuzzleHex, record.PuzzleHex);
+// Follows the collection's lines as they stream by, keeping the account's
+// puzzles by name (the first section of a name, as readers take it).
+class TStoredPuzzles {
+ public:
+  explicit TStoredPuzzles(std::string_view userName) : userName_(userName) {}
+
+  void See(const TIniLine& line) {
+    if (line.SectionName) {
+      const std::string key = SectionNameKey(*line.SectionName);
+      current_ = IsAccountSection(*line.SectionName, userName_) && !puzzles_.contains(key)
+                     ? &puzzles_.emplace(key, TStoredGivens{}).first->second
+                     : nullptr;
+      return;
+    }
+    if (!current_) return;
+    const std::size_t equals = line.Content.find('=');
+    if (equals == std::string_view::npos) return;
+    const std::string_view key = line.Content.substr(0, equals);
+    const std::string_view value = line.Content.substr(equals + 1);
+    if (EqualsIgnoringCase(key, "Nc") || EqualsIgnoringCase(key, "Nr"))
+      current_->Shape += std::string(value) + 'x';
+    else if (EqualsIgnoringCase(key, "M2"))
+      current_->PuzzleHex = value;
+  }
+
+  const TStoredGivens* Find(const std::string& key) const {
+    const auto found = puzzles_.find(key);
+    return found == puzzles_.end() ? nullptr : &found->second;
+  }
+
+ private:
+  std::string_view userName_;
+  std::unordered_map<std::string, TStoredGivens> puzzles_;
+  TStoredGivens* current_ = nullptr;
+};
+
+bool SameGivens(const TStoredGivens& stored, const TCheckedPuzzle& puzzle) {
+  const std::string shape = std::to_string(puzzle.BoxWidth) + 'x' + std::to_string(puzzle.BoxHeight) + 'x';
+  if (stored.Shape != shape) return false;
+  TGeometry g;
+  g.SetBoxShape(puzzle.BoxWidth, puzzle.BoxHeight);
+  return EqualsIgnoringCase(stored.PuzzleHex, BoardToHex(g, BoardOfLine(g, puzzle.PuzzleLine)));
 }
 
 }  // namespace
@@ -58,7 +126,7 @@ TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view us
                                     const std::filesystem::path& source, const std::optional<TGeometry>& shape,
                                     TDateTime now) {
   TTextImportResult result;
-  const TFileContent content = ReadWholeFile(source);
+  TFileContent content = ReadWholeFile(source);
   if (content.Status != TFileReadStatus::Read) {
     const std::string reason = content.Status == TFileReadStatus::Missing ? "it is not there" : content.Reason;
     result.Result = TStoreResult::Failure(UnableToReadMessage(source, reason));
@@ -69,60 +137,66 @@ TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view us
     return result;
   }
 
-  std::vector<TTextPuzzle> puzzles = ReadTextPuzzles(content.Text, shape);
-  result.Found = static_cast<int>(puzzles.size());
-  const std::string stem = TrimEnteredName(source.stem().string());
-  std::vector<TNewPuzzle> checked;
-  for (std::size_t i = 0; i < puzzles.size(); ++i) {
-    TTextPuzzle& puzzle = puzzles[i];
-    if (!CheckTextPuzzle(puzzle)) {
+  // Each puzzle is checked as it is read and kept in its small form; its
+  // number is made into its name once the count is known.
+  std::vector<std::pair<int, TCheckedPuzzle>> checked;
+  ForEachTextPuzzle(content.Text, shape, [&](TTextPuzzle& puzzle) {
+    ++result.Found;
+    if (CheckTextPuzzle(puzzle))
+      checked.emplace_back(result.Found, CheckedOf(puzzle, std::string()));
+    else
       result.Refusals.push_back(puzzle.Reason);
-      continue;
-    }
-    checked.push_back({NumberedName(stem, static_cast<int>(i) + 1, result.Found), RecordOf(puzzle, now)});
-  }
+  });
+  content.Text = std::string();
+  const std::string stem = TrimEnteredName(source.stem().string());
+  for (auto& [number, puzzle] : checked) puzzle.Name = NumberedName(stem, number, result.Found);
   if (checked.empty()) return result;
 
   TStoreResult stored = EnsureDataFolder(files);
-  std::vector<TIniSection> sections;
+  int imported = 0;
   int alreadyThere = 0;
   if (stored.Ok) {
-    stored = EditIniFile(files.CollectionFile, [&](TIniDocument& document) {
-      // Names are decided under the file's lock, against what it holds now.
-      const std::string text = document.Text();
-      std::unordered_map<std::string, TIniSectionView> taken;
-      for (const TIniSectionView& section : DistinctSections(ScanIniSections(text))) {
-        if (IsAccountSection(section.Name, userName)) taken.emplace(SectionNameKey(section.Name), section);
-      }
-      std::unordered_set<std::string> named;
-      sections.clear();
-      alreadyThere = 0;
-      for (TNewPuzzle& puzzle : checked) {
-        bool same = false;
-        const std::string name = FreePuzzleName(
-            [&](const std::string& candidate) {
-              const std::string key = SectionNameKey(CollectionSectionName(userName, candidate));
-              const auto found = taken.find(key);
-              same = same || (found != taken.end() && SameGivens(found->second, puzzle.Record));
-              return found != taken.end() || named.contains(key);
-            },
-            puzzle.Name);
-        if (same) {
-          ++alreadyThere;
-          continue;
-        }
-        const std::string section = CollectionSectionName(userName, name);
-        named.insert(SectionNameKey(section));
-        puzzle.Record.Name = section;
-        sections.push_back({section, PuzzleRecordEntries(puzzle.Record)});
-      }
-      return document.ReplaceSections(sections) ? TStoreResult::Success()
-                                                : TStoreResult::Failure("a puzzle's name cannot be a section name");
-    });
+    // The collection streams through once, under its lock: names are decided
+    // against what it holds at that moment, and the new sections follow it.
+    TStoredPuzzles storedPuzzles(userName);
+    stored = RewriteIniFile(
+        files.CollectionFile, {},
+        [&](const std::optional<TIniSectionCopy>&) {
+          std::unordered_set<std::string> named;
+          std::string added;
+          for (auto& [number, puzzle] : checked) {
+            bool same = false;
+            const std::string name = FreePuzzleName(
+                [&](const std::string& candidate) {
+                  const std::string key = SectionNameKey(CollectionSectionName(userName, candidate));
+                  const TStoredGivens* found = storedPuzzles.Find(key);
+                  same = same || (found && SameGivens(*found, puzzle));
+                  return found != nullptr || named.contains(key);
+                },
+                puzzle.Name);
+            if (same) {
+              ++alreadyThere;
+              continue;
+            }
+            const std::string section = CollectionSectionName(userName, name);
+            const std::optional<std::string> text = NewSectionText(section, PuzzleRecordEntries(RecordOf(puzzle, section, now)));
+            if (!text) return TIniRewriteEnd::Refused("a puzzle's name cannot be a section name");
+            named.insert(SectionNameKey(section));
+            // Room for all at once: doubling would hold two copies for a moment.
+            if (added.empty()) added.reserve(text->size() * (checked.size() + checked.size() / 8));
+            added += *text;
+            ++imported;
+            // What is written goes, so the new sections take the place of
+            // the puzzles rather than adding to them.
+            puzzle = TCheckedPuzzle();
+          }
+          return imported == 0 ? TIniRewriteEnd::NoChange() : TIniRewriteEnd::Adding(std::move(added));
+        },
+        [&](const TIniLine& line) { storedPuzzles.See(line); });
   }
   result.Result = stored;
   if (stored.Ok) {
-    result.Imported = static_cast<int>(sections.size());
+    result.Imported = imported;
     result.AlreadyThere = alreadyThere;
   }
   return result;

@@ -174,6 +174,13 @@ TStagedFile TStagedFile::Stage(const std::filesystem::path& target, std::string_
 
 void TStagedFile::Write(std::string_view text) {
   if (!result_) return;
+  if (text.size() >= kPieceSize) {
+    // A large piece goes to the file as it is, never copied: it may be the
+    // sections of a whole import.
+    Flush();
+    if (result_ && !WriteAll(descriptor_, text)) Fail();
+    return;
+  }
   buffer_ += text;
   if (buffer_.size() >= kPieceSize) Flush();
 }

@@ -140,7 +140,8 @@ TStoreResult ReplaceIniSection(const std::filesystem::path& path, std::string_vi
 }
 
 TStoreResult RewriteIniFile(const std::filesystem::path& path, const std::vector<std::string_view>& dropped,
-                            const std::function<TIniRewriteEnd(const std::optional<TIniSectionCopy>&)>& finish) {
+                            const std::function<TIniRewriteEnd(const std::optional<TIniSectionCopy>&)>& finish,
+                            const std::function<void(const TIniLine&)>& observe) {
   const TDataFileLock lock(path);
   if (!lock.Result()) return lock.Result();
   auto staged = TStagedFile::Begin(path);
@@ -150,6 +151,7 @@ TStoreResult RewriteIniFile(const std::filesystem::path& path, const std::vector
   bool inFirst = false;
   bool endsWithLineBreak = true;
   const auto read = ForEachFileLine(path, [&](const TIniLine& line) {
+    if (observe) observe(line);
     bool inDropped = false;
     for (auto& filter : filters) inDropped = filter.InSection(line) || inDropped;
     if (line.SectionName) {

@@ -70,8 +70,11 @@ struct TIniRewriteEnd {
 // read once and written once, and never held whole: this is what keeps
 // Rename and Delete quick on a collection of tens of megabytes. Every line
 // outside the dropped sections is kept byte for byte.
+// Every line read also goes to observe, when given: what the file holds under
+// the lock, for a finish that decides by it.
 TStoreResult RewriteIniFile(const std::filesystem::path& path, const std::vector<std::string_view>& dropped,
-                            const std::function<TIniRewriteEnd(const std::optional<TIniSectionCopy>&)>& finish);
+                            const std::function<TIniRewriteEnd(const std::optional<TIniSectionCopy>&)>& finish,
+                            const std::function<void(const TIniLine&)>& observe = {});
 
 // Reads the file (missing: empty), lets edit change the document, and writes
 // the result back in one atomic replacement, so that a batch of changes

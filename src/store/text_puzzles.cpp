@@ -342,15 +342,22 @@ std::optional<TGeometry> UsualShape(int gridSize) {
   return shape;
 }
 
-std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optional<TGeometry>& shape) {
+void ForEachTextPuzzle(std::string_view text, const std::optional<TGeometry>& shape,
+                       const std::function<void(TTextPuzzle&)>& take) {
   const std::vector<TTextLine> lines = NonCommentLines(text);
-  std::vector<TTextPuzzle> puzzles;
   if (HoldsOneLinePuzzles(lines, shape)) {
-    puzzles.reserve(lines.size());
-    for (const TTextLine& line : lines) puzzles.push_back(ReadOneLinePuzzle(line, shape));
+    for (const TTextLine& line : lines) {
+      TTextPuzzle puzzle = ReadOneLinePuzzle(line, shape);
+      take(puzzle);
+    }
   } else if (std::optional<TTextPuzzle> grid = ReadGridPuzzle(lines, shape)) {
-    puzzles.push_back(std::move(*grid));
+    take(*grid);
   }
+}
+
+std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optional<TGeometry>& shape) {
+  std::vector<TTextPuzzle> puzzles;
+  ForEachTextPuzzle(text, shape, [&](TTextPuzzle& puzzle) { puzzles.push_back(std::move(puzzle)); });
   return puzzles;
 }
 

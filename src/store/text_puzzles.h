@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,6 +73,10 @@ std::optional<TGeometry> UsualShape(int gridSize);
 // Every puzzle found is returned in text order, read or refused with its
 // reason; a text without rows gives none.
 std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optional<TGeometry>& shape = std::nullopt);
+// The same, one puzzle at a time, in text order: a file of a hundred thousand
+// puzzles need not be held whole.
+void ForEachTextPuzzle(std::string_view text, const std::optional<TGeometry>& shape,
+                       const std::function<void(TTextPuzzle&)>& take);
 
 // The one-line form of a board: N x N characters in row order, "1".."9",
 // "A".."G" for 10..16, "." for an empty cell.
