@@ -242,15 +242,21 @@ bool IsColumnHeader(std::string_view text) {
   return columns >= kSmallestGridSize;
 }
 
+// The first word of a one-line puzzle's line, where its cells are.
+std::string_view CellsWord(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  std::size_t end = first;
+  while (end < text.size() && !EndsCells(text[end])) ++end;
+  return text.substr(first, end - first);
+}
+
 // A line that is no row of cells: it holds a character that is neither a cell
 // nor between cells, and is too short to be a one-line puzzle with a typo.
 bool IsTitleLike(const TTextLine& line) {
   const std::optional<TRowLabel> label = RowLabelOf(line.Text);
   const std::string_view text = line.Text.substr(label ? label->CellsFrom : 0);
-  const std::size_t first = text.find_first_not_of(" \t");
-  std::size_t end = first;
-  while (end < text.size() && !EndsCells(text[end])) ++end;
-  if (end - first >= static_cast<std::size_t>(kMaxGridSize)) return false;
+  if (CellsWord(text).size() >= static_cast<std::size_t>(kMaxGridSize)) return false;
   for (const char c : text) {
     if (!IsBlank(c) && !IsFrameMark(c) && !IsCellCharacter(c)) return true;
   }
@@ -355,10 +361,8 @@ class TGivensReader {
 TTextPuzzle ReadOneLinePuzzle(const TTextLine& line, const std::optional<TGeometry>& shape) {
   TTextPuzzle puzzle;
   puzzle.Line = line.Number;
-  const std::size_t first = line.Text.find_first_not_of(" \t");
-  std::size_t end = first;
-  while (end < line.Text.size() && !EndsCells(line.Text[end])) ++end;
-  const std::string_view cells = line.Text.substr(first, end - first);
+  const std::string_view cells = CellsWord(line.Text);
+  const auto first = static_cast<std::size_t>(cells.data() - line.Text.data());
   const int count = static_cast<int>(cells.size());
 
   std::optional<TGeometry> g = shape;
@@ -548,13 +552,10 @@ std::optional<TTextPuzzle> ReadGridPuzzle(const TGridBlock& block, const std::op
 
 // Blocks become grids: bands set apart by empty lines join when together
 // they make one grid, and a block of several grids' rows is cut into them.
-void ReadGridPuzzles(const std::vector<TTextLine>& lines, const std::optional<TGeometry>& shape,
-                     std::vector<TTextPuzzle>& puzzles) {
+template <typename TRead>
+void ForEachGrid(const std::vector<TTextLine>& lines, const std::optional<TGeometry>& shape, TRead read) {
   std::vector<TGridBlock> blocks = GridBlocks(lines);
   for (TGridBlock& block : blocks) TidyBlock(block, shape);
-  auto read = [&](const TGridBlock& grid) {
-    if (std::optional<TTextPuzzle> puzzle = ReadGridPuzzle(grid, shape)) puzzles.push_back(std::move(*puzzle));
-  };
   for (std::size_t i = 0; i < blocks.size();) {
     TGridBlock grid = std::move(blocks[i++]);
     const std::vector<TTextLine> rows = RowsOf(grid);
@@ -613,7 +614,9 @@ std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optio
   const std::vector<TTextLine>& lines = read.Lines;
   std::vector<TTextPuzzle> puzzles;
   if (!HoldsOneLinePuzzles(lines, shape)) {
-    ReadGridPuzzles(lines, shape, puzzles);
+    ForEachGrid(lines, shape, [&](const TGridBlock& grid) {
+      if (std::optional<TTextPuzzle> puzzle = ReadGridPuzzle(grid, shape)) puzzles.push_back(std::move(*puzzle));
+    });
     return puzzles;
   }
   puzzles.reserve(lines.size());
@@ -627,6 +630,43 @@ std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optio
     puzzles.back().Title = std::exchange(title, {});
   }
   return puzzles;
+}
+
+std::vector<int> UnshapedPuzzleSizes(std::string_view text) {
+  const TTextLines read = ReadLines(text);
+  std::array<bool, kMaxGridSize + 1> present{};
+  auto see = [&](int size, const std::optional<TGeometry>& named) {
+    if (size <= kMaxGridSize && UsualShape(size) && !(named && named->GridSize == size)) present[size] = true;
+  };
+  if (HoldsOneLinePuzzles(read.Lines, std::nullopt)) {
+    for (const TTextLine& line : read.Lines) {
+      const auto length = static_cast<int>(CellsWord(line.Text).size());
+      for (int n = 1; n <= kMaxGridSize && !IsTitleLike(line); ++n) {
+        if (n * n == length) see(n, line.NamedShape);
+      }
+    }
+  } else {
+    ForEachGrid(read.Lines, std::nullopt, [&](const TGridBlock& grid) {
+      const std::vector<TTextLine> rows = RowsOf(grid);
+      if (!rows.empty()) see(MostCommonRowLength(rows), grid.NamedShape);
+    });
+  }
+  std::vector<int> sizes;
+  for (int n = 0; n <= kMaxGridSize; ++n) {
+    if (present[n]) sizes.push_back(n);
+  }
+  return sizes;
+}
+
+std::vector<TGeometry> BoxShapesOfSize(int gridSize) {
+  std::vector<TGeometry> shapes;
+  for (const TBoxShape& shape : kBoxShapes) {
+    if (shape.BoxWidth * shape.BoxHeight != gridSize) continue;
+    shapes.emplace_back().SetBoxShape(shape.BoxWidth, shape.BoxHeight);
+  }
+  std::sort(shapes.begin(), shapes.end(),
+            [](const TGeometry& a, const TGeometry& b) { return a.BoxWidth > b.BoxWidth; });
+  return shapes;
 }
 
 std::string BoardToPuzzleLine(const TGeometry& g, const TBoard& board) {

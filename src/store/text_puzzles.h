@@ -91,6 +91,14 @@ std::optional<TGeometry> UsualShape(int gridSize);
 // reason; a text without rows gives none.
 std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optional<TGeometry>& shape = std::nullopt);
 
+// The sizes N (ascending) of the puzzles in the text whose box shape no
+// comment or title line names: where one has several box shapes, the reader
+// can only assume the usual one.
+std::vector<int> UnshapedPuzzleSizes(std::string_view text);
+
+// The box shapes of an N x N board, widest boxes first.
+std::vector<TGeometry> BoxShapesOfSize(int gridSize);
+
 // The one-line form of a board: N x N characters in row order, "1".."9",
 // "A".."G" for 10..16, "." for an empty cell.
 std::string BoardToPuzzleLine(const TGeometry& g, const TBoard& board);

@@ -178,6 +178,21 @@ TEST(TextPuzzles, UsualShapesAreTheSquarestWiderThanHigh) {
     if (const auto g = UsualShape(n)) shapes += std::to_string(g->BoxWidth) + "x" + std::to_string(g->BoxHeight) + " ";
   }
   EXPECT_EQ(shapes, "2x2 3x2 4x2 3x3 5x2 4x3 7x2 5x3 4x4 ");
+  shapes.clear();
+  for (const TGeometry& g : BoxShapesOfSize(12))
+    shapes += std::to_string(g.BoxWidth) + "x" + std::to_string(g.BoxHeight) + " ";
+  EXPECT_EQ(shapes, "6x2 4x3 3x4 2x6 ");
+}
+
+TEST(TextPuzzles, TellsTheSizesWhoseShapeNoLineNames) {
+  const std::string sixBySix = std::string(36, '.'), rows = "......\n......\n......\n......\n......\n......\n";
+  const std::pair<std::string, std::vector<int>> cases[] = {
+      {kPuzzle + "\n" + sixBySix + "\n# b (2x5)\n" + std::string(100, '.') + "\nPuzzle 4\n", {6, 9}},
+      {"# a (2x3)\n" + sixBySix, {}},
+      {"Week 2 (2x3)\n" + rows + "\nWeek 3\n" + rows + "1234567\n", {6}},
+      {"1234567\n", {}},
+  };
+  for (const auto& [text, sizes] : cases) EXPECT_EQ(UnshapedPuzzleSizes(text), sizes) << text;
 }
 
 TEST(TextPuzzles, CheckCountsSolutionsExactlyWhateverTheSearchBudget) {
