@@ -572,7 +572,7 @@ void ForEachGrid(const std::vector<TTextLine>& lines, const std::optional<TGeome
     if (total == size && next > i) {
       for (; i < next; ++i) grid.Lines.insert(grid.Lines.end(), blocks[i].Lines.begin(), blocks[i].Lines.end());
     }
-    if (rowCount <= size || rowCount % size != 0) {
+    if (size == 0 || rowCount <= size || rowCount % size != 0) {
       read(grid);
       continue;
     }

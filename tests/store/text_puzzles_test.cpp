@@ -121,6 +121,7 @@ TEST(TextPuzzles, ReadsEveryFormAndRefusesWithLineAndReason) {
       {Grid(kPuzzle, "", "", "").substr(10), {}, {"line 1: 8 rows, expected 9"}},
       {"1234567\n-------\n", {}, {"line 1: rows of 7 cells, expected 4, 6, 8, 9, 10, 12, 14, 15 or 16"}},
       {"# nothing\n---+---\n", {}, {}},
+      {"1 |\n2 |\n", {}, {"line 1: rows of 0 cells, expected 4, 6, 8, 9, 10, 12, 14, 15 or 16"}},
   };
   for (const TReadCase& c : cases) EXPECT_EQ(Summaries(c.Text, c.Shape), c.Expected) << c.Text;
 }
