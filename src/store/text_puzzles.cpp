@@ -404,6 +404,7 @@ struct TGridBlock {
   int Line = 0;  // its title's or first line's
   std::optional<TGeometry> NamedShape;
   std::vector<TTextLine> Lines;
+  std::vector<TTextLine> TitleLines;  // its title line and the title-like lines right after it
 };
 
 std::vector<TTextLine> RowsOf(const TGridBlock& block) {
@@ -427,7 +428,9 @@ std::vector<TGridBlock> GridBlocks(const std::vector<TTextLine>& lines) {
   int rowLength = 0;
   auto start = [&](const TTextLine& line, std::string title) {
     std::optional<TGeometry> named = ShapeNamedBy(line.Text);
-    blocks.push_back({std::move(title), line.Number, named ? named : line.NamedShape, {}});
+    const bool titled = !title.empty();
+    blocks.push_back({std::move(title), line.Number, named ? named : line.NamedShape, {}, {}});
+    if (titled) blocks.back().TitleLines.push_back(line);
     rows = 0;
   };
   for (const TTextLine& line : lines) {
@@ -439,6 +442,9 @@ std::vector<TGridBlock> GridBlocks(const std::vector<TTextLine>& lines) {
         if (!continues && !titleOnly) start(line, {});
       } else if (!titleOnly) {
         start(line, std::string(Trimmed(line.Text)));
+      } else {
+        if (line.AfterGap) blocks.back().TitleLines.clear();
+        blocks.back().TitleLines.push_back(line);
       }
       continue;
     }
@@ -454,6 +460,18 @@ std::vector<TGridBlock> GridBlocks(const std::vector<TTextLine>& lines) {
 // ("12" over rows of 9), row labels counting up ("A |", "B |") and the
 // column header above them.
 void TidyBlock(TGridBlock& block, const std::optional<TGeometry>& shape) {
+  // Title-like lines alone, at least as many as the smallest grid's rows and
+  // all as long, are a grid with a character no cell is ("53xx7xxxx"), under
+  // the title line when the first is not as long.
+  std::vector<TTextLine>& titles = block.TitleLines;
+  const bool titleFirst = !titles.empty() && titles.front().Number == block.Line;
+  const bool titled = titleFirst && titles.size() > 1 && CountCells(titles[0]) != CountCells(titles[1]);
+  if (block.Lines.empty() && titles.size() >= static_cast<std::size_t>(kSmallestGridSize) + titled &&
+      std::all_of(titles.begin() + titled, titles.end(),
+                  [&](const TTextLine& line) { return CountCells(line) == CountCells(titles.back()); })) {
+    block.Lines.assign(titles.begin() + titled, titles.end());
+    if (titleFirst && !titled) block.Title.clear();
+  }
   auto rowAt = [&](std::size_t n) {
     for (std::size_t i = 0; i < block.Lines.size(); ++i) {
       if (!IsFrameLine(block.Lines[i].Text) && n-- == 0) return i;
@@ -576,12 +594,12 @@ void ForEachGrid(const std::vector<TTextLine>& lines, const std::optional<TGeome
       read(grid);
       continue;
     }
-    TGridBlock part{grid.Title, grid.Line, grid.NamedShape, {}};
+    TGridBlock part{grid.Title, grid.Line, grid.NamedShape, {}, {}};
     int partRows = 0;
     for (const TTextLine& line : grid.Lines) {
       if (partRows == size) {
         read(part);
-        part = {{}, line.Number, std::nullopt, {}};
+        part = {{}, line.Number, std::nullopt, {}, {}};
         partRows = 0;
       }
       part.Lines.push_back(line);
