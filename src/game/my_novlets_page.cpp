@@ -377,15 +377,16 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
 
 // The box shape where the file's puzzles are all of one size that has
 // several and no line names theirs: nothing for the usual one, or when the
-// user cancels (then false).
+// user cancels (then false). Square usual boxes are not asked about: 16 x 16
+// puzzles come with boxes of 4 x 4 nearly always.
 bool TMyNovletsPage::ChooseTextShape(const std::filesystem::path& source, std::optional<TGeometry>& shape) {
   const TFileContent content = ReadWholeFile(source);
   if (content.Status != TFileReadStatus::Read) return true;
   const std::vector<int> sizes = UnshapedPuzzleSizes(content.Text);
   if (sizes.size() != 1) return true;
   const std::vector<TGeometry> shapes = BoxShapesOfSize(sizes.front());
-  if (shapes.size() < 2) return true;
   const std::optional<TGeometry> usual = UsualShape(sizes.front());
+  if (shapes.size() < 2 || usual->BoxWidth == usual->BoxHeight) return true;
   QStringList items;
   int current = 0;
   for (const TGeometry& g : shapes) {
