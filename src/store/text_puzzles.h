@@ -85,7 +85,8 @@ std::optional<TGeometry> UsualShape(int gridSize);
 // column numbers or letters above them is a frame, as is one above N rows
 // without labels. A line of N dashes ("---|---|---") is a row of empty cells
 // where the grid misses that many rows. A line of at most half as many cells
-// as the row after it, on top of a grid, is its title ("12").
+// as the row after it, on top of a grid, is its title ("12"); four or more
+// title-like lines alone, all as long, are a grid with a character no cell is.
 //
 // Every puzzle found is returned in text order, read or refused with its
 // reason; a text without rows gives none.
