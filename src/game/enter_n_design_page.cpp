@@ -209,7 +209,14 @@ void TEnterNDesignPage::EnterNDesignNewBtnClick(int boxWidth, int boxHeight) {
 
 void TEnterNDesignPage::EnterNDesignPasteClick() {
   if (Host().GameState().IsBusy()) return;
-  const std::vector<TTextPuzzle> puzzles = ReadTextPuzzles(QGuiApplication::clipboard()->text().toStdString());
+  const std::string text = QGuiApplication::clipboard()->text().toStdString();
+  std::vector<TTextPuzzle> puzzles = ReadTextPuzzles(text);
+  // The open design's box shape where the text is of its size and the usual
+  // shape is not the design's: a 6 x 6 design of boxes 2 wide reads 2 x 3.
+  const TGeometry& design = session_.Geometry();
+  if (!puzzles.empty() && puzzles.front().Geometry().GridSize == design.GridSize &&
+      puzzles.front().BoxWidth != design.BoxWidth)
+    puzzles = ReadTextPuzzles(text, design);
   if (puzzles.empty()) {
     Host().Dialogs().Tell(Host().Text(TextId::NothingToPaste), Host().Text(TextId::Ok));
     return;
@@ -224,6 +231,9 @@ void TEnterNDesignPage::EnterNDesignPasteClick() {
   FollowGridSize();
   session_.Validate();
   EndOperation();
+  if (puzzles.size() == 2) Host().Dialogs().Tell(Host().Text(TextId::PastedOneMore), Host().Text(TextId::Ok));
+  if (puzzles.size() > 2)
+    Host().Dialogs().Tell(Host().Text(TextId::PastedMore).arg(puzzles.size() - 1), Host().Text(TextId::Ok));
 }
 
 void TEnterNDesignPage::LoadDesign(const std::filesystem::path& file, const std::string& section) {

@@ -23,12 +23,14 @@
 #include "render/grid_look.h"
 #include "render/grid_output.h"
 #include "session/text_import.h"
+#include "store/atomic_file.h"
 #include "store/collection_edits.h"
 #include "store/collection_transfer.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
 #include "store/puzzle_naming.h"
 #include "store/text_case.h"
+#include "store/text_puzzles.h"
 #include "store/transfer_notice.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
@@ -373,9 +375,36 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
   TellOutcome(result, source);
 }
 
+// The box shape where the file's puzzles are all of one size that has
+// several and no line names theirs: nothing for the usual one, or when the
+// user cancels (then false). Square usual boxes are not asked about: 16 x 16
+// puzzles come with boxes of 4 x 4 nearly always.
+bool TMyNovletsPage::ChooseTextShape(const std::filesystem::path& source, std::optional<TGeometry>& shape) {
+  const TFileContent content = ReadWholeFile(source);
+  if (content.Status != TFileReadStatus::Read) return true;
+  const std::vector<int> sizes = UnshapedPuzzleSizes(content.Text);
+  if (sizes.size() != 1) return true;
+  const std::vector<TGeometry> shapes = BoxShapesOfSize(sizes.front());
+  const std::optional<TGeometry> usual = UsualShape(sizes.front());
+  if (shapes.size() < 2 || usual->BoxWidth == usual->BoxHeight) return true;
+  QStringList items;
+  int current = 0;
+  for (const TGeometry& g : shapes) {
+    if (g.BoxWidth == usual->BoxWidth) current = static_cast<int>(items.size());
+    items << QStringLiteral("%1 x %2").arg(g.BoxWidth).arg(g.BoxHeight);
+  }
+  const std::optional<int> chosen =
+      Host().Dialogs().ChooseItem(Host().Text(TextId::TextImportShape).arg(sizes.front()), items, current);
+  if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(shapes.size())) return false;
+  if (*chosen != current) shape = shapes[static_cast<std::size_t>(*chosen)];
+  return true;
+}
+
 void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
+  std::optional<TGeometry> shape;
+  if (!ChooseTextShape(source, shape)) return;
   const TTextImportResult result =
-      ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, std::nullopt, Host().Clock()());
+      ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, shape, Host().Clock()());
   FillCollectionList();
   if (!result.Result) {
     Tell(result.Result.Message);

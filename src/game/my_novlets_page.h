@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/geometry.h"
 #include "store/collection_details.h"
 
 class QAction;
@@ -83,6 +84,7 @@ class TMyNovletsPage : public TBookPage {
   std::vector<std::string> ChosenNames() const;
   // Imports a file of puzzles in text and tells what came in and what not.
   void ImportTextFile(const std::filesystem::path& source);
+  bool ChooseTextShape(const std::filesystem::path& source, std::optional<TGeometry>& shape);
   std::string SectionOf(const std::string& bareName) const;
   const std::filesystem::path& CollectionFile() const;
   // Takes the names that match out of the list.

@@ -38,6 +38,15 @@ struct TCheckedPuzzle {
   std::string PuzzleLine;
 };
 
+// A title line a puzzle follows names it ("week Grid 01"), when it can be
+// part of a name; otherwise, and without one, the puzzle's number does.
+std::string TitledName(std::string_view title) {
+  constexpr std::size_t kLongestTitle = 60;
+  std::string name = TrimEnteredName(title);
+  const bool usable = name.size() <= kLongestTitle && name.find_first_of("[]=\r\n") == std::string::npos;
+  return usable ? name : std::string();
+}
+
 TCheckedPuzzle CheckedOf(const TTextPuzzle& puzzle, std::string name) {
   const TGeometry g = puzzle.Geometry();
   TCellTexts givens;
@@ -143,13 +152,14 @@ TTextImportResult ImportTextPuzzles(const TDataPaths& files, std::string_view us
   ForEachTextPuzzle(content.Text, shape, [&](TTextPuzzle& puzzle) {
     ++result.Found;
     if (CheckTextPuzzle(puzzle))
-      checked.emplace_back(result.Found, CheckedOf(puzzle, std::string()));
+      checked.emplace_back(result.Found, CheckedOf(puzzle, TitledName(puzzle.Title)));
     else
       result.Refusals.push_back(puzzle.Reason);
   });
   content.Text = std::string();
   const std::string stem = TrimEnteredName(source.stem().string());
-  for (auto& [number, puzzle] : checked) puzzle.Name = NumberedName(stem, number, result.Found);
+  for (auto& [number, puzzle] : checked)
+    puzzle.Name = puzzle.Name.empty() ? NumberedName(stem, number, result.Found) : stem + ' ' + puzzle.Name;
   if (checked.empty()) return result;
 
   TStoreResult stored = EnsureDataFolder(files);

@@ -1,9 +1,12 @@
 // Reading puzzles from the plain-text forms people pass them around in, and writing a puzzle's one-line form.
 #include "store/text_puzzles.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <utility>
 
 namespace novlet {
@@ -20,10 +23,18 @@ constexpr std::string_view kCellCharacters = ".123456789ABCDEFG";
 constexpr char kUnwritableValue = '?';
 
 struct TTextLine {
-  std::string_view Text;  // without its line end and trailing blanks
+  std::string_view Text;  // without its line end and trailing blanks, Unicode blanks and box drawing made ASCII
   int Number = 0;
   // The box shape the last comment line before it names, as "# week 2 (2x3)".
   std::optional<TGeometry> NamedShape;
+  bool AfterGap = false;      // the text's start, an empty line or a comment comes right before it
+  std::size_t CellsFrom = 0;  // where its cells start, past a row label ("A |")
+};
+
+// The lines of a text; the ones that had to be rewritten live in Cleaned.
+struct TTextLines {
+  std::vector<TTextLine> Lines;
+  std::deque<std::string> Cleaned;
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -97,11 +108,45 @@ bool Refuse(TTextPuzzle& puzzle, std::string reason) {
   return false;
 }
 
-std::vector<TTextLine> NonCommentLines(std::string_view text) {
+// Web pages and documents lay grids out with Unicode blanks and box drawing:
+// the blanks become " " and the box drawing "|", which both stand between
+// cells. Nothing when the line holds neither.
+std::optional<std::string> CleanedLine(std::string_view line) {
+  if (line.find_first_of("\xC2\xE2\xE3") == std::string_view::npos) return std::nullopt;
+  std::string cleaned;
+  bool changed = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto byte = [&](std::size_t k) { return i + k < line.size() ? static_cast<unsigned char>(line[i + k]) : 0; };
+    const unsigned char first = byte(0);
+    char replacement = 0;
+    std::size_t length = 0;
+    if (first == 0xC2 && byte(1) == 0xA0) {
+      replacement = ' ', length = 2;  // U+00A0
+    } else if (first == 0xE2 && byte(1) == 0x80 && (byte(2) <= 0x8A || byte(2) == 0xAF) && byte(2) >= 0x80) {
+      replacement = ' ', length = 3;  // U+2000..U+200A, U+202F
+    } else if (first == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+      replacement = ' ', length = 3;  // U+3000
+    } else if (first == 0xE2 && (byte(1) == 0x94 || byte(1) == 0x95) && byte(2) >= 0x80 && byte(2) <= 0xBF) {
+      replacement = '|', length = 3;  // U+2500..U+257F
+    }
+    if (length == 0) {
+      cleaned += line[i];
+      continue;
+    }
+    cleaned += replacement;
+    changed = true;
+    i += length - 1;
+  }
+  if (!changed) return std::nullopt;
+  return cleaned;
+}
+
+TTextLines ReadLines(std::string_view text) {
   while (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  std::vector<TTextLine> lines;
+  TTextLines result;
   std::optional<TGeometry> named;
   int number = 0;
+  bool gap = true;
   while (!text.empty()) {
     ++number;
     const std::size_t end = text.find_first_of("\r\n");
@@ -112,16 +157,21 @@ std::vector<TTextLine> NonCommentLines(std::string_view text) {
       const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
       text.remove_prefix(end + (crlf ? 2 : 1));
     }
+    if (std::optional<std::string> cleaned = CleanedLine(line)) line = result.Cleaned.emplace_back(std::move(*cleaned));
     while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
     const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos) continue;
-    if (line[first] == '#') {
-      named = ShapeNamedBy(line);
+    if (first == std::string_view::npos) {
+      gap = true;
       continue;
     }
-    lines.push_back({line, number, std::exchange(named, std::nullopt)});
+    if (line[first] == '#') {
+      named = ShapeNamedBy(line);
+      gap = true;
+      continue;
+    }
+    result.Lines.push_back({line, number, std::exchange(named, std::nullopt), std::exchange(gap, false)});
   }
-  return lines;
+  return result;
 }
 
 // Frame lines join their dashes or cross them; a row of empty cells typed as
@@ -144,11 +194,76 @@ bool IsFrameLine(std::string_view line) {
   return !dashes || joinedDashes || crossings;
 }
 
-int CountCells(std::string_view line) {
+int CountCells(const TTextLine& line) {
   int cells = 0;
-  for (const char c : line) cells += !IsBlank(c) && !IsFrameMark(c);
+  for (const char c : line.Text.substr(line.CellsFrom)) cells += !IsBlank(c) && !IsFrameMark(c);
   return cells;
 }
+
+bool IsCellCharacter(char c) { return CellValue(c, TDigits::FromOne) != kNotACell; }
+
+// A row label ("A |", "12 |"): its number counting from 1, and where the
+// cells after it start.
+struct TRowLabel {
+  int Index = 0;
+  std::size_t CellsFrom = 0;
+};
+
+std::optional<TRowLabel> RowLabelOf(std::string_view text) {
+  std::size_t i = text.find_first_not_of(" \t");
+  if (i == std::string_view::npos) return std::nullopt;
+  const std::size_t start = i;
+  while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i]))) ++i;
+  const std::string_view word = text.substr(start, i - start);
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (word.empty() || word.size() > 2 || i >= text.size() || text[i] != '|') return std::nullopt;
+  if (const std::optional<int> number = SmallNumber(word)) return TRowLabel{*number, i + 1};
+  if (word.size() != 1 || !std::isalpha(static_cast<unsigned char>(word[0]))) return std::nullopt;
+  return TRowLabel{std::toupper(static_cast<unsigned char>(word[0])) - 'A' + 1, i + 1};
+}
+
+// A line of column numbers or letters above a grid: "1 2 3 | 4 5 6", "a b c d".
+bool IsColumnHeader(std::string_view text) {
+  int columns = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (IsBlank(text[i]) || IsFrameMark(text[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && !IsBlank(text[end]) && !IsFrameMark(text[end])) ++end;
+    const std::string_view word = text.substr(i, end - i);
+    ++columns;
+    const bool letter = word.size() == 1 && std::toupper(static_cast<unsigned char>(word[0])) - 'A' + 1 == columns;
+    if (!letter && SmallNumber(word) != columns) return false;
+    i = end;
+  }
+  return columns >= kSmallestGridSize;
+}
+
+// The first word of a one-line puzzle's line, where its cells are.
+std::string_view CellsWord(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  std::size_t end = first;
+  while (end < text.size() && !EndsCells(text[end])) ++end;
+  return text.substr(first, end - first);
+}
+
+// A line that is no row of cells: it holds a character that is neither a cell
+// nor between cells, and is too short to be a one-line puzzle with a typo.
+bool IsTitleLike(const TTextLine& line) {
+  const std::optional<TRowLabel> label = RowLabelOf(line.Text);
+  const std::string_view text = line.Text.substr(label ? label->CellsFrom : 0);
+  if (CellsWord(text).size() >= static_cast<std::size_t>(kMaxGridSize)) return false;
+  for (const char c : text) {
+    if (!IsBlank(c) && !IsFrameMark(c) && !IsCellCharacter(c)) return true;
+  }
+  return false;
+}
+
+std::string_view Trimmed(std::string_view text) { return text.substr(text.find_first_not_of(" \t")); }
 
 // The splitting rule of ReadTextPuzzles.
 bool HoldsOneLinePuzzles(const std::vector<TTextLine>& lines, const std::optional<TGeometry>& shape) {
@@ -157,8 +272,11 @@ bool HoldsOneLinePuzzles(const std::vector<TTextLine>& lines, const std::optiona
   bool allNamed = true;
   for (const TTextLine& line : lines) {
     if (IsFrameLine(line.Text)) continue;
+    TTextLine unlabeled = line;
+    if (const std::optional<TRowLabel> label = RowLabelOf(line.Text)) unlabeled.CellsFrom = label->CellsFrom;
+    const int cells = CountCells(unlabeled);
+    if (cells != kSmallestGridSize * kSmallestGridSize && IsTitleLike(line)) continue;
     ++rows;
-    const int cells = CountCells(line.Text);
     if (cells > kMaxGridSize) return true;
     allSmallestBoards = allSmallestBoards && cells == kSmallestGridSize * kSmallestGridSize;
     allNamed = allNamed && line.NamedShape;
@@ -243,10 +361,8 @@ class TGivensReader {
 TTextPuzzle ReadOneLinePuzzle(const TTextLine& line, const std::optional<TGeometry>& shape) {
   TTextPuzzle puzzle;
   puzzle.Line = line.Number;
-  const std::size_t first = line.Text.find_first_not_of(" \t");
-  std::size_t end = first;
-  while (end < line.Text.size() && !EndsCells(line.Text[end])) ++end;
-  const std::string_view cells = line.Text.substr(first, end - first);
+  const std::string_view cells = CellsWord(line.Text);
+  const auto first = static_cast<std::size_t>(cells.data() - line.Text.data());
   const int count = static_cast<int>(cells.size());
 
   std::optional<TGeometry> g = shape;
@@ -272,7 +388,9 @@ TTextPuzzle ReadOneLinePuzzle(const TTextLine& line, const std::optional<TGeomet
 // more than kMaxGridSize cells, or the text would be one-line puzzles.
 int MostCommonRowLength(const std::vector<TTextLine>& rows) {
   std::array<int, kMaxGridSize + 1> rowsOfLength{};
-  for (const TTextLine& row : rows) ++rowsOfLength[CountCells(row.Text)];
+  for (const TTextLine& row : rows) {
+    if (const int count = CountCells(row); count <= kMaxGridSize) ++rowsOfLength[count];
+  }
   int mostCommon = kMaxGridSize;
   for (int length = kMaxGridSize; length >= 0; --length) {
     if (rowsOfLength[length] > rowsOfLength[mostCommon]) mostCommon = length;
@@ -280,23 +398,149 @@ int MostCommonRowLength(const std::vector<TTextLine>& rows) {
   return mostCommon;
 }
 
-std::optional<TTextPuzzle> ReadGridPuzzle(const std::vector<TTextLine>& lines, const std::optional<TGeometry>& shape) {
+// The lines of one grid, rows and frame lines, with what names it.
+struct TGridBlock {
+  std::string Title;
+  int Line = 0;  // its title's or first line's
+  std::optional<TGeometry> NamedShape;
+  std::vector<TTextLine> Lines;
+  std::vector<TTextLine> TitleLines;  // its title line and the title-like lines right after it
+};
+
+std::vector<TTextLine> RowsOf(const TGridBlock& block) {
   std::vector<TTextLine> rows;
-  for (const TTextLine& line : lines) {
+  for (const TTextLine& line : block.Lines) {
     if (!IsFrameLine(line.Text)) rows.push_back(line);
   }
+  return rows;
+}
+
+int GridSizeOf(const std::vector<TTextLine>& rows, const std::optional<TGeometry>& shape) {
+  return shape ? shape->GridSize : MostCommonRowLength(rows);
+}
+
+// Splits the text at empty lines, comments and title lines. A line that
+// holds more than cells is a title, unless it comes inside a grid that still
+// misses rows and is as long as its rows: then it is a row with a typo.
+std::vector<TGridBlock> GridBlocks(const std::vector<TTextLine>& lines) {
+  std::vector<TGridBlock> blocks;
+  int rows = 0;
+  int rowLength = 0;
+  auto start = [&](const TTextLine& line, std::string title) {
+    std::optional<TGeometry> named = ShapeNamedBy(line.Text);
+    const bool titled = !title.empty();
+    blocks.push_back({std::move(title), line.Number, named ? named : line.NamedShape, {}, {}});
+    if (titled) blocks.back().TitleLines.push_back(line);
+    rows = 0;
+  };
+  for (const TTextLine& line : lines) {
+    const bool titleOnly = !blocks.empty() && blocks.back().Lines.empty();
+    const bool continues = !blocks.empty() && !blocks.back().Lines.empty() && !line.AfterGap;
+    const bool frame = IsFrameLine(line.Text);
+    if (!frame && IsTitleLike(line) && !(continues && rows < rowLength && CountCells(line) == rowLength)) {
+      if (IsColumnHeader(line.Text)) {
+        if (!continues && !titleOnly) start(line, {});
+      } else if (!titleOnly) {
+        start(line, std::string(Trimmed(line.Text)));
+      } else {
+        if (line.AfterGap) blocks.back().TitleLines.clear();
+        blocks.back().TitleLines.push_back(line);
+      }
+      continue;
+    }
+    if (!continues && !titleOnly) start(line, {});
+    blocks.back().Lines.push_back(line);
+    if (frame) continue;
+    if (rows++ == 0) rowLength = CountCells(line);
+  }
+  return blocks;
+}
+
+// Drops what stands around the rows of a block: a short title line on top
+// ("12" over rows of 9), row labels counting up ("A |", "B |") and the
+// column header above them.
+void TidyBlock(TGridBlock& block, const std::optional<TGeometry>& shape) {
+  // Title-like lines alone, at least as many as the smallest grid's rows and
+  // all as long, are a grid with a character no cell is ("53xx7xxxx"), under
+  // the title line when the first is not as long.
+  std::vector<TTextLine>& titles = block.TitleLines;
+  const bool titleFirst = !titles.empty() && titles.front().Number == block.Line;
+  const bool titled = titleFirst && titles.size() > 1 && CountCells(titles[0]) != CountCells(titles[1]);
+  if (block.Lines.empty() && titles.size() >= static_cast<std::size_t>(kSmallestGridSize) + titled &&
+      std::all_of(titles.begin() + titled, titles.end(),
+                  [&](const TTextLine& line) { return CountCells(line) == CountCells(titles.back()); })) {
+    block.Lines.assign(titles.begin() + titled, titles.end());
+    if (titleFirst && !titled) block.Title.clear();
+  }
+  auto rowAt = [&](std::size_t n) {
+    for (std::size_t i = 0; i < block.Lines.size(); ++i) {
+      if (!IsFrameLine(block.Lines[i].Text) && n-- == 0) return i;
+    }
+    return block.Lines.size();
+  };
+  const std::size_t first = rowAt(0);
+  const std::size_t second = rowAt(1);
+  if (second == block.Lines.size()) return;
+  if (block.Title.empty() && first == 0 && 2 * CountCells(block.Lines[first]) <= CountCells(block.Lines[second])) {
+    block.Title = Trimmed(block.Lines.front().Text);
+    block.Line = block.Lines.front().Number;
+    block.Lines.erase(block.Lines.begin());
+    return TidyBlock(block, shape);
+  }
+  std::vector<std::pair<std::size_t, TRowLabel>> labels;
+  bool labeled = true;
+  for (std::size_t i = 0; i < block.Lines.size() && labeled; ++i) {
+    if (IsFrameLine(block.Lines[i].Text)) continue;
+    const std::optional<TRowLabel> label = RowLabelOf(block.Lines[i].Text);
+    if (label && (labels.empty() || label->Index == labels.back().second.Index + 1)) {
+      labels.emplace_back(i, *label);
+    } else {
+      labeled = i == first && labels.empty();  // a column header may stand above labelled rows
+    }
+  }
+  bool header = false;
+  if (labeled && labels.size() >= 2) {
+    for (const auto& [i, label] : labels) block.Lines[i].CellsFrom = label.CellsFrom;
+    header = labels.front().first != first;
+  } else {
+    const std::vector<TTextLine> rows = RowsOf(block);
+    header =
+        IsColumnHeader(rows.front().Text) &&
+        static_cast<int>(rows.size()) == GridSizeOf(std::vector<TTextLine>(rows.begin() + 1, rows.end()), shape) + 1;
+  }
+  if (header) block.Lines.erase(block.Lines.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+// "---" or "---|---|---" as long as a row: a row of empty cells where the
+// grid misses that many rows, a frame line where it does not.
+bool MayBeEmptyRow(std::string_view line, int size) {
+  return line.find_first_of("+=") == std::string_view::npos && std::count(line.begin(), line.end(), '-') == size;
+}
+
+std::optional<TTextPuzzle> ReadGridPuzzle(const TGridBlock& block, const std::optional<TGeometry>& shape) {
+  std::vector<TTextLine> rows = RowsOf(block);
   if (rows.empty()) return std::nullopt;
 
   TTextPuzzle puzzle;
-  puzzle.Line = lines.front().Number;
+  puzzle.Line = block.Line;
+  puzzle.Title = block.Title;
   const std::string start = LineLabel(puzzle.Line) + ": ";
-  const int size = shape ? shape->GridSize : MostCommonRowLength(rows);
-  const std::optional<TGeometry>& named = lines.front().NamedShape;
+  const int size = GridSizeOf(rows, shape);
+  const std::optional<TGeometry>& named = block.NamedShape;
   std::optional<TGeometry> g = shape;
   if (!g) g = named && named->GridSize == size ? named : UsualShape(size);
   if (!g) {
     Refuse(puzzle, start + "rows of " + CellsText(size) + ", expected " + OfferedSizesText(false));
     return puzzle;
+  }
+  const auto emptyRows = std::count_if(block.Lines.begin(), block.Lines.end(), [&](const TTextLine& line) {
+    return IsFrameLine(line.Text) && MayBeEmptyRow(line.Text, size);
+  });
+  if (static_cast<int>(rows.size()) < size && static_cast<int>(rows.size() + emptyRows) == size) {
+    rows.clear();
+    for (const TTextLine& line : block.Lines) {
+      if (!IsFrameLine(line.Text) || MayBeEmptyRow(line.Text, size)) rows.push_back(line);
+    }
   }
   if (static_cast<int>(rows.size()) != size) {
     Refuse(puzzle, start + std::to_string(rows.size()) + " rows, expected " + std::to_string(size));
@@ -310,18 +554,59 @@ std::optional<TTextPuzzle> ReadGridPuzzle(const std::vector<TTextLine>& lines, c
   }
   TGivensReader reader(puzzle, *g, DigitsOf(size, holdsDot, holdsZero));
   for (const TTextLine& row : rows) {
-    const int count = CountCells(row.Text);
+    const int count = CountCells(row);
     if (count != size) {
       Refuse(puzzle, LineLabel(row.Number) + ": " + CellsText(count) + ", expected " + std::to_string(size));
       return puzzle;
     }
-    for (std::size_t i = 0; i < row.Text.size(); ++i) {
+    for (std::size_t i = row.CellsFrom; i < row.Text.size(); ++i) {
       const char c = row.Text[i];
       if (IsBlank(c) || IsFrameMark(c)) continue;
       if (!reader.Place(c, row.Number, static_cast<int>(i + 1))) return puzzle;
     }
   }
   return puzzle;
+}
+
+// Blocks become grids: bands set apart by empty lines join when together
+// they make one grid, and a block of several grids' rows is cut into them.
+template <typename TRead>
+void ForEachGrid(const std::vector<TTextLine>& lines, const std::optional<TGeometry>& shape, TRead read) {
+  std::vector<TGridBlock> blocks = GridBlocks(lines);
+  for (TGridBlock& block : blocks) TidyBlock(block, shape);
+  for (std::size_t i = 0; i < blocks.size();) {
+    TGridBlock grid = std::move(blocks[i++]);
+    const std::vector<TTextLine> rows = RowsOf(grid);
+    const int size = GridSizeOf(rows, shape);
+    const int rowCount = static_cast<int>(rows.size());
+    int total = rowCount;
+    std::size_t next = i;
+    while (total > 0 && total < size && next < blocks.size() && blocks[next].Title.empty()) {
+      const std::vector<TTextLine> more = RowsOf(blocks[next]);
+      if (more.empty() || GridSizeOf(more, shape) != size) break;
+      total += static_cast<int>(more.size());
+      ++next;
+    }
+    if (total == size && next > i) {
+      for (; i < next; ++i) grid.Lines.insert(grid.Lines.end(), blocks[i].Lines.begin(), blocks[i].Lines.end());
+    }
+    if (size == 0 || rowCount <= size || rowCount % size != 0) {
+      read(grid);
+      continue;
+    }
+    TGridBlock part{grid.Title, grid.Line, grid.NamedShape, {}, {}};
+    int partRows = 0;
+    for (const TTextLine& line : grid.Lines) {
+      if (partRows == size) {
+        read(part);
+        part = {{}, line.Number, std::nullopt, {}, {}};
+        partRows = 0;
+      }
+      part.Lines.push_back(line);
+      partRows += !IsFrameLine(line.Text);
+    }
+    read(part);
+  }
 }
 
 }  // namespace
@@ -344,14 +629,23 @@ std::optional<TGeometry> UsualShape(int gridSize) {
 
 void ForEachTextPuzzle(std::string_view text, const std::optional<TGeometry>& shape,
                        const std::function<void(TTextPuzzle&)>& take) {
-  const std::vector<TTextLine> lines = NonCommentLines(text);
-  if (HoldsOneLinePuzzles(lines, shape)) {
-    for (const TTextLine& line : lines) {
-      TTextPuzzle puzzle = ReadOneLinePuzzle(line, shape);
-      take(puzzle);
+  const TTextLines read = ReadLines(text);
+  const std::vector<TTextLine>& lines = read.Lines;
+  if (!HoldsOneLinePuzzles(lines, shape)) {
+    ForEachGrid(lines, shape, [&](const TGridBlock& grid) {
+      if (std::optional<TTextPuzzle> puzzle = ReadGridPuzzle(grid, shape)) take(*puzzle);
+    });
+    return;
+  }
+  std::string title;
+  for (const TTextLine& line : lines) {
+    if (IsTitleLike(line)) {
+      if (title.empty()) title = Trimmed(line.Text);
+      continue;
     }
-  } else if (std::optional<TTextPuzzle> grid = ReadGridPuzzle(lines, shape)) {
-    take(*grid);
+    TTextPuzzle puzzle = ReadOneLinePuzzle(line, shape);
+    puzzle.Title = std::exchange(title, {});
+    take(puzzle);
   }
 }
 
@@ -359,6 +653,43 @@ std::vector<TTextPuzzle> ReadTextPuzzles(std::string_view text, const std::optio
   std::vector<TTextPuzzle> puzzles;
   ForEachTextPuzzle(text, shape, [&](TTextPuzzle& puzzle) { puzzles.push_back(std::move(puzzle)); });
   return puzzles;
+}
+
+std::vector<int> UnshapedPuzzleSizes(std::string_view text) {
+  const TTextLines read = ReadLines(text);
+  std::array<bool, kMaxGridSize + 1> present{};
+  auto see = [&](int size, const std::optional<TGeometry>& named) {
+    if (size <= kMaxGridSize && UsualShape(size) && !(named && named->GridSize == size)) present[size] = true;
+  };
+  if (HoldsOneLinePuzzles(read.Lines, std::nullopt)) {
+    for (const TTextLine& line : read.Lines) {
+      const auto length = static_cast<int>(CellsWord(line.Text).size());
+      for (int n = 1; n <= kMaxGridSize && !IsTitleLike(line); ++n) {
+        if (n * n == length) see(n, line.NamedShape);
+      }
+    }
+  } else {
+    ForEachGrid(read.Lines, std::nullopt, [&](const TGridBlock& grid) {
+      const std::vector<TTextLine> rows = RowsOf(grid);
+      if (!rows.empty()) see(MostCommonRowLength(rows), grid.NamedShape);
+    });
+  }
+  std::vector<int> sizes;
+  for (int n = 0; n <= kMaxGridSize; ++n) {
+    if (present[n]) sizes.push_back(n);
+  }
+  return sizes;
+}
+
+std::vector<TGeometry> BoxShapesOfSize(int gridSize) {
+  std::vector<TGeometry> shapes;
+  for (const TBoxShape& shape : kBoxShapes) {
+    if (shape.BoxWidth * shape.BoxHeight != gridSize) continue;
+    shapes.emplace_back().SetBoxShape(shape.BoxWidth, shape.BoxHeight);
+  }
+  std::sort(shapes.begin(), shapes.end(),
+            [](const TGeometry& a, const TGeometry& b) { return a.BoxWidth > b.BoxWidth; });
+  return shapes;
 }
 
 std::string BoardToPuzzleLine(const TGeometry& g, const TBoard& board) {

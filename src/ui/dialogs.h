@@ -31,6 +31,9 @@ class TDialogs {
                                    const QStringList& filters) = 0;
   virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
   virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
+  // A choice of one item among a few, the current one chosen at first: its
+  // index, or nothing for Cancel.
+  virtual std::optional<int> ChooseItem(const QString& title, const QStringList& items, int current) = 0;
   // The desktop's print dialog, which always offers printing to a PDF file:
   // true when the user chose where to print, with the printer set up for it.
   virtual bool ChoosePrinter(QPrinter& printer) = 0;

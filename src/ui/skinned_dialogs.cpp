@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -46,6 +47,13 @@ std::optional<QFont> TSkinnedDialogs::ChooseFont(const QFont& initial) {
   const QFont font = QFontDialog::getFont(&chosen, initial, parent_);
   if (!chosen) return std::nullopt;
   return font;
+}
+
+std::optional<int> TSkinnedDialogs::ChooseItem(const QString& title, const QStringList& items, int current) {
+  bool chosen = false;
+  const QString item = QInputDialog::getItem(parent_, title, title, items, current, false, &chosen);
+  if (!chosen) return std::nullopt;
+  return static_cast<int>(items.indexOf(item));
 }
 
 bool TSkinnedDialogs::ChoosePrinter(QPrinter& printer) {

@@ -21,6 +21,7 @@ class TSkinnedDialogs : public TDialogs {
                            const QStringList& filters) override;
   std::optional<QColor> ChooseColor(const QColor& initial) override;
   std::optional<QFont> ChooseFont(const QFont& initial) override;
+  std::optional<int> ChooseItem(const QString& title, const QStringList& items, int current) override;
   // With NOVLET_PRINT_TO_PDF naming a file, prints there without asking:
   // unattended runs (the acceptance script) print through the real path.
   bool ChoosePrinter(QPrinter& printer) override;

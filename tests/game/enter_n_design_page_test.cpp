@@ -263,4 +263,16 @@ TEST_F(EnterNDesignTest, APastedPuzzleOpensAsANewCheckedDesignAndBadTextIsRefuse
 }
 
 }  // namespace
+TEST_F(EnterNDesignTest, PastedTextTakesTheDesignsShapeAndTellsOfMorePuzzles) {
+  CreatePage();
+  New("S2X3");
+  // Boxes 2 wide: read as the usual 3 x 2 it would repeat values in boxes.
+  const QString puzzle = QStringLiteral(".23456345612561234234561456123612345\n");
+  QGuiApplication::clipboard()->setText(puzzle + puzzle + puzzle);
+  Page().PasteItem()->trigger();
+  EXPECT_EQ(Session().Geometry().BoxWidth, 2);
+  EXPECT_EQ(Session().PuzzleTexts().at(2, 1), "2");
+  EXPECT_EQ(dialogs_.Messages.back(), "2 more puzzles on the clipboard: use Import on My Novlets to keep them all.");
+}
+
 }  // namespace novlet::test

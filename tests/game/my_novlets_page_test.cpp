@@ -259,4 +259,19 @@ TEST_F(MyNovletsPageTest, HandOversOpenTheSelectedPuzzleOnItsPage) {
 }
 
 }  // namespace
+TEST_F(MyNovletsPageTest, TextImportAsksTheBoxShapeWhereTheSizeHasSeveral) {
+  // Valid with boxes 2 wide only: the usual 3 x 2 would repeat values in boxes.
+  const auto text = DataFolder() / "six.txt";
+  std::ofstream(text) << ".23456345612561234234561456123612345\n";
+  dialogs_.FileToOpen = QString::fromStdString(text.string());
+  dialogs_.ItemAnswer = std::optional<int>();
+  Page().MyNovletsImportBtn()->Click();
+  EXPECT_EQ(dialogs_.Titles.back(), "Box shape of the 6 x 6 puzzles");
+  EXPECT_EQ(dialogs_.OfferedItems, (QStringList{"3 x 2", "2 x 3"}));
+  EXPECT_EQ(Names(), (QStringList{"Apple", "banana"})) << "Cancel imports nothing";
+  dialogs_.ItemAnswer = 1;
+  Page().MyNovletsImportBtn()->Click();
+  EXPECT_EQ(Names(), (QStringList{"Apple", "banana", "six 1"}));
+}
+
 }  // namespace novlet::test

@@ -38,6 +38,11 @@ class TScriptedDialogs : public TDialogs {
   }
   std::optional<QColor> ChooseColor(const QColor&) override { return Color; }
   std::optional<QFont> ChooseFont(const QFont&) override { return Font; }
+  std::optional<int> ChooseItem(const QString& title, const QStringList& items, int current) override {
+    Titles << title;
+    OfferedItems = items;
+    return ItemAnswer ? *ItemAnswer : std::optional<int>(current);
+  }
   bool ChoosePrinter(QPrinter& printer) override {
     ++PrintersAsked;
     if (PrintToPdf.isEmpty()) return false;
@@ -63,6 +68,10 @@ class TScriptedDialogs : public TDialogs {
   QString FileToSave;
   std::optional<QColor> Color;
   std::optional<QFont> Font;
+  // The last items offered to choose from, and the index chosen (nullopt
+  // inside for Cancel); the current item when not set.
+  QStringList OfferedItems;
+  std::optional<std::optional<int>> ItemAnswer;
   // The PDF file the print dialog is answered with; Cancel when empty.
   QString PrintToPdf;
   int PrintersAsked = 0;

@@ -41,14 +41,15 @@ std::string Grid(std::string_view line, std::string_view cellGap, std::string_vi
   return text;
 }
 
-// "WxH @line one-line-form" for a puzzle read, the reason for one refused.
+// "WxH @line 'title' one-line-form" for a puzzle read, the reason for one refused.
 std::vector<std::string> Summaries(std::string_view text, const std::optional<TGeometry>& shape = std::nullopt) {
   std::vector<std::string> summaries;
   for (const TTextPuzzle& p : ReadTextPuzzles(text, shape)) {
     summaries.push_back(p.State == TTextPuzzleState::Unreadable
                             ? p.Reason
                             : std::to_string(p.BoxWidth) + "x" + std::to_string(p.BoxHeight) + " @" +
-                                  std::to_string(p.Line) + " " + BoardToPuzzleLine(p.Geometry(), p.Givens));
+                                  std::to_string(p.Line) + " " + (p.Title.empty() ? "" : "'" + p.Title + "' ") +
+                                  BoardToPuzzleLine(p.Geometry(), p.Givens));
   }
   return summaries;
 }
@@ -120,6 +121,60 @@ TEST(TextPuzzles, ReadsEveryFormAndRefusesWithLineAndReason) {
       {Grid(kPuzzle, "", "", "").substr(10), {}, {"line 1: 8 rows, expected 9"}},
       {"1234567\n-------\n", {}, {"line 1: rows of 7 cells, expected 4, 6, 8, 9, 10, 12, 14, 15 or 16"}},
       {"# nothing\n---+---\n", {}, {}},
+      {"1 |\n2 |\n", {}, {"line 1: rows of 0 cells, expected 4, 6, 8, 9, 10, 12, 14, 15 or 16"}},
+  };
+  for (const TReadCase& c : cases) EXPECT_EQ(Summaries(c.Text, c.Shape), c.Expected) << c.Text;
+}
+
+// Several grids in a file, titled or not, and grids as web pages and documents lay them out.
+TEST(TextPuzzles, ReadsSeveralGridsAndGridsCopiedFromPages) {
+  const std::string small = "1.3..2...4.1....", read = "3x3 @1 " + kPuzzle,
+                    readable = Grid(kPuzzle, " ", " | ", "------+-------+------");
+  const std::string compact = Grid(kPuzzle, "", "|", "---+---+---"), nbsp = "\xC2\xA0", ideographic = "\xE3\x80\x80";
+  std::string labelled = "    1 2 3   4 5 6   7 8 9\n",
+              boxed = "\xE2\x94\x8C\xE2\x94\x80\xE2\x94\xAC\xE2\x94\x80\xE2\x94\x90\n";
+  for (int row = 0; row < 9; ++row)
+    labelled += std::string(1, "ABCDEFGHI"[row]) + " | " + Grid(kPuzzle, " ", " | ", "").substr(row * 22, 22);
+  for (int row = 0; row < 4; ++row) {
+    boxed +=
+        "\xE2\x94\x82" + small.substr(row * 4, 2) + "\xE2\x94\x82" + small.substr(row * 4 + 2, 2) + "\xE2\x95\x91\n";
+  }
+  std::string sixBySix = "Week 2 (2x3)\n";
+  for (int row = 0; row < 6; ++row) sixBySix += row == 0 ? "1.....\n" : row == 1 ? "..1...\n" : "......\n";
+  std::string spaced = Grid(kPuzzle, nbsp, ideographic + "|" + nbsp, "");
+  const std::string emptyRow =
+      Grid(kPuzzle.substr(0, 72) + std::string(9, '.'), "", "|", "").substr(0, 8 * 12) + "---|---|---\n";
+  const TReadCase cases[] = {
+      {readable + "\n" + readable, {}, {read, "3x3 @13 " + kPuzzle}},
+      {"Grid 01\n" + compact + "Puzzle 3: hard\n\n" + compact,
+       {},
+       {"3x3 @1 'Grid 01' " + kPuzzle, "3x3 @13 'Puzzle 3: hard' " + kPuzzle}},
+      {"1\n" + compact + "\n12\n" + Grid(kPuzzle, "", "", ""),
+       {},
+       {"3x3 @1 '1' " + kPuzzle, "3x3 @14 '12' " + kPuzzle}},
+      {Grid(kPuzzle, " ", " ", " "), {}, {read}},
+      {Grid(kPuzzle, "", "", "") + Grid(kPuzzle, "", "", ""), {}, {read, "3x3 @10 " + kPuzzle}},
+      {Grid(kPuzzle, "", "", "").substr(10) + "\n" + compact, {}, {"line 1: 8 rows, expected 9", "3x3 @10 " + kPuzzle}},
+      {"Grid\n" + compact.substr(0, 24) + "..x|...|...\n" + compact.substr(36),
+       {},
+       {"line 4, character 3: \"x\" is neither a value nor an empty cell"}},
+      {spaced, {}, {read}},
+      {"Grid\n\n" + Grid(Cells({{5, '1'}}, std::string(81, 'x')), "", "", ""),
+       {},
+       {"line 3, character 1: \"x\" is neither a value nor an empty cell"}},
+      {Grid(Cells({{5, '1'}}, std::string(81, 'x')), "", "", ""),
+       {},
+       {"line 1, character 1: \"x\" is neither a value nor an empty cell"}},
+      {"Sunday's puzzle\n" + labelled, {}, {"3x3 @1 'Sunday's puzzle' " + kPuzzle}},
+      {"   a b c d e f g h i\n" + Grid(kPuzzle, " ", " ", "").insert(0, "1 | "), {}, {"line 2: 10 cells, expected 9"}},
+      {boxed + "\xE2\x94\x94\xE2\x94\x80\xE2\x94\x98\n", {}, {"2x2 @1 " + small}},
+      {emptyRow, {}, {"3x3 @1 " + kPuzzle.substr(0, 72) + std::string(9, '.')}},
+      {"1.3.\n.2..\n----\n.4.1\n....\n", {}, {"2x2 @1 " + small}},
+      {"1.3.\n.2..\n----\n.4.1\n", {}, {"2x2 @1 1.3..2.......4.1"}},
+      {sixBySix, {}, {"2x3 @1 'Week 2 (2x3)' 1.......1" + std::string(27, '.')}},
+      {"Puzzle 1\n" + kPuzzle + "\nTotal: 2 puzzles\n" + kPuzzle,
+       {},
+       {"3x3 @2 'Puzzle 1' " + kPuzzle, "3x3 @4 'Total: 2 puzzles' " + kPuzzle}},
   };
   for (const TReadCase& c : cases) EXPECT_EQ(Summaries(c.Text, c.Shape), c.Expected) << c.Text;
 }
@@ -130,6 +185,21 @@ TEST(TextPuzzles, UsualShapesAreTheSquarestWiderThanHigh) {
     if (const auto g = UsualShape(n)) shapes += std::to_string(g->BoxWidth) + "x" + std::to_string(g->BoxHeight) + " ";
   }
   EXPECT_EQ(shapes, "2x2 3x2 4x2 3x3 5x2 4x3 7x2 5x3 4x4 ");
+  shapes.clear();
+  for (const TGeometry& g : BoxShapesOfSize(12))
+    shapes += std::to_string(g.BoxWidth) + "x" + std::to_string(g.BoxHeight) + " ";
+  EXPECT_EQ(shapes, "6x2 4x3 3x4 2x6 ");
+}
+
+TEST(TextPuzzles, TellsTheSizesWhoseShapeNoLineNames) {
+  const std::string sixBySix = std::string(36, '.'), rows = "......\n......\n......\n......\n......\n......\n";
+  const std::pair<std::string, std::vector<int>> cases[] = {
+      {kPuzzle + "\n" + sixBySix + "\n# b (2x5)\n" + std::string(100, '.') + "\nPuzzle 4\n", {6, 9}},
+      {"# a (2x3)\n" + sixBySix, {}},
+      {"Week 2 (2x3)\n" + rows + "\nWeek 3\n" + rows + "1234567\n", {6}},
+      {"1234567\n", {}},
+  };
+  for (const auto& [text, sizes] : cases) EXPECT_EQ(UnshapedPuzzleSizes(text), sizes) << text;
 }
 
 TEST(TextPuzzles, CheckCountsSolutionsExactlyWhateverTheSearchBudget) {

@@ -103,6 +103,13 @@ TEST_F(NovletToolCollection, TextPuzzlesComeInCheckedAndGoOutOneALine) {
   EXPECT_EQ(Run({"export-text", out.string()}).Out, "exported 2\n");
   EXPECT_EQ(Run({"import-text", out.string()}).Out, "imported 2, already there 0, refused 0\n");
   EXPECT_NE(Run({"show", "out 1"}).Out.find("Level Rookie 2x3 "), std::string::npos);
+  // A grid after a title line is named by it.
+  std::string grid = "Grid 01\n";
+  const std::string unique = "1" + twoSolutions.substr(1);
+  for (std::size_t row = 0; row < 9; ++row) grid += unique.substr(row * 9, 9) + "\n";
+  std::ofstream(home_ / "week.txt") << grid;
+  EXPECT_EQ(Run({"import-text", (home_ / "week.txt").string()}).Out, "imported 1, already there 0, refused 0\n");
+  EXPECT_NE(Run({"list"}).Out.find("week Grid 01\n"), std::string::npos);
   // A file of puzzles that all fail says so; the program's own files are no targets.
   std::ofstream(home_ / "bad.txt") << twoSolutions << "\n";
   EXPECT_EQ(Run({"import-text", (home_ / "bad.txt").string()}).Status, 1);

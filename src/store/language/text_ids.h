@@ -178,6 +178,10 @@ inline constexpr int TextNotImported = 72111;
 inline constexpr int TextMoreNotImported = 72112;
 // TextImported when some puzzles were already in the collection (72400-72449).
 inline constexpr int TextImportedSomeThere = 72400;
+// Text files and the clipboard as people have them (72450-72499).
+inline constexpr int TextImportShape = 72450;
+inline constexpr int PastedMore = 72451;
+inline constexpr int PastedOneMore = 72452;
 inline constexpr int Booklet = 770;
 inline constexpr int BookletPerPage = 72120;
 inline constexpr int BookletSolutions = 72121;
