@@ -20,6 +20,8 @@ TIntroForm* introForm = nullptr;
 TIntroForm::TIntroForm(const QString& skinFolder)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setFixedSize(280, 280);
+  // The window manager's task list names the splash, not the binary.
+  setWindowTitle(QStringLiteral("Corvex Novlet"));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ColorFromStoredColor(BoxCream));
   setPalette(colours);
