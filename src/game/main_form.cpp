@@ -404,10 +404,15 @@ void TMainForm::CorvexSBtnClick() {
   showMinimized();
 }
 
-// A plain file address: the desktop's openers take a query or a fragment of
-// a file address for part of its name.
+// The page in the window's language, English where it has none, as a plain
+// file address: the desktop's openers take a query or a fragment of a file
+// address for part of its name.
 QString TMainForm::HelpUrl() const {
-  return QUrl::fromLocalFile(FromStd((folders_.ResourceFolder / "help" / "index.html").string())).toString();
+  const std::filesystem::path folder = folders_.ResourceFolder / "help";
+  std::filesystem::path page = folder / ("index." + std::string(translator_.ShownLanguageCode()) + ".html");
+  std::error_code unknown;
+  if (!std::filesystem::is_regular_file(page, unknown)) page = folder / "index.html";
+  return QUrl::fromLocalFile(FromStd(page.string())).toString();
 }
 
 QString TMainForm::HomeUrl() const {

@@ -196,6 +196,16 @@ constexpr TBuiltInText kTexts[] = {
     {DeleteQuestion, "Delete \"%1\"?", ""},
     {AlreadyExists, "\"%1\" already exists, overwrite existing Novlet?", ""},
     {FontColor, "Font Color", ""},
+    {AboutVersion, "Version 1.0, release 5", ""},
+    {AboutGame,
+     "Novlet is the number-placement puzzle: fill the board so that every row, every column and every box holds each "
+     "value exactly once.",
+     ""},
+    {AboutFeatures,
+     "Boards from 4 x 4 to 16 x 16 in nineteen box shapes, puzzles made on the spot at four levels, a clock, hints, "
+     "pencil notes, your own designs and a collection of your games.",
+     ""},
+    {AboutCopyright, "Copyright \u00a9 Corvex Software. All rights reserved.", ""},
 };
 
 constexpr std::array kSortedTexts = [] {

@@ -230,6 +230,11 @@ inline constexpr int TextPuzzlesFileType = 72541;
 inline constexpr int DeleteQuestion = 72550;
 inline constexpr int AlreadyExists = 72551;
 inline constexpr int FontColor = 72560;
+// The about box's texts over its picture.
+inline constexpr int AboutVersion = 72570;
+inline constexpr int AboutGame = 72571;
+inline constexpr int AboutFeatures = 72572;
+inline constexpr int AboutCopyright = 72573;
 
 }  // namespace TextId
 
