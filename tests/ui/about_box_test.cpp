@@ -80,10 +80,11 @@ TEST_F(AboutBoxTest, KeysButtonsAndLosingTheActivationHideItAndTheLogoCallsOut) 
 }
 
 TEST(IntroForm, ShowsTheBuiltInPictureOrALooseFileCentred) {
-  ShowIntro();
+  ShowIntro({}, "Version 1.0, Ausgabe 5");
   TIntroForm* intro = TIntroForm::Instance();
   ASSERT_NE(intro, nullptr);
   EXPECT_EQ(intro->size(), QSize(280, 280));
+  EXPECT_EQ(intro->findChild<QLabel*>("VersionLbl")->text(), "Version 1.0, Ausgabe 5");
   EXPECT_EQ(intro->IntroFormImg()->Background().Image().size(), QSize(280, 280));
   ShowIntro();
   EXPECT_EQ(TIntroForm::Instance(), intro);

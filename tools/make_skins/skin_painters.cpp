@@ -239,9 +239,8 @@ QImage PaintIntro() {
   painter.setFont(SansFont(25, true));
   painter.drawText(QRectF(0, 156, 280, 34), Qt::AlignCenter, QStringLiteral("Corvex Novlet"));
   painter.fillRect(QRectF(90, 194, 100, 1.5), Amber);
-  painter.setPen(AmberSoft);
-  painter.setFont(SansFont(12, false));
-  painter.drawText(QRectF(0, 200, 280, 20), Qt::AlignCenter, QStringLiteral("1.0 release 5"));
+  // The version under the rule is the splash's own text, in the window's
+  // language.
   DrawCorvexMark(painter, QPointF(92, 236), 26, QColor(Cream.red(), Cream.green(), Cream.blue(), 190));
 
   painter.setBrush(Qt::NoBrush);
