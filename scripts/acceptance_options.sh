@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Every page of the real program in each shipped language at 800 x 600 and
-# 1280 x 1024 on a virtual X server, and a language chosen on the Options
-# page with real mouse and key events, each step saved as a screenshot:
+# Every page, the about box and the quit question of the real program in each
+# shipped language at 640 x 480 (the smallest size) and 1280 x 1024 (the
+# largest) on a virtual X server, and a language chosen on the Options page
+# with real mouse and key events, each step saved as a screenshot:
 #   bash scripts/acceptance_options.sh [output folder]   (default build/acceptance/options)
 # Set NOVLET_BUILD to use a build folder other than build/release.
 set -euo pipefail
@@ -31,7 +32,7 @@ stop_program() {
   expect_program_ends "the program did not end when asked to stop"
 }
 
-for size in 800x600 1280x1024; do
+for size in 640x480 1280x1024; do
   width=${size%x*}
   height=${size#*x}
   start_xvfb "$size"
@@ -46,6 +47,12 @@ for size in 800x600 1280x1024; do
     shot 3-my-novlets
     click_base 68 185
     shot 4-options
+    click_base 513 11
+    shot 5-about
+    x key Escape
+    click_base 68 335
+    shot 6-quit-question
+    x key Escape
     stop_program
   done
 

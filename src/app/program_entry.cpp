@@ -13,6 +13,7 @@
 #include "game/event_wait.h"
 #include "game/main_form.h"
 #include "store/account_name.h"
+#include "store/language/text_ids.h"
 #include "store/stale_temporary_files.h"
 #include "ui/intro_form.h"
 
@@ -22,6 +23,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 namespace novlet {
 
@@ -56,9 +58,9 @@ int RunUninstall(int argc, char** argv) {
 
 // While the splash shows, nothing but painting happens: the main timer
 // waits and a second start's request is answered afterwards.
-void ShowSplash(const TProgramFolders& folders, QTimer& mainTimer) {
+void ShowSplash(const TProgramFolders& folders, QTimer& mainTimer, const std::string& version) {
   mainTimer.stop();
-  ShowIntro(QString::fromStdString(folders.SkinFolder().string()));
+  ShowIntro(QString::fromStdString(folders.SkinFolder().string()), QString::fromStdString(version));
   WaitPaintingOnly(kSplashMilliseconds);
   DestroyIntro();
   mainTimer.start();
@@ -138,7 +140,7 @@ int RunProgram(int argc, char** argv) {
   if (probeLaunch > 0)
     new TStartupProbe(&mainForm, probeLaunch, [&mainForm] { mainForm.CloseWithoutAsking(); });
   else if ((mainForm.StartupFlags() & StartupWindowCreated) && (mainForm.StartupFlags() & StartupShowSplash))
-    ShowSplash(folders, *mainForm.MainTimer());
+    ShowSplash(folders, *mainForm.MainTimer(), mainForm.Texts().Text(TextId::AboutVersion));
 
   mainForm.show();
   mainForm.activateWindow();

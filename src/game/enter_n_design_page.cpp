@@ -26,6 +26,7 @@
 #include "game/pie_gauge.h"
 #include "game/run_folders.h"
 #include "game/solutions_menu.h"
+#include "game/store_messages.h"
 #include "game/thinking_animation.h"
 #include "render/grid_look.h"
 #include "session/key_map.h"
@@ -223,7 +224,8 @@ void TEnterNDesignPage::EnterNDesignPasteClick() {
   }
   const TTextPuzzle& puzzle = puzzles.front();
   if (puzzle.State == TTextPuzzleState::Unreadable) {
-    Host().Dialogs().Tell(Host().Text(TextId::PasteRefused) + FromStd(puzzle.Reason), Host().Text(TextId::Ok));
+    Host().Dialogs().Tell(Host().Text(TextId::PasteRefused) + StoreMessageText(puzzle.Reason, Host().Texts()),
+                          Host().Text(TextId::Ok));
     return;
   }
   grid_->SelectCell(0, 0);
@@ -268,7 +270,7 @@ bool TEnterNDesignPage::SaveDesign(const std::filesystem::path& file, const std:
   if (store) {
     TStoreResult result = EnsureDataFolder(Host().Folders().Data);
     if (result.Ok) result = WritePuzzleRecord(file, target, session_.RecordToStore());
-    if (!result.Ok) Host().Dialogs().Tell(FromStd(result.Message), Host().Text(TextId::Ok));
+    if (!result.Ok) Host().Dialogs().Tell(StoreMessageText(result.Message, Host().Texts()), Host().Text(TextId::Ok));
     store = result.Ok;
   }
   state.Clear(TGameFlag::NameEntryOpen);

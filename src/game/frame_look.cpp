@@ -1,10 +1,6 @@
 // The fonts, colours and caption placement the window and its pages share.
 #include "game/frame_look.h"
 
-#include <QFontMetrics>
-
-#include <algorithm>
-
 #include "ui/base_btn.h"
 
 namespace novlet {
@@ -22,9 +18,7 @@ QString CreamLabelStyle() {
 
 void SetCentredCaption(TBaseBtn* button, const QString& caption) {
   button->SetCaption(caption);
-  const double faceWidth = button->FaceWidth() * button->width();
-  const int textWidth = QFontMetrics(button->font()).horizontalAdvance(caption);
-  button->SetCaptionXOffset(std::max(0.0, (faceWidth - textWidth) / 2.0 / button->width()));
+  button->SetCaptionCentred(true);
 }
 
 }  // namespace novlet

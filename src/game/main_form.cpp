@@ -26,6 +26,7 @@
 #include "game/options_page.h"
 #include "game/play_n_solve_page.h"
 #include "game/shell_links.h"
+#include "game/store_messages.h"
 #include "render/display_set.h"
 #include "store/account_name.h"
 #include "store/language/language_detection.h"
@@ -305,7 +306,7 @@ void TMainForm::FlushPendingStores(TFailureNotice notice) {
     store.FailureTold = true;
     // Kept before the box opens: the ticks that run while it shows try again.
     pendingStores_.push_back(std::move(store));
-    if (tell) dialogs_->Tell(FromStd(result.Message), Text(TextId::Ok));
+    if (tell) dialogs_->Tell(StoreMessageText(result.Message, translator_), Text(TextId::Ok));
   }
 }
 
@@ -404,10 +405,15 @@ void TMainForm::CorvexSBtnClick() {
   showMinimized();
 }
 
-// A plain file address: the desktop's openers take a query or a fragment of
-// a file address for part of its name.
+// The page in the window's language, English where it has none, as a plain
+// file address: the desktop's openers take a query or a fragment of a file
+// address for part of its name.
 QString TMainForm::HelpUrl() const {
-  return QUrl::fromLocalFile(FromStd((folders_.ResourceFolder / "help" / "index.html").string())).toString();
+  const std::filesystem::path folder = folders_.ResourceFolder / "help";
+  std::filesystem::path page = folder / ("index." + std::string(translator_.ShownLanguageCode()) + ".html");
+  std::error_code unknown;
+  if (!std::filesystem::is_regular_file(page, unknown)) page = folder / "index.html";
+  return QUrl::fromLocalFile(FromStd(page.string())).toString();
 }
 
 QString TMainForm::HomeUrl() const {
@@ -443,7 +449,9 @@ void TMainForm::MainTimerTime() {
 
 void TMainForm::UseLanguage() {
   translator_.SetLanguage(folders_.LanguageFile(), options_.LngID);
-  dialogLanguage_.Use(LanguageCodeForNumber(options_.LngID));
+  // Qt's choosers and key names speak the language the window shows, not a
+  // chosen one the language file lacks.
+  dialogLanguage_.Use(translator_.ShownLanguageCode());
 }
 
 void TMainForm::LoadOptions() {
@@ -464,7 +472,7 @@ void TMainForm::SaveOptions() {
     if (page->StoreLastGame()) break;
   TStoreResult result = EnsureDataFolder(folders_.Data);
   if (result.Ok) result = WriteOptions(folders_.Data.OptionsFile, userName_, options_);
-  if (!result.Ok) dialogs_->Tell(FromStd(result.Message), Text(TextId::Ok));
+  if (!result.Ok) dialogs_->Tell(StoreMessageText(result.Message, translator_), Text(TextId::Ok));
 }
 
 void TMainForm::ScaleUp(int screenSizeChoice) {

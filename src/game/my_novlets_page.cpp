@@ -6,7 +6,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
@@ -16,9 +15,11 @@
 
 #include "engine/board_text.h"
 #include "game/frame_look.h"
+#include "game/month_names.h"
 #include "game/name_entry.h"
 #include "game/page_controls.h"
 #include "game/run_folders.h"
+#include "game/store_messages.h"
 #include "render/booklet.h"
 #include "render/grid_look.h"
 #include "render/grid_output.h"
@@ -51,9 +52,13 @@ constexpr int kDataHeight = 122;
 constexpr int kButtonLeft = 300;
 constexpr int kButtonWidth = 100;
 
-const QString kExportFilter = QStringLiteral("Corvex Novlet File (*.cnf)");
 const QString kExportSuffix = QStringLiteral("cnf");
-const QString kTextPuzzlesFilter = QStringLiteral("Text puzzles (*.txt *.sdk *.ss *.sdm)");
+const QString kCollectionFiles = QStringLiteral("*.cnf");
+
+// A chooser's file type: its name in the window's language, its patterns as they are.
+QString FileType(const TPageHost& host, int nameId, const QString& patterns) {
+  return host.Text(nameId) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
@@ -248,14 +253,9 @@ void TMyNovletsPage::ShowDetails() {
   } else if (!entry_.Readable) {
     dataLbl_->setText(Host().Text(TextId::DamagedPuzzle));
   } else {
-    std::array<std::string, 12> months;
+    const std::array<std::string, 12> months = MonthNames(Host().Texts());
     std::array<std::string_view, 12> monthViews;
-    const QLocale locale;
-    for (int month = 1; month <= 12; ++month) {
-      const auto index = static_cast<std::size_t>(month - 1);
-      months[index] = locale.monthName(month, QLocale::LongFormat).toStdString();
-      monthViews[index] = months[index];
-    }
+    std::copy(months.begin(), months.end(), monthViews.begin());
     const TDetailsLanguage language =
         DetailsLanguage([this](int id) { return Host().Texts().Text(id); }, monthViews);
     dataLbl_->setText(FromStd(PuzzleDetailsText(entry_.Record, language)));
@@ -303,7 +303,7 @@ void TMyNovletsPage::MyNovletsDeleteBtnClick() {
   const TStoringFlow flow(Host().GameState());
   const std::optional<std::string> name = SelectedName();
   if (!flow.Started() || !name) return;
-  const QString question = Host().Text(TextId::DeleteQuestion) + FromStd(*name) + QStringLiteral("\"?");
+  const QString question = Host().Text(TextId::DeleteQuestion).replace(QStringLiteral("%1"), FromStd(*name));
   if (!Host().Dialogs().Ask(question, Host().Text(TextId::NameYes), Host().Text(TextId::NameNo))) return;
   const TStoreResult result = DeletePuzzle(CollectionFile(), SectionOf(*name));
   if (!result) {
@@ -359,7 +359,9 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
   const TStoringFlow flow(Host().GameState());
   if (!flow.Started()) return;
   const QString chosen = Host().Dialogs().ChooseFileToOpen(
-      Host().Text(TextId::ImportTitle), FromStd(DialogFolder().string()), {kExportFilter, kTextPuzzlesFilter});
+      Host().Text(TextId::ImportTitle), FromStd(DialogFolder().string()),
+      {FileType(Host(), TextId::CollectionFileType, kCollectionFiles),
+       FileType(Host(), TextId::TextPuzzlesFileType, QStringLiteral("*.txt *.sdk *.ss *.sdm"))});
   if (chosen.isEmpty() || !DataFolderReady()) {
     Host().UpdateStatus();
     return;
@@ -418,7 +420,7 @@ void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
   if (!result.Refusals.empty()) message += QStringLiteral("\n\n") + Host().Text(TextId::TextNotImported);
   constexpr std::size_t kRefusalsShown = 4;
   for (std::size_t i = 0; i < result.Refusals.size() && i < kRefusalsShown; ++i)
-    message += QLatin1Char('\n') + FromStd(result.Refusals[i]);
+    message += QLatin1Char('\n') + StoreMessageText(result.Refusals[i], Host().Texts());
   if (result.Refusals.size() > kRefusalsShown)
     message += QLatin1Char('\n') + Host().Text(TextId::TextMoreNotImported).arg(result.Refusals.size() - kRefusalsShown);
   Host().Dialogs().Tell(message, Host().Text(TextId::Ok));
@@ -462,8 +464,9 @@ void TMyNovletsPage::PrintBooklet(int perPage) {
 }
 
 std::filesystem::path TMyNovletsPage::ChooseExportFile(int titleId, const QString& defaultName) {
-  const QString chosen = Host().Dialogs().ChooseFileToSave(Host().Text(titleId), FromStd(DialogFolder().string()),
-                                                           defaultName, {kExportFilter});
+  const QString chosen =
+      Host().Dialogs().ChooseFileToSave(Host().Text(titleId), FromStd(DialogFolder().string()), defaultName,
+                                        {FileType(Host(), TextId::CollectionFileType, kCollectionFiles)});
   if (chosen.isEmpty()) return {};
   if (!QFileInfo(chosen).suffix().isEmpty()) return PathOf(chosen);
   // The chooser asked before replacing the name as typed, not the one with
@@ -518,7 +521,7 @@ void TMyNovletsPage::TellOutcome(const TTransferResult& result, const std::files
 }
 
 void TMyNovletsPage::Tell(const std::string& message) {
-  Host().Dialogs().Tell(FromStd(message), Host().Text(TextId::Ok));
+  Host().Dialogs().Tell(StoreMessageText(message, Host().Texts()), Host().Text(TextId::Ok));
 }
 
 bool TMyNovletsPage::Ask(const QString& question) {

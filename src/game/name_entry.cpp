@@ -40,7 +40,7 @@ std::optional<std::string> RunNameEntryFlow(const std::filesystem::path& file, c
   // A change of letter case alone renames the puzzle onto itself.
   if (!SameSectionName(newSection, section) && SectionExistsInFile(file, newSection)) {
     const QString question =
-        QStringLiteral("\"") + QString::fromStdString(answer) + Shown(texts, TextId::AlreadyExists);
+        Shown(texts, TextId::AlreadyExists).replace(QStringLiteral("%1"), QString::fromStdString(answer));
     if (!dialogs.Ask(question, Shown(texts, TextId::NameYes), Shown(texts, TextId::NameNo))) return std::nullopt;
   }
   return newSection;

@@ -1,9 +1,8 @@
 // What a new game or design takes from the options, the account and the
-// user's locale.
+// window's language.
 #include "game/new_game_settings.h"
 
-#include <QLocale>
-
+#include "game/month_names.h"
 #include "game/page_host.h"
 #include "store/options_record.h"
 
@@ -18,9 +17,7 @@ TNewGameSettings NewGameSettings(TPageHost& host, int boxWidth, int boxHeight) {
   settings.TimeLimited = options.TimeLimited;
   settings.PlayTimeLimit = options.PlayTimeLimit;
   settings.UserName = host.UserName();
-  const QLocale locale;
-  for (int month = 1; month <= 12; ++month)
-    settings.MonthNames[static_cast<std::size_t>(month - 1)] = locale.monthName(month, QLocale::LongFormat).toStdString();
+  settings.MonthNames = MonthNames(host.Texts());
   return settings;
 }
 

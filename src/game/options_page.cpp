@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTimeEdit>
@@ -309,29 +310,37 @@ void TOptionsPage::ShowAids() {
 
 // --- The user's changes ---
 
-void TOptionsPage::ChooseColor(QLabel* panel, std::int32_t& field) {
-  const std::optional<QColor> chosen = Host().Dialogs().ChooseColor(PanelColor(panel));
+void TOptionsPage::ChooseColor(QLabel* panel, std::int32_t& field, int titleId) {
+  const std::optional<QColor> chosen = Host().Dialogs().ChooseColor(PanelColor(panel), Host().Text(titleId));
   if (!chosen) return;
   field = StoredColor(*chosen);
   Host().OptionsChanged();
 }
 
 void TOptionsPage::OptionsBackgroundColorBtnClick() {
-  ChooseColor(backgroundColorPanel_, Host().Options().BackgroundColor);
+  ChooseColor(backgroundColorPanel_, Host().Options().BackgroundColor, TextId::BackgroundColorHeader);
 }
 
-void TOptionsPage::OptionsContrastColorBtnClick() { ChooseColor(contrastColorPanel_, Host().Options().ContrastColor); }
+void TOptionsPage::OptionsContrastColorBtnClick() {
+  ChooseColor(contrastColorPanel_, Host().Options().ContrastColor, TextId::ContrastColorHeader);
+}
 
-void TOptionsPage::OptionsRulerColorBtnClick() { ChooseColor(rulerColorPanel_, Host().Options().RulerColor); }
+void TOptionsPage::OptionsRulerColorBtnClick() {
+  ChooseColor(rulerColorPanel_, Host().Options().RulerColor, TextId::RulerColorHeader);
+}
 
 // The desktop's font chooser has no colour, so the colour chooser follows
-// it for the font's colour; cancelling that keeps the colour.
+// it, titled as the font's colour; cancelling that keeps the colour.
 void TOptionsPage::OptionsFontBtnClick() {
-  const std::optional<QFont> font = Host().Dialogs().ChooseFont(fontLbl_->font());
+  const QFont shown = fontLbl_->font();
+  const std::optional<QFont> font = Host().Dialogs().ChooseFont(shown);
   if (!font) return;
   TOptions& options = Host().Options();
-  options.FontName = font->family().toStdString();
-  if (const std::optional<QColor> colour = Host().Dialogs().ChooseColor(fontLbl_->palette().color(QPalette::WindowText)))
+  // The chooser starts on the installed face that stands in for a family
+  // this desktop lacks: OK on it unchanged keeps the family the options name.
+  if (font->family() != QFontInfo(shown).family()) options.FontName = font->family().toStdString();
+  if (const std::optional<QColor> colour = Host().Dialogs().ChooseColor(fontLbl_->palette().color(QPalette::WindowText),
+                                                                        Host().Text(TextId::FontColor)))
     options.FontColor = StoredColor(*colour);
   Host().OptionsChanged();
 }

@@ -23,6 +23,7 @@
 #include "game/pie_gauge.h"
 #include "game/run_folders.h"
 #include "game/solutions_menu.h"
+#include "game/store_messages.h"
 #include "game/thinking_animation.h"
 #include "render/grid_look.h"
 #include "session/key_map.h"
@@ -237,7 +238,7 @@ bool TPlayNSolvePage::SavePlayGame(const std::filesystem::path& file, const std:
   if (store) {
     TStoreResult result = EnsureDataFolder(Host().Folders().Data);
     if (result.Ok) result = WritePuzzleRecord(file, target, session_.RecordToStore());
-    if (!result.Ok) Host().Dialogs().Tell(FromStd(result.Message), Host().Text(TextId::Ok));
+    if (!result.Ok) Host().Dialogs().Tell(StoreMessageText(result.Message, Host().Texts()), Host().Text(TextId::Ok));
     store = result.Ok;
   }
   Host().GameState().Clear(TGameFlag::NameEntryOpen);

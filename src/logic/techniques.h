@@ -29,16 +29,23 @@ bool AlternatingChain(const TCandidateGrid& grid, TLogicStep& step);
 // Sound only on a puzzle with one solution.
 bool UniqueRectangle(const TCandidateGrid& grid, TLogicStep& step);
 
-// Calls visit(chosen) for every choice of `size` of the indices 0..count-1,
-// in order, until it returns true.
+// Calls visit(chosen) for every choice of `size` (1 to 4) of the indices
+// 0..count-1, in lexicographic order, until it returns true.
 template <typename TVisit>
-bool ForEachChoice(int count, int size, TVisit&& visit, std::array<int, 4> chosen = {}, int depth = 0, int start = 0) {
-  if (depth == size) return visit(chosen);
-  for (int i = start; i <= count - (size - depth); ++i) {
-    chosen[depth] = i;
-    if (ForEachChoice(count, size, visit, chosen, depth + 1, i + 1)) return true;
+bool ForEachChoice(int count, int size, TVisit&& visit) {
+  std::array<int, 4> chosen{};
+  if (size < 1 || size > static_cast<int>(chosen.size()) || size > count) return false;
+  for (int k = 0; k < size; ++k) chosen[static_cast<std::size_t>(k)] = k;
+  while (!visit(chosen)) {
+    // The rightmost index that can still move on, then the ones after it
+    // right behind it.
+    int k = size - 1;
+    while (k >= 0 && chosen[static_cast<std::size_t>(k)] == count - size + k) --k;
+    if (k < 0) return false;
+    ++chosen[static_cast<std::size_t>(k)];
+    for (int j = k + 1; j < size; ++j) chosen[static_cast<std::size_t>(j)] = chosen[static_cast<std::size_t>(j - 1)] + 1;
   }
-  return false;
+  return true;
 }
 
 // The values of a mask, smallest first, as the step lists them.

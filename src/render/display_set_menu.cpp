@@ -1,6 +1,8 @@
 // The grid menu's captions and items as the display set has them.
 #include "render/display_set_menu.h"
 
+#include <QKeySequence>
+
 namespace novlet {
 namespace {
 
@@ -22,7 +24,10 @@ QString ValueMenuCaption(const TDisplaySet& displaySet, int k) {
 QString PencilNoteMenuCaption(const TDisplaySet& displaySet, int k) {
   if (k < 1 || k >= kMenuValueItems) return QStringLiteral("[ ]");
   const QString symbol = MenuSymbol(displaySet, k);
-  return symbol + QStringLiteral("  (Ctrl + ") + symbol + ')';
+  // The desktop's own key names: Qt words them in the language the window
+  // shows ("Strg+1" in German).
+  const QKeyCombination key(Qt::ControlModifier, static_cast<Qt::Key>(symbol.at(0).toUpper().unicode()));
+  return symbol + QStringLiteral("  (") + QKeySequence(key).toString(QKeySequence::NativeText) + ')';
 }
 
 }  // namespace novlet

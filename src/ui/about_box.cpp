@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 
 #include <utility>
@@ -23,6 +24,26 @@ constexpr int AboutBoxTag = 4000;
 constexpr int CorvexSBtnTag = 4010;
 constexpr int CloseBtnTag = 4020;
 constexpr int HideBtnTag = 4030;
+constexpr int VersionTag = 72570;
+constexpr int GameTag = 72571;
+constexpr int FeaturesTag = 72572;
+constexpr int CopyrightTag = 72573;
+
+// A text over the picture, in the picture's own face and colour.
+QLabel* CreateAboutLabel(QWidget* parent, const char* name, const QRect& place, int pixelSize, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(place);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(pixelSize);
+  label->setFont(font);
+  QPalette colours = label->palette();
+  colours.setColor(QPalette::WindowText, colour);
+  label->setPalette(colours);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
 
 QFont ArialFont(bool bold) {
   QFont font(QStringLiteral("Arial"));
@@ -53,6 +74,13 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   aboutboxImg_->Background().SetImage(
       LoadSkinPicture(setup_.SkinFolder, QStringLiteral("about.bmp"), QStringLiteral("About")));
   aboutboxImg_->SetAlign(TAlign::alClient);
+
+  // The picture holds no prose: the texts are drawn over it in the window's
+  // language.
+  versionLbl_ = CreateAboutLabel(this, "VersionLbl", QRect(61, 31, 240, 16), 11, QColor(0xf3, 0xc9, 0x7a));
+  descriptionLbl_ = CreateAboutLabel(this, "DescriptionLbl", QRect(22, 68, 281, 164), 12, QColor(0x24, 0x33, 0x48));
+  descriptionLbl_->setWordWrap(true);
+  copyrightLbl_ = CreateAboutLabel(this, "CopyrightLbl", QRect(22, 244, 281, 18), 10, QColor(0x55, 0x63, 0x77));
 
   corvexSBtn_ = new TBaseBtn(this);
   corvexSBtn_->setObjectName(QStringLiteral("CorvexSBtn"));
@@ -133,6 +161,17 @@ void TAboutBox::Translate() {
     control.Button->SetCaption(FromStd(texts.Caption));
     control.Button->setToolTip(FromStd(texts.Hint));
   }
+  const auto caption = [this](int tag, const char* builtIn) { return FromStd(TextsFor(tag, {builtIn, ""}).Caption); };
+  versionLbl_->setText(caption(VersionTag, "Version 1.0, release 5"));
+  descriptionLbl_->setText(caption(GameTag,
+                                   "Novlet is the number-placement puzzle: fill the board so that every row, every "
+                                   "column and every box holds each value exactly once.") +
+                           QStringLiteral("\n\n") +
+                           caption(FeaturesTag,
+                                   "Boards from 4 x 4 to 16 x 16 in nineteen box shapes, puzzles made on the spot at "
+                                   "four levels, a clock, hints, pencil notes, your own designs and a collection of "
+                                   "your games."));
+  copyrightLbl_->setText(caption(CopyrightTag, "Copyright \u00a9 Corvex Software. All rights reserved."));
 }
 
 void TAboutBox::CorvexSBtnClick() {

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QLabel;
+
 namespace novlet {
 
 class TBaseBtn;
@@ -35,6 +37,7 @@ class TAboutBox : public QWidget {
   TBaseBtn* CorvexSBtn() const { return corvexSBtn_; }
   TBaseBtn* CloseBtn() const { return closeBtn_; }
   TBaseBtn* HideBtn() const { return hideBtn_; }
+  QLabel* DescriptionLbl() const { return descriptionLbl_; }
 
   // The farewell look on quitting: the picture alone, nothing to click.
   void HideButtons();
@@ -57,6 +60,9 @@ class TAboutBox : public QWidget {
   TBaseBtn* corvexSBtn_ = nullptr;
   TBaseBtn* closeBtn_ = nullptr;
   TBaseBtn* hideBtn_ = nullptr;
+  QLabel* versionLbl_ = nullptr;
+  QLabel* descriptionLbl_ = nullptr;
+  QLabel* copyrightLbl_ = nullptr;
 };
 
 // Shows the about box, creating it on first use.

@@ -5,6 +5,7 @@
 #include "ui/kit_colors.h"
 
 #include <QAccessible>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -42,6 +43,7 @@ void TBaseBtn::SetCaptionPenColor(const QColor& color) { Store(captionPenColor_,
 void TBaseBtn::SetCaptionPenVisible(bool visible) { Store(captionPenVisible_, visible); }
 void TBaseBtn::SetCaptionXOffset(double offset) { Store(captionXOffset_, offset); }
 void TBaseBtn::SetCaptionYOffset(double offset) { Store(captionYOffset_, offset); }
+void TBaseBtn::SetCaptionCentred(bool centred) { Store(captionCentred_, centred); }
 void TBaseBtn::SetCaptionXRound(int pixels) { Store(captionXRound_, pixels); }
 void TBaseBtn::SetCaptionYRound(int pixels) { Store(captionYRound_, pixels); }
 void TBaseBtn::SetFaceHeight(double fraction) { Store(faceHeight_, fraction); }
@@ -167,14 +169,56 @@ void TBaseBtn::PaintFrame(QPainter& painter, bool sunken) const {
   painter.drawLine(right, bottom, right, 0);
 }
 
+namespace {
+
+// Every centred caption centres the same band, ascenders to descenders, so
+// that captions side by side share their baseline.
+const QString kCaptionBand = QStringLiteral("Hdfg");
+
+}  // namespace
+
+// A picture face is the whole button; a drawn one is its face box.
+QRect TBaseBtn::CaptionFace() const {
+  return glyphUp_.isNull() ? FractionRect(faceXOffset_, faceYOffset_, faceWidth_, faceHeight_) : rect();
+}
+
+QFont TBaseBtn::CaptionFont() const {
+  QFont shown = font();
+  if (!captionCentred_ || shown.pixelSize() <= 0) return shown;
+  const QRect face = CaptionFace();
+  // The rounded ends take at most half the face's height each; a border and
+  // a pixel of air lie above and below.
+  constexpr int kSmallestPixels = 7;
+  while (shown.pixelSize() > kSmallestPixels) {
+    const QFontMetrics metrics(shown);
+    if (metrics.horizontalAdvance(caption_) <= face.width() - face.height() &&
+        metrics.tightBoundingRect(kCaptionBand).height() <= face.height() - 4)
+      break;
+    shown.setPixelSize(shown.pixelSize() - 1);
+  }
+  return shown;
+}
+
+QPoint TBaseBtn::CaptionOrigin() const {
+  if (!captionCentred_) return {RoundPixel(captionXOffset_ * width()), RoundPixel(captionYOffset_ * height())};
+  const QRect face = CaptionFace();
+  const QFontMetrics metrics(CaptionFont());
+  const QRect band = metrics.tightBoundingRect(kCaptionBand);
+  const int baseline = face.top() + (face.height() - band.height() + 1) / 2 - band.top();
+  return {face.left() + (face.width() - metrics.horizontalAdvance(caption_) + 1) / 2, baseline - metrics.ascent()};
+}
+
 void TBaseBtn::PaintCaption(QPainter& painter) const {
   if (caption_.isEmpty()) return;
-  const int x = RoundPixel((captionXOffset_ + DownShiftX()) * width());
-  const int y = RoundPixel((captionYOffset_ + DownShiftY()) * height());
+  const QPoint origin = CaptionOrigin();
+  const int x = captionCentred_ ? origin.x() + RoundPixel(DownShiftX() * width())
+                                : RoundPixel((captionXOffset_ + DownShiftX()) * width());
+  const int y = captionCentred_ ? origin.y() + RoundPixel(DownShiftY() * height())
+                                : RoundPixel((captionYOffset_ + DownShiftY()) * height());
   // The offsets alone place the caption: no centring, wrapping or clipping.
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
   const QRect area(x, y, 10000, 10000);
-  painter.setFont(font());
+  painter.setFont(CaptionFont());
   painter.setBrush(Qt::NoBrush);
   if (captionPenVisible_) {
     painter.setPen(captionPenColor_);

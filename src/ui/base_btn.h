@@ -38,6 +38,15 @@ class TBaseBtn : public GGraphicControl {
   void SetCaptionXOffset(double offset);
   double CaptionYOffset() const { return captionYOffset_; }
   void SetCaptionYOffset(double offset);
+  // A centred caption ignores the offsets: it stands in the middle of the
+  // face as drawn at the button's present size, in the button's font made
+  // smaller where a long caption would reach the rounded ends, so that it
+  // keeps clear of them and of the borders in any language and at any scale.
+  bool CaptionCentred() const { return captionCentred_; }
+  void SetCaptionCentred(bool centred);
+  QFont CaptionFont() const;
+  // Where the caption's text box starts (its top left) with the button up.
+  QPoint CaptionOrigin() const;
   int CaptionXRound() const { return captionXRound_; }
   void SetCaptionXRound(int pixels);
   int CaptionYRound() const { return captionYRound_; }
@@ -115,6 +124,7 @@ class TBaseBtn : public GGraphicControl {
   double DownShiftX() const { return IsDownLook() ? shadowXOffset_ : 0.0; }
   double DownShiftY() const { return IsDownLook() ? shadowYOffset_ : 0.0; }
   QRect FractionRect(double x, double y, double w, double h) const;
+  QRect CaptionFace() const;
   void PaintRoundedBox(QPainter& painter, const QRect& box) const;
   void PaintGlyph(QPainter& painter, const QPixmap& glyph) const;
   void PaintFrame(QPainter& painter, bool sunken) const;
@@ -131,6 +141,7 @@ class TBaseBtn : public GGraphicControl {
   bool captionPenVisible_ = false;
   double captionXOffset_ = 0;
   double captionYOffset_ = 0;
+  bool captionCentred_ = false;
   int captionXRound_ = 0;
   int captionYRound_ = 0;
   double faceHeight_ = 0.5;

@@ -29,7 +29,8 @@ class TDialogs {
   virtual QString ChooseFileToOpen(const QString& title, const QString& folder, const QStringList& filters) = 0;
   virtual QString ChooseFileToSave(const QString& title, const QString& folder, const QString& fileName,
                                    const QStringList& filters) = 0;
-  virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
+  // The colour chooser, titled with what the colour is for.
+  virtual std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) = 0;
   virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
   // A choice of one item among a few, the current one chosen at first: its
   // index, or nothing for Cancel.

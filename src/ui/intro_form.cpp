@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 namespace novlet {
@@ -17,9 +18,11 @@ TIntroForm* introForm = nullptr;
 
 }  // namespace
 
-TIntroForm::TIntroForm(const QString& skinFolder)
+TIntroForm::TIntroForm(const QString& skinFolder, const QString& version)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setFixedSize(280, 280);
+  // The window manager's task list names the splash, not the binary.
+  setWindowTitle(QStringLiteral("Corvex Novlet"));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ColorFromStoredColor(BoxCream));
   setPalette(colours);
@@ -32,6 +35,18 @@ TIntroForm::TIntroForm(const QString& skinFolder)
   introFormImg_->Background().SetImage(
       LoadSkinPicture(skinFolder, QStringLiteral("intro.bmp"), QStringLiteral("Intro")));
   introFormImg_->SetAlign(TAlign::alClient);
+
+  auto* versionLbl = new QLabel(version, this);
+  versionLbl->setObjectName(QStringLiteral("VersionLbl"));
+  versionLbl->setGeometry(0, 200, 280, 20);
+  versionLbl->setAlignment(Qt::AlignCenter);
+  versionLbl->setTextFormat(Qt::PlainText);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  versionLbl->setFont(font);
+  QPalette amber = versionLbl->palette();
+  amber.setColor(QPalette::WindowText, QColor(0xf3, 0xc9, 0x7a));
+  versionLbl->setPalette(amber);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -46,13 +61,13 @@ TIntroForm::~TIntroForm() {
 
 TIntroForm* TIntroForm::Instance() { return introForm; }
 
-void ShowIntro(const QString& skinFolder) {
+void ShowIntro(const QString& skinFolder, const QString& version) {
   if (introForm) {
     introForm->show();
     introForm->raise();
     return;
   }
-  auto* form = new TIntroForm(skinFolder);
+  auto* form = new TIntroForm(skinFolder, version);
   QCoreApplication::processEvents();
   form->show();
 }

@@ -41,6 +41,8 @@ QFont BoxFont() {
 TSkinnedBox::TSkinnedBox(int messageHeight, const QString& skinFolder)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setFixedSize(BoxWidth, BoxHeight);
+  // The window manager's task list and switcher name the box, not the binary.
+  setWindowTitle(QStringLiteral("Corvex Novlet"));
   setFont(BoxFont());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ColorFromStoredColor(BoxCream));

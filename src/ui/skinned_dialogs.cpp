@@ -36,8 +36,8 @@ QString TSkinnedDialogs::ChooseFileToSave(const QString& title, const QString& f
   return QFileDialog::getSaveFileName(parent_, title, QDir(folder).filePath(fileName), filters.join(QStringLiteral(";;")));
 }
 
-std::optional<QColor> TSkinnedDialogs::ChooseColor(const QColor& initial) {
-  const QColor chosen = QColorDialog::getColor(initial, parent_);
+std::optional<QColor> TSkinnedDialogs::ChooseColor(const QColor& initial, const QString& title) {
+  const QColor chosen = QColorDialog::getColor(initial, parent_, title);
   if (!chosen.isValid()) return std::nullopt;
   return chosen;
 }

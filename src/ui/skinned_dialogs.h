@@ -19,7 +19,7 @@ class TSkinnedDialogs : public TDialogs {
   QString ChooseFileToOpen(const QString& title, const QString& folder, const QStringList& filters) override;
   QString ChooseFileToSave(const QString& title, const QString& folder, const QString& fileName,
                            const QStringList& filters) override;
-  std::optional<QColor> ChooseColor(const QColor& initial) override;
+  std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override;
   std::optional<QFont> ChooseFont(const QFont& initial) override;
   std::optional<int> ChooseItem(const QString& title, const QStringList& items, int current) override;
   // With NOVLET_PRINT_TO_PDF naming a file, prints there without asking:

@@ -32,7 +32,7 @@ TEST(GridMenu, FollowsTheDisplaySetAndTheBoardSide) {
   letters.Apply(1, kSymbolAlphabets[1], 6, {});
   menu.ApplyDisplaySet(letters);
   EXPECT_EQ(menu.ValueItem(3)->text(), "C");
-  EXPECT_EQ(menu.PencilNoteItem(1)->text(), "A  (Ctrl + A)");
+  EXPECT_EQ(menu.PencilNoteItem(1)->text(), "A  (Ctrl+A)");
   EXPECT_TRUE(menu.ValueItem(6)->isVisible());
   EXPECT_FALSE(menu.ValueItem(7)->isVisible());
   EXPECT_FALSE(menu.PencilNoteItem(0)->isVisible());

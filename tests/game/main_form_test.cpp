@@ -1,6 +1,7 @@
 // The main window as the player meets it: frame, pages, the busy rule,
 // quitting, the close query, keys, dragging and the main timer's duties.
 #include "main_form_fixture.h"
+#include "shipped_language.h"
 
 #include "game/enter_n_design_page.h"
 #include "game/options_page.h"
@@ -21,6 +22,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 namespace novlet::test {
 namespace {
@@ -308,21 +310,32 @@ TEST_F(MainFormTest, ShortcutBoxKeepsTheLauncherWithoutTouchingAnExistingOne) {
   EXPECT_EQ(shellLinks_.CreateCalls, 1);
 }
 
-TEST_F(MainFormTest, HelpOpensTheHelpPageAsAPlainFileAndMinimises) {
+TEST_F(MainFormTest, HelpOpensTheHelpPageOfTheShownLanguageAsAPlainFileAndMinimises) {
+  WriteShippedLanguageFile(DataFolder() / "Novlet.lng");
+  std::filesystem::create_directories(DataFolder() / "help");
+  std::ofstream(DataFolder() / "help" / "index.de.html") << "Hilfe";
   TMainForm& form = CreateForm();
   form.show();
-  form.HelpBtnClick();
-  ASSERT_EQ(shellLinks_.OpenedUrls.size(), 1);
-  EXPECT_EQ(shellLinks_.OpenedUrls[0], QUrl::fromLocalFile(QString::fromStdString(
-                                            (DataFolder() / "help" / "index.html").string())).toString());
-  EXPECT_TRUE(form.isMinimized());
-  form.FormRestore();
-  EXPECT_FALSE(form.isMinimized());
+  const auto page = [this](const char* name) {
+    return QUrl::fromLocalFile(QString::fromStdString((DataFolder() / "help" / name).string())).toString();
+  };
+  // German has its page, French not here, and Italian has no texts at all.
+  for (const auto& [language, shown, name] : {std::tuple{49, "de", "index.de.html"}, {33, "fr", "index.html"},
+                                             {39, "en", "index.html"}, {44, "en", "index.html"}}) {
+    form.LanguageChosen(language);
+    EXPECT_EQ(form.Texts().ShownLanguageCode(), shown);
+    form.HelpBtnClick();
+    EXPECT_EQ(shellLinks_.OpenedUrls.back(), page(name));
+    EXPECT_TRUE(form.isMinimized());
+    form.FormRestore();
+    EXPECT_FALSE(form.isMinimized());
+  }
+  ASSERT_EQ(shellLinks_.OpenedUrls.size(), 4);
 
   form.GameState() = TGameFlag::Thinking;
   form.HelpBtnClick();
   form.MinimizeBtnClick();
-  EXPECT_EQ(shellLinks_.OpenedUrls.size(), 1);
+  EXPECT_EQ(shellLinks_.OpenedUrls.size(), 4);
   EXPECT_FALSE(form.isMinimized());
 }
 

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTimeEdit>
@@ -74,6 +75,12 @@ TEST_F(OptionsPageTest, TheUsersChangesTakeEffectAtOnceAndDefaultsUndoThem) {
   dialogs_.Color = QColor(10, 20, 30);
   Page().OptionsRulerColorBtn()->Click();
   EXPECT_EQ(form.Options().RulerColor, 10 + (20 << 8) + (30 << 16));
+  // OK on the face the chooser starts on keeps the family even where the
+  // desktop stands another face in for it.
+  dialogs_.Font = QFont(QFontInfo(Page().OptionsFont()->font()).family());
+  Page().OptionsFontBtn()->Click();
+  EXPECT_EQ(form.Options().FontName, "Verdana");
+  EXPECT_EQ(dialogs_.Titles.last(), "Font Color");
   dialogs_.Font = QFont("Arial", 20, QFont::Bold);
   Page().OptionsFontBtn()->Click();
   EXPECT_EQ(form.Options().FontName, "Arial");

@@ -86,7 +86,7 @@ TEST_F(PlayNSolveTest, KeysStripAndMenuReachTheSelectedCell) {
   EXPECT_TRUE(menu.isVisible());
   menu.hide();
   for (int k = 1; k <= 16; ++k) EXPECT_EQ(menu.ValueItem(k)->isVisible(), k <= 6) << k;
-  EXPECT_EQ(menu.PencilNoteItem(3)->text(), "3  (Ctrl + 3)");
+  EXPECT_EQ(menu.PencilNoteItem(3)->text(), "3  (Ctrl+3)");
   menu.PencilNoteItem(1)->trigger();
   EXPECT_EQ(Cell(c, r), "1,");
   menu.ValueItem(0)->trigger();

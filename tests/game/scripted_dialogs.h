@@ -36,7 +36,10 @@ class TScriptedDialogs : public TDialogs {
     OfferedNames << fileName;
     return FileToSave;
   }
-  std::optional<QColor> ChooseColor(const QColor&) override { return Color; }
+  std::optional<QColor> ChooseColor(const QColor&, const QString& title) override {
+    Titles << title;
+    return Color;
+  }
   std::optional<QFont> ChooseFont(const QFont&) override { return Font; }
   std::optional<int> ChooseItem(const QString& title, const QStringList& items, int current) override {
     Titles << title;

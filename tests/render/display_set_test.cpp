@@ -125,20 +125,20 @@ TEST(DisplaySetMenu, CaptionsFollowTheAlphabetAndTheKeys) {
   EXPECT_EQ(ValueMenuCaption(letters, 0), "[ ]");
   EXPECT_EQ(PencilNoteMenuCaption(letters, 0), "[ ]");
   EXPECT_EQ(ValueMenuCaption(letters, 3), "C");
-  EXPECT_EQ(PencilNoteMenuCaption(letters, 3), "C  (Ctrl + C)");
+  EXPECT_EQ(PencilNoteMenuCaption(letters, 3), "C  (Ctrl+C)");
   EXPECT_EQ(ValueMenuCaption(letters, 12), "S");
-  EXPECT_EQ(PencilNoteMenuCaption(letters, 16), "W  (Ctrl + W)");
+  EXPECT_EQ(PencilNoteMenuCaption(letters, 16), "W  (Ctrl+W)");
 
   const TDisplaySet wide = Applied(2, "SINGAPORE", 16);
   EXPECT_EQ(ValueMenuCaption(wide, 1), "1");
-  EXPECT_EQ(PencilNoteMenuCaption(wide, 9), "9  (Ctrl + 9)");
+  EXPECT_EQ(PencilNoteMenuCaption(wide, 9), "9  (Ctrl+9)");
   EXPECT_EQ(ValueMenuCaption(wide, 10), "Q");
 
   QTemporaryDir root;
   WriteIconSet(root.filePath("Squares"));
   const TDisplaySet icons = Applied(3, "Squares", 9, root.path());
   EXPECT_EQ(ValueMenuCaption(icons, 4), "4");
-  EXPECT_EQ(PencilNoteMenuCaption(icons, 4), "4  (Ctrl + 4)");
+  EXPECT_EQ(PencilNoteMenuCaption(icons, 4), "4  (Ctrl+4)");
 }
 
 TEST(DisplaySetStrip, SlotWidthsAndFontSizesFollowTheScreenModeAndClicksMapToTheSlotsDrawn) {

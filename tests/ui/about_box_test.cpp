@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,7 @@ class AboutBoxTest : public testing::Test {
                        [](int tag, const TControlTexts& builtIn) {
                          if (tag == 4030) return TControlTexts{"x", "About schliessen"};
                          if (tag == 4020) return TControlTexts{"Schliessen", ""};
+                         if (tag == 72571) return TControlTexts{"Novlet ist ein Zahlenrätsel.", ""};
                          return builtIn;
                        },
                        [this] { ++logoClicks; }};
@@ -41,6 +43,8 @@ TEST_F(AboutBoxTest, TranslatesItsTextsEachTimeItIsShown) {
   EXPECT_EQ(box->size(), QSize(325, 325));
   EXPECT_EQ(box->HideBtn()->toolTip(), "About schliessen");
   EXPECT_EQ(box->CloseBtn()->Caption(), "Schliessen");
+  // The prose is drawn over the picture, so it follows the language too.
+  EXPECT_TRUE(box->DescriptionLbl()->text().startsWith("Novlet ist ein Zahlenrätsel.\n\nBoards from 4 x 4"));
   EXPECT_EQ(box->CorvexSBtn()->toolTip(), "Go to the Corvex Software website");
   EXPECT_EQ(box->AboutboxImg()->Background().Image().size(), QSize(325, 325));
   EXPECT_TRUE(box->HideBtn()->isVisible());
@@ -76,10 +80,11 @@ TEST_F(AboutBoxTest, KeysButtonsAndLosingTheActivationHideItAndTheLogoCallsOut) 
 }
 
 TEST(IntroForm, ShowsTheBuiltInPictureOrALooseFileCentred) {
-  ShowIntro();
+  ShowIntro({}, "Version 1.0, Ausgabe 5");
   TIntroForm* intro = TIntroForm::Instance();
   ASSERT_NE(intro, nullptr);
   EXPECT_EQ(intro->size(), QSize(280, 280));
+  EXPECT_EQ(intro->findChild<QLabel*>("VersionLbl")->text(), "Version 1.0, Ausgabe 5");
   EXPECT_EQ(intro->IntroFormImg()->Background().Image().size(), QSize(280, 280));
   ShowIntro();
   EXPECT_EQ(TIntroForm::Instance(), intro);

@@ -239,9 +239,8 @@ QImage PaintIntro() {
   painter.setFont(SansFont(25, true));
   painter.drawText(QRectF(0, 156, 280, 34), Qt::AlignCenter, QStringLiteral("Corvex Novlet"));
   painter.fillRect(QRectF(90, 194, 100, 1.5), Amber);
-  painter.setPen(AmberSoft);
-  painter.setFont(SansFont(12, false));
-  painter.drawText(QRectF(0, 200, 280, 20), Qt::AlignCenter, QStringLiteral("1.0 release 5"));
+  // The version under the rule is the splash's own text, in the window's
+  // language.
   DrawCorvexMark(painter, QPointF(92, 236), 26, QColor(Cream.red(), Cream.green(), Cream.blue(), 190));
 
   painter.setBrush(Qt::NoBrush);
@@ -265,25 +264,10 @@ QImage PaintAbout() {
   painter.setPen(Cream);
   painter.setFont(SansFont(19, true));
   painter.drawText(QRectF(60, 8, 240, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Corvex Novlet"));
-  painter.setPen(AmberSoft);
-  painter.setFont(SansFont(11, false));
-  painter.drawText(QRectF(61, 31, 240, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("1.0 release 5"));
-
-  painter.setPen(SlateInk);
-  painter.setFont(SansFont(11.5, false));
-  const QString about = QStringLiteral(
-      "Novlet is the number-placement puzzle: fill the board so that every row, "
-      "every column and every box holds each value exactly once.\n\n"
-      "Boards from 4 x 4 to 16 x 16 in nineteen box shapes, puzzles made on the "
-      "spot at four levels, a clock, hints, pencil notes, your own designs and "
-      "a collection of your games.");
-  painter.drawText(QRectF(22, 70, 281, 150), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, about);
+  // The version, the description and the copyright line are the about box's
+  // own texts, drawn over the picture in the window's language.
 
   painter.fillRect(QRectF(22, 236, 281, 1), QColor(SlateLight.red(), SlateLight.green(), SlateLight.blue(), 90));
-  painter.setPen(QColor(0x55, 0x63, 0x77));
-  painter.setFont(SansFont(10, false));
-  painter.drawText(QRectF(22, 244, 281, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8("Copyright \u00a9 Corvex Software. All rights reserved."));
 
   painter.fillRect(QRectF(0, 268, 325, 57), QColor(0xe9, 0xee, 0xf3));
   DrawCorvexMark(painter, QPointF(18, 279), 33, SlateInk);

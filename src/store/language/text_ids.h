@@ -28,8 +28,6 @@ inline constexpr int NameYes = 22;
 inline constexpr int NameNo = 23;
 inline constexpr int SaveNovletAs = 30;
 inline constexpr int EnterAName = 31;
-inline constexpr int AlreadyExists = 32;
-inline constexpr int DeleteQuestion = 34;
 inline constexpr int ImportTitle = 35;
 inline constexpr int ExportTitle = 36;
 inline constexpr int ExportAllTitle = 37;
@@ -220,6 +218,45 @@ inline constexpr int ExplainSolved = 73008;
 inline constexpr int ExplainTechniqueNames = 73010;
 inline constexpr int ExplainTemplates = 73040;
 inline constexpr int Explain = 73090;
+// What the window says of the store's refusals and of puzzles read from text,
+// and the words it builds questions and file types from (72500-72599).
+inline constexpr int UnableToWrite = 72500;
+inline constexpr int UnableToRead = 72501;
+inline constexpr int UnableToReadBecause = 72502;
+inline constexpr int InUse = 72503;
+inline constexpr int RenameGone = 72504;
+inline constexpr int RenameDamaged = 72505;
+inline constexpr int ExportOwnFile = 72506;
+inline constexpr int NameNotASection = 72507;
+inline constexpr int ReasonMissing = 72510;
+inline constexpr int ReasonWideText = 72511;
+inline constexpr int ReasonBinary = 72512;
+inline constexpr int ReasonDenied = 72513;
+inline constexpr int ReasonFolder = 72514;
+inline constexpr int ReasonNoSuchFile = 72515;
+inline constexpr int OnLine = 72520;
+inline constexpr int NotACell = 72521;
+inline constexpr int AboveLargest = 72522;
+inline constexpr int Twice = 72523;
+inline constexpr int Byte = 72524;
+inline constexpr int BoxNumber = 72525;
+inline constexpr int CellsExpected = 72526;
+inline constexpr int RowsOfCells = 72527;
+inline constexpr int RowsExpected = 72528;
+inline constexpr int OneOrOther = 72529;
+inline constexpr int NoSolution = 72530;
+inline constexpr int SeveralSolutions = 72531;
+inline constexpr int TooFewGivens = 72532;
+inline constexpr int CollectionFileType = 72540;
+inline constexpr int TextPuzzlesFileType = 72541;
+inline constexpr int DeleteQuestion = 72550;
+inline constexpr int AlreadyExists = 72551;
+inline constexpr int FontColor = 72560;
+// The about box's texts over its picture.
+inline constexpr int AboutVersion = 72570;
+inline constexpr int AboutGame = 72571;
+inline constexpr int AboutFeatures = 72572;
+inline constexpr int AboutCopyright = 72573;
 
 }  // namespace TextId
 

@@ -1,6 +1,7 @@
 // Reads a language's text table once and answers every look-up from memory.
 #include "store/language/translator.h"
 
+#include "store/language/language_detection.h"
 #include "store/language/text_ids.h"
 #include "store/language/translation.h"
 
@@ -38,6 +39,10 @@ void TTranslator::SetLanguage(const std::filesystem::path& languageFile, std::in
   languageFile_ = languageFile;
   lngId_ = lngId;
   rows_ = TTextRows::Load(languageFile, lngId);
+}
+
+std::string_view TTranslator::ShownLanguageCode() const {
+  return rows_.Empty() ? LanguageCodeForNumber(kDefaultLngID) : LanguageCodeForNumber(lngId_);
 }
 
 std::string TTranslator::Text(int textId) const {

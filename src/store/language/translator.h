@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace novlet {
@@ -47,6 +48,9 @@ class TTranslator {
   void SetLanguage(const std::filesystem::path& languageFile, std::int32_t lngId);
   std::int32_t LngID() const { return lngId_; }
   const TTextRows& Rows() const { return rows_; }
+  // The two-letter code of the language the texts are in: "en" when the
+  // language file has no table for LngID, as the built-in texts are shown then.
+  std::string_view ShownLanguageCode() const;
 
   // The caption of the id's row (an empty caption is an empty text), else
   // the built-in text.
