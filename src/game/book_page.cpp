@@ -12,11 +12,10 @@
 #include "game/page_controls.h"
 #include "store/language/component_translation.h"
 #include "ui/base_btn.h"
+#include "ui/std_text.h"
 
 namespace novlet {
 namespace {
-
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // The controls whose items a language may translate, as lists.
 QStringList ItemsOf(const QObject* control) {

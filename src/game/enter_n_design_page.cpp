@@ -36,6 +36,7 @@
 #include "store/text_puzzles.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
+#include "ui/std_text.h"
 
 namespace novlet {
 namespace {
@@ -48,8 +49,6 @@ constexpr int kButtonLeft = 294;
 // A running reduction redraws its puzzle at most this often: on big boards
 // removals come faster than the grid can usefully be painted.
 constexpr int kReductionRepaintMilliseconds = 30;
-
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 

@@ -35,16 +35,17 @@
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
 #include "ui/intro_form.h"
+#include "ui/screen_placement.h"
 #include "ui/screen_scaler.h"
 #include "ui/skin_pictures.h"
 #include "ui/skinned_dialogs.h"
+#include "ui/std_text.h"
 
 namespace novlet {
 
 namespace {
 
 const QString kWindowCaption = QStringLiteral("Corvex Novlet 1.0 release 5");
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // The object names of the page buttons, in page order.
 const char* const kPageButtonNames[] = {"PlayNSolveBtn", "EnterNDesignBtn", "MyNovletsBtn", "OptionsBtn"};
@@ -331,11 +332,13 @@ void TMainForm::LanguageChosen(std::int32_t lngId) {
 void TMainForm::ScreenSizeChosen(int screenSize) {
   options_.ScreenSize = static_cast<std::uint8_t>(screenSize >= 1 && screenSize < kScreenSizeCount ? screenSize : 0);
   ScaleUp(options_.ScreenSize);
-  CenterOnScreen();
+  CenterOnScreen(*this);
 }
 
 void TMainForm::QuitBtnClick() {
-  if (gameState_.IsBusy()) return;
+  // A window on its way out asks nothing more (a key's release that arrives
+  // after the Yes that closed it).
+  if (gameState_.IsBusy() || closeAllowed_) return;
   const QString question =
       Text(TextId::QuitQuestion) + QStringLiteral("\n\n") + Text(TextId::QuitExplanation);
   if (!dialogs_->Ask(question, Text(TextId::Yes), Text(TextId::No))) return;
@@ -482,16 +485,7 @@ void TMainForm::ScaleUp(int screenSizeChoice) {
   scaler_->ScaleUp(screenSizeChoice, screenSize);
   // A window the player has moved stays where it is when nothing changed
   // (options loaded again for another account, say).
-  if (scaler_->ScreenMode() != oldMode) CenterOnScreen();
-}
-
-void TMainForm::CenterOnScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  // A window larger than the desktop (a fixed size chosen on a small screen)
-  // keeps its caption and page buttons on the desktop.
-  const QRect area = screen->availableGeometry();
-  move(area.x() + std::max(0, (area.width() - width()) / 2), area.y() + std::max(0, (area.height() - height()) / 2));
+  if (scaler_->ScreenMode() != oldMode) CenterOnScreen(*this);
 }
 
 void TMainForm::UpdateCaption() { captionLbl_->setText(kWindowCaption + QStringLiteral(" - ") + FromStd(userName_)); }

@@ -181,7 +181,6 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   // The program's texts and the desktop choosers' in the options' language.
   void UseLanguage();
   void UpdateCaption();
-  void CenterOnScreen();
   QString SkinFolder() const;
 
   TProgramFolders folders_;

@@ -35,6 +35,7 @@
 #include "store/transfer_notice.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
+#include "ui/std_text.h"
 
 namespace novlet {
 namespace {
@@ -60,7 +61,6 @@ QString FileType(const TPageHost& host, int nameId, const QString& patterns) {
   return host.Text(nameId) + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 std::filesystem::path PathOf(const QString& text) { return std::filesystem::path(text.toStdString()); }
 
 // The details label: its two rows of counters stand in three columns, so

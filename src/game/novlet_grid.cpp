@@ -105,7 +105,8 @@ void TNovletGrid::keyReleaseEvent(QKeyEvent* event) {
   const int key = VirtualKeyOf(*event);
   const auto pressed = pressedShift_.find(key);
   if (pressed == pressedShift_.end()) {
-    event->ignore();
+    // Taken all the same: passed up, it would reach the window's own keys.
+    event->accept();
     return;
   }
   const TShiftState shift = ShiftStateOf(event->modifiers()) | pressed->second;

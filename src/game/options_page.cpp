@@ -21,6 +21,7 @@
 #include "store/options_record.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
+#include "ui/std_text.h"
 #include "ui/widget_scaling.h"
 
 namespace novlet {
@@ -43,8 +44,6 @@ const QString kSampleText = QStringLiteral("ABC abc 1 2 3");
 constexpr int kOptionsFontPixels = 11;
 
 const QStringList kScreenSizeItems{"Automatic", "Ignore", "640 x 480", "800 x 600", "1024 x 768"};
-
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // The page's check boxes: light text on the dark panel, a white box.
 QCheckBox* CreateCheckBox(QWidget* page, const QString& name, const QRect& geometry) {

@@ -32,6 +32,7 @@
 #include "store/puzzle_naming.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
+#include "ui/std_text.h"
 
 namespace novlet {
 namespace {
@@ -43,8 +44,6 @@ const QColor kClockColor(Qt::black);
 constexpr int kColumnLeft = 272;
 constexpr int kColumnWidth = 128;
 constexpr int kButtonLeft = 294;
-
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 

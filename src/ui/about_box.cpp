@@ -4,7 +4,9 @@
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
 #include "ui/kit_colors.h"
+#include "ui/screen_placement.h"
 #include "ui/skin_pictures.h"
+#include "ui/std_text.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -51,8 +53,6 @@ QFont ArialFont(bool bold) {
   font.setBold(bold);
   return font;
 }
-
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -123,10 +123,7 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   connect(hideBtn_, &TBaseBtn::mouseOut, this, [this] { hideBtn_->SetButtonIsHot(false); });
   connect(hideBtn_, &TBaseBtn::clicked, this, &QWidget::hide);
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
+  CenterOnScreen(*this);
   aboutBox = this;
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/bk_control.h"
 #include "ui/kit_colors.h"
+#include "ui/screen_placement.h"
 #include "ui/skin_pictures.h"
 
 #include <QCoreApplication>
@@ -48,10 +49,7 @@ TIntroForm::TIntroForm(const QString& skinFolder, const QString& version)
   amber.setColor(QPalette::WindowText, QColor(0xf3, 0xc9, 0x7a));
   versionLbl->setPalette(amber);
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
+  CenterOnScreen(*this);
   introForm = this;
 }
 

@@ -4,6 +4,7 @@
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
 #include "ui/kit_colors.h"
+#include "ui/screen_placement.h"
 #include "ui/skin_pictures.h"
 
 #include <QCursor>
@@ -69,7 +70,7 @@ TSkinnedBox::TSkinnedBox(int messageHeight, const QString& skinFolder)
   connect(okBtn_, &TBaseBtn::clicked, this, &QDialog::accept);
   connect(cancelBtn_, &TBaseBtn::clicked, this, &QDialog::reject);
 
-  CenterOnScreen();
+  CenterOnScreen(*this);
 }
 
 TBaseBtn* TSkinnedBox::CreateButton(int left, const QString& caption, const QString& skinFolder) {
@@ -116,17 +117,10 @@ void TSkinnedBox::FitMessage() {
     if (child->y() > labelBottom) child->move(child->x(), child->y() + extra);
   msgLbl_->resize(msgLbl_->width(), msgLbl_->height() + extra);
   setFixedSize(width(), height() + extra);
-  CenterOnScreen();
+  CenterOnScreen(*this);
 }
 
 QPoint TSkinnedBox::PointerSpot() const { return pos() + cancelBtn_->pos() + QPoint(40, 20); }
-
-void TSkinnedBox::CenterOnScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-}
 
 void TSkinnedBox::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);

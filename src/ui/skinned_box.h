@@ -40,7 +40,6 @@ class TSkinnedBox : public QDialog {
  private:
   void FitMessage();
   TBaseBtn* CreateButton(int left, const QString& caption, const QString& skinFolder);
-  void CenterOnScreen();
 
   TBkControl* background_ = nullptr;
   QLabel* msgLbl_ = nullptr;

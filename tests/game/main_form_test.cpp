@@ -176,6 +176,9 @@ TEST_F(MainFormTest, QuitWithYesClosesThroughTheCloseQuery) {
   EXPECT_FALSE(form.isVisible());
   EXPECT_FALSE(form.MainTimer()->isActive());
   EXPECT_NE(FileText(DataFolder() / "novlet.ini").find("[tester.Options]"), std::string::npos);
+  // The release of a key that asked arrives after the Yes: nothing more is asked.
+  QTest::keyRelease(&form, Qt::Key_Insert);
+  EXPECT_EQ(dialogs_.Messages.size(), 1);
 }
 
 TEST_F(MainFormTest, TheFarewellShowsTheAboutBoxWithoutButtons) {
