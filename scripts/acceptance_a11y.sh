@@ -162,6 +162,21 @@ press(wait_for('"Hint" button', lambda: find(pyatspi.ROLE_PUSH_BUTTON, "Hint")))
 wait_for("hinted value in the grid", lambda: sum(name.endswith(": empty") for name in cells()) == empty_before - 1)
 print(f"the hint filled a cell: {empty_before} empty cells before, {empty_before - 1} after")
 
+# Explain is a named action of every cell; its sentence shows in a label.
+time.sleep(2)  # the hint's flash, during which Explain waits
+cell = find(pyatspi.ROLE_TABLE_CELL, "row 1, column 1: ", lambda text, name: text.startswith(name))
+explain = cell.queryAction()
+actions = [explain.getName(i) for i in range(explain.nActions)]
+if "Explain" not in actions:
+    fail(f"the cell offers no Explain, only {actions}")
+try:
+    explain.doAction(actions.index("Explain"))
+except Exception:
+    pass
+explained = wait_for("the explanation", lambda: find(
+    pyatspi.ROLE_LABEL, r"^[A-Z][a-z-]+( [a-z-]+)*: .*\.$", lambda text, pattern: re.match(pattern, text) is not None))
+print(f"explained: {explained.name!r}")
+
 time_label = wait_for('"Time" label', lambda: find(
     pyatspi.ROLE_LABEL, r"^Time \d\d:\d\d$", lambda text, pattern: re.match(pattern, text) is not None))
 print(f"read {time_label.name!r}")
