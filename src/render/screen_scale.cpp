@@ -3,28 +3,12 @@
 
 #include <cmath>
 
+#include "store/screen_scale_ratio.h"
+
 namespace novlet {
-namespace {
-
-struct TScreenScale {
-  int Numerator;
-  int Denominator;
-};
-
-TScreenScale ScaleOfMode(int screenMode) {
-  switch (screenMode) {
-    case 3: return {800, 640};
-    case 4: return {1024, 640};
-    case 6: return {600, 480};
-    case 7: return {768, 480};
-    default: return {1, 1};
-  }
-}
-
-}  // namespace
 
 int ScaleForScreen(int size, int screenMode) {
-  const TScreenScale scale = ScaleOfMode(screenMode);
+  const TScaleRatio scale = ScaleFromBase(screenMode);
   return static_cast<int>(std::nearbyint(static_cast<double>(size) * scale.Numerator / scale.Denominator));
 }
 
@@ -33,7 +17,7 @@ int PointsToPixels(int points) {
 }
 
 int ScaleLengthForScreen(int length, int screenMode) {
-  const TScreenScale scale = ScaleOfMode(screenMode);
+  const TScaleRatio scale = ScaleFromBase(screenMode);
   return length * scale.Numerator / scale.Denominator;
 }
 

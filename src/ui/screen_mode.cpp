@@ -39,16 +39,6 @@ int ChooseScreenMode(int screenSizeChoice, QSize screenSize) {
   return ModeByHeight(screenSize.height());
 }
 
-TScaleRatio ScaleFromBase(int screenMode) {
-  switch (screenMode) {
-    case 3: return {800, 640};
-    case 4: return {1024, 640};
-    case 6: return {600, 480};
-    case 7: return {768, 480};
-    default: return {};
-  }
-}
-
 TScaleRatio ScaleToBase(int screenMode) {
   const TScaleRatio up = ScaleFromBase(screenMode);
   return {up.Denominator, up.Numerator};

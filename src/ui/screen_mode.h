@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include "store/screen_scale_ratio.h"
+
 namespace novlet {
 
 // The entries of the screen-size list, as stored in the options.
@@ -15,22 +17,12 @@ enum TScreenSizeChoice : int {
   ScreenSize1024x768 = 4,
 };
 
-// ScreenMode values: 0 nothing applied yet; 2..4 chosen by width or by hand;
-// 5..7 chosen by height. 2 and 5 are the base size, 3 and 6 enlarge by 1.25,
-// 4 and 7 by 1.6.
-struct TScaleRatio {
-  int Numerator = 1;
-  int Denominator = 1;
-  bool IsIdentity() const { return Numerator == Denominator; }
-};
-
 // The mode for a screen-size choice on a desktop of that size (in the
 // desktop's own scaled pixels); a desktop too small for any enlargement gets
 // the base size, the smallest there is.
 int ChooseScreenMode(int screenSizeChoice, QSize screenSize);
 
-// The scale that enlarges the base-size window to the mode, and back.
-TScaleRatio ScaleFromBase(int screenMode);
+// The scale that brings the mode's window back to the base size.
 TScaleRatio ScaleToBase(int screenMode);
 
 // "", "_sm8x6" or "_sm10x7": the size suffix of the mode's skin bitmaps.
