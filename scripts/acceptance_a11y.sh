@@ -103,15 +103,19 @@ def find(role, name, match=lambda text, name: text == name):
     return None
 
 
-def press(node):
+def act(node, name):
     action = node.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        fail(f"{node.name!r} has no press action, only {names}")
+    if name not in names:
+        fail(f"{node.name!r} has no {name} action, only {names}")
     try:
-        action.doAction(names.index("Press"))
+        action.doAction(names.index(name))
     except Exception:
         pass  # the program may take longer to answer than the bus waits; what it does is checked next
+
+
+def press(node):
+    act(node, "Press")
 
 
 def press_for_popup(node, seconds=10):
@@ -165,14 +169,7 @@ print(f"the hint filled a cell: {empty_before} empty cells before, {empty_before
 # Explain is a named action of every cell; its sentence shows in a label.
 time.sleep(2)  # the hint's flash, during which Explain waits
 cell = find(pyatspi.ROLE_TABLE_CELL, "row 1, column 1: ", lambda text, name: text.startswith(name))
-explain = cell.queryAction()
-actions = [explain.getName(i) for i in range(explain.nActions)]
-if "Explain" not in actions:
-    fail(f"the cell offers no Explain, only {actions}")
-try:
-    explain.doAction(actions.index("Explain"))
-except Exception:
-    pass
+act(cell, "Explain")
 explained = wait_for("the explanation", lambda: find(
     pyatspi.ROLE_LABEL, r"^[A-Z][a-z-]+( [a-z-]+)*: .*\.$", lambda text, pattern: re.match(pattern, text) is not None))
 print(f"explained: {explained.name!r}")
