@@ -56,13 +56,6 @@ TCheckedPuzzle CheckedOf(const TTextPuzzle& puzzle, std::string name) {
           BoardToPuzzleLine(g, puzzle.Givens)};
 }
 
-TBoard BoardOfLine(const TGeometry& g, std::string_view line) {
-  TBoard board;
-  const std::vector<TTextPuzzle> read = ReadTextPuzzles(line, g);
-  if (!read.empty()) board = read.front().Givens;
-  return board;
-}
-
 TNovletFileData RecordOf(const TCheckedPuzzle& puzzle, const std::string& section, TDateTime now) {
   TGeometry g;
   g.SetBoxShape(puzzle.BoxWidth, puzzle.BoxHeight);
@@ -73,8 +66,8 @@ TNovletFileData RecordOf(const TCheckedPuzzle& puzzle, const std::string& sectio
   record.Origin = OriginSelf | OriginImported;
   record.BoxWidth = puzzle.BoxWidth;
   record.BoxHeight = puzzle.BoxHeight;
-  record.SolutionHex = BoardToHex(g, BoardOfLine(g, puzzle.SolutionLine));
-  record.PuzzleHex = BoardToHex(g, BoardOfLine(g, puzzle.PuzzleLine));
+  record.SolutionHex = BoardToHex(g, PuzzleLineToBoard(g, puzzle.SolutionLine));
+  record.PuzzleHex = BoardToHex(g, PuzzleLineToBoard(g, puzzle.PuzzleLine));
   return record;
 }
 
@@ -126,7 +119,7 @@ bool SameGivens(const TStoredGivens& stored, const TCheckedPuzzle& puzzle) {
   if (stored.Shape != shape) return false;
   TGeometry g;
   g.SetBoxShape(puzzle.BoxWidth, puzzle.BoxHeight);
-  return EqualsIgnoringCase(stored.PuzzleHex, BoardToHex(g, BoardOfLine(g, puzzle.PuzzleLine)));
+  return EqualsIgnoringCase(stored.PuzzleHex, BoardToHex(g, PuzzleLineToBoard(g, puzzle.PuzzleLine)));
 }
 
 }  // namespace

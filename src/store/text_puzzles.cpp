@@ -704,4 +704,15 @@ std::string BoardToPuzzleLine(const TGeometry& g, const TBoard& board) {
   return line;
 }
 
+TBoard PuzzleLineToBoard(const TGeometry& g, std::string_view line) {
+  TBoard board;
+  const auto n = static_cast<std::size_t>(g.GridSize);
+  for (std::size_t i = 0; i < line.size() && i < n * n; ++i) {
+    const std::size_t value = kCellCharacters.find(line[i]);
+    if (value != std::string_view::npos && value <= n)
+      board.at(static_cast<int>(i % n) + 1, static_cast<int>(i / n) + 1) = static_cast<std::uint8_t>(value);
+  }
+  return board;
+}
+
 }  // namespace novlet

@@ -108,5 +108,8 @@ std::vector<TGeometry> BoxShapesOfSize(int gridSize);
 // The one-line form of a board: N x N characters in row order, "1".."9",
 // "A".."G" for 10..16, "." for an empty cell.
 std::string BoardToPuzzleLine(const TGeometry& g, const TBoard& board);
+// The board of a line BoardToPuzzleLine wrote; a character it does not
+// write stands for an empty cell.
+TBoard PuzzleLineToBoard(const TGeometry& g, std::string_view line);
 
 }  // namespace novlet
