@@ -1,6 +1,8 @@
 // The cell-text vocabulary, the board's text forms and the small whole-board operations.
 #include "engine/board_text.h"
 
+#include "engine/cell_text.h"
+
 namespace novlet {
 namespace {
 
@@ -122,7 +124,7 @@ std::string GridNotesToText(const TGeometry& g, const TCellTexts& grid) {
   for (int r = 1; r <= g.GridSize; ++r) {
     for (int c = 1; c <= g.GridSize; ++c) {
       const std::string& text = grid.at(c, r);
-      if (text.find(',') != std::string::npos) record += text;
+      if (HoldsValueList(text)) record += text;
       record += '|';
     }
   }

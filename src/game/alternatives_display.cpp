@@ -9,13 +9,13 @@
 
 #include "engine/board_text.h"
 #include "render/display_set.h"
-#include "session/alternative_values.h"
+#include "engine/cell_text.h"
 
 namespace novlet {
 
 void NovletGridShowAlternatives(QLabel& label, QLabel& image, const QString& caption, const std::string& alternatives,
                                 const TDisplaySet& displaySet, int gridSize) {
-  const std::vector<int> values = AlternativeValues(alternatives, gridSize);
+  const std::vector<int> values = ListedValues(alternatives, gridSize);
   label.show();
   if (gridSize <= 9 && displaySet.UsesIcons()) {
     // The icons stand on the page itself, which the skin paints.

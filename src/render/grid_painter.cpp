@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/board_text.h"
+#include "engine/cell_text.h"
 #include "render/screen_scale.h"
 
 namespace novlet {
@@ -34,20 +34,6 @@ QFont GridFont(const TGridLook& look, int points, bool bold) {
   font.setPixelSize(PointsToPixels(ScaleForScreen(points, look.ScreenMode)));
   font.setBold(bold);
   return font;
-}
-
-bool Contains(std::string_view text, char ch) { return text.find(ch) != std::string_view::npos; }
-
-// The values of a notes or alternatives text, in their order; a trailing comma
-// ends the list.
-template <typename Visit>
-void ForEachListedValue(std::string_view text, Visit visit) {
-  while (!text.empty()) {
-    const std::size_t comma = text.find(',');
-    visit(TextToValue(text.substr(0, comma)));
-    if (comma == std::string_view::npos) break;
-    text.remove_prefix(comma + 1);
-  }
 }
 
 // Fills the pixels of a one-pixel line from (x1, y1) up to but not including
@@ -171,10 +157,8 @@ void TGridPainter::ComposeCell(QPainter& buffer, int column, int row, const QRec
   cell.Text = scene_.GridTexts.at(c, r);
   cell.Value = TextToValue(cell.Text);
   cell.SolutionValue = scene_.Solution.at(c, r);
-  // An empty given text never equals the text of a number, so cells without a
-  // solution are never givens.
-  cell.Given = scene_.PuzzleTexts.at(c, r) == std::to_string(cell.SolutionValue);
-  cell.Error = cell.SolutionValue != 0 && !cell.Text.empty() && !Contains(cell.Text, ',') &&
+  cell.Given = IsGivenText(scene_.PuzzleTexts.at(c, r), cell.SolutionValue);
+  cell.Error = cell.SolutionValue != 0 && !cell.Text.empty() && !HoldsValueList(cell.Text) &&
                cell.Value != cell.SolutionValue;
   cell.Highlighted = state.HighlightValue != 0 && cell.Value == state.HighlightValue;
   cell.ShowsSolution = state.SolutionShown && cell.SolutionValue != 0 && cell.Value != cell.SolutionValue;
@@ -285,7 +269,7 @@ void TGridPainter::DrawBevel(QPainter& buffer, const QRect& rect, int leftEdge, 
 void TGridPainter::DrawIconContent(QPainter& buffer, const QRect& rect, std::string_view text) const {
   const TGeometry& g = scene_.Geometry;
   const int gridSize = g.GridSize;
-  if (Contains(text, '$') || !Contains(text, ',')) {
+  if (!HoldsValueList(text)) {
     const int value = TextToValue(text);
     if (value < 1 || value > gridSize) return;
     if (const QImage* icon = scene_.DisplaySet.LargeIcon(value)) {
@@ -311,7 +295,7 @@ void TGridPainter::DrawIconContent(QPainter& buffer, const QRect& rect, std::str
 
 void TGridPainter::DrawSymbolContent(QPainter& buffer, const QRect& rect, std::string_view text, bool bold) const {
   const int gridSize = scene_.Geometry.GridSize;
-  if (Contains(text, '$') || !Contains(text, ',')) {
+  if (!HoldsValueList(text)) {
     const int value = TextToValue(text);
     if (value < 1 || value > gridSize) return;
     const TSymbolText& symbol = Symbol(value);
@@ -331,7 +315,7 @@ void TGridPainter::DrawSymbolContent(QPainter& buffer, const QRect& rect, std::s
 
 void TGridPainter::DrawSolutionMark(QPainter& buffer, const QRect& rect, const TCellFacts& cell) const {
   const int gridSize = scene_.Geometry.GridSize;
-  const bool hasNotes = Contains(cell.Text, ',');
+  const bool hasNotes = HoldsValueList(cell.Text);
   if (usesIcons_) {
     if (cell.Text.empty()) {
       if (const QImage* icon = scene_.DisplaySet.SmallIcon(0)) {

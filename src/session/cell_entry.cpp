@@ -1,7 +1,7 @@
 // What a value, a note or the clear key does to an open cell's text.
 #include "session/cell_entry.h"
 
-#include "engine/board_text.h"
+#include "engine/cell_text.h"
 #include "session/key_map.h"
 
 namespace novlet {
@@ -39,7 +39,7 @@ std::optional<std::string> EnteredCellText(std::string_view oldText, int symbol,
     return value;
   }
   // An entry gives way to the first note, as notes and an entry never share a cell.
-  const std::string_view notes = oldText.find(',') == std::string_view::npos ? std::string_view() : oldText;
+  const std::string_view notes = HoldsValueList(oldText) ? oldText : std::string_view();
   return ToggleNoteItem(notes, value + ",");
 }
 

@@ -2,6 +2,7 @@
 #include "session/play_session.h"
 
 #include "engine/board_text.h"
+#include "engine/cell_text.h"
 #include "engine/novlet_engine.h"
 #include "engine/solution_count.h"
 #include "engine/unique_puzzle.h"
@@ -13,8 +14,6 @@
 
 namespace novlet {
 namespace {
-
-bool HoldsNotes(const std::string& text) { return text.find(',') != std::string::npos; }
 
 std::array<std::string_view, 12> MonthNameViews(const std::array<std::string, 12>& names) {
   std::array<std::string_view, 12> views;
@@ -28,8 +27,7 @@ TPlaySession::TPlaySession(TNovletEngine& engine, TGameState& state, TTimeSource
     : TGridSession(engine, state, host), now_(std::move(now)) {}
 
 bool TPlaySession::IsGiven(int column, int row) const {
-  const int value = solution_.at(column, row);
-  return puzzleTexts_.at(column, row) == (value == 0 ? std::string("0") : DecimalText(value));
+  return IsGivenText(puzzleTexts_.at(column, row), solution_.at(column, row));
 }
 
 void TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
@@ -224,7 +222,7 @@ std::optional<TCellFlash> TPlaySession::BeginHint() {
   const int n = geometry_.GridSize;
   const auto toFill = [&](int c, int r) {
     const std::string& text = grid_.at(c, r);
-    return solution_.at(c, r) != 0 && (text.empty() || HoldsNotes(text));
+    return solution_.at(c, r) != 0 && (text.empty() || HoldsValueList(text));
   };
   int count = 0;
   for (int r = 1; r <= n; ++r)
@@ -393,7 +391,7 @@ void TPlaySession::RemoveNotes() {
   const int n = geometry_.GridSize;
   for (int r = 1; r <= n; ++r)
     for (int c = 1; c <= n; ++c)
-      if (HoldsNotes(grid_.at(c, r))) grid_.at(c, r).clear();
+      if (HoldsValueList(grid_.at(c, r))) grid_.at(c, r).clear();
 }
 
 }  // namespace novlet

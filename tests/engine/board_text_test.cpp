@@ -3,9 +3,11 @@
 
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "board_literals.h"
 #include "engine/board_text.h"
+#include "engine/cell_text.h"
 
 namespace novlet {
 namespace {
@@ -37,6 +39,21 @@ TEST(TextValue, WritesDecimalTextsAndDeducedMarks) {
     EXPECT_EQ(TextToValue(mark), value);
   }
   EXPECT_EQ(DecimalText(0), "");
+}
+
+TEST(CellText, ListsAreReadWithinTheBoardAndMarksAndValuesAreNoLists) {
+  EXPECT_EQ(ListedValues("1,4,7", 9), (std::vector<int>{1, 4, 7}));
+  EXPECT_EQ(ListedValues("11,1,", 16), (std::vector<int>{11, 1}));
+  EXPECT_EQ(ListedValues("$0C", 16), (std::vector<int>{12}));
+  EXPECT_EQ(ListedValues("$0C", 9), (std::vector<int>{}));
+  EXPECT_EQ(ListedValues("3,x,12,", 9), (std::vector<int>{3}));
+  EXPECT_TRUE(HoldsValueList("8,2,"));
+  EXPECT_TRUE(HoldsValueList("2,8"));
+  EXPECT_FALSE(HoldsValueList("$0C"));
+  EXPECT_FALSE(HoldsValueList("12"));
+  EXPECT_TRUE(IsGivenText("12", 12));
+  EXPECT_FALSE(IsGivenText("", 0));
+  EXPECT_FALSE(IsGivenText("$0C", 12));
 }
 
 TEST(HexBoardText, CellTextsAreReadAsValuesFirstAndReadBackIntoEveryCell) {

@@ -7,7 +7,6 @@
 
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
-#include "session/alternative_values.h"
 #include "session/key_codes.h"
 
 namespace novlet {
@@ -64,15 +63,6 @@ TEST(GridShapeMenu, OffersTheNineteenShapesUnderTheirNames) {
   EXPECT_EQ(chosen, std::make_pair(8, 2));
   EXPECT_EQ(ShapeOfMenuItem("S8X2"), std::make_pair(8, 2));
   EXPECT_EQ(ShapeOfMenuItem("S9X9"), std::make_pair(3, 3));
-}
-
-TEST(GridAlternatives, ReadsListsMarksAndSingleValuesWithinTheBoard) {
-  EXPECT_EQ(AlternativeValues("1,4,7", 9), (std::vector<int>{1, 4, 7}));
-  EXPECT_EQ(AlternativeValues("$0C", 16), (std::vector<int>{12}));
-  EXPECT_EQ(AlternativeValues("$0C", 9), (std::vector<int>{}));
-  EXPECT_EQ(AlternativeValues("5", 9), (std::vector<int>{5}));
-  EXPECT_EQ(AlternativeValues("3,x,12,", 9), (std::vector<int>{3}));
-  EXPECT_EQ(AlternativeValues("", 9), (std::vector<int>{}));
 }
 
 }  // namespace
