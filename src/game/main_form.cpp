@@ -316,7 +316,8 @@ void TMainForm::UpdateStatus() {
   CarryOutPendingStop();
 }
 
-void TMainForm::OptionsChanged() {
+void TMainForm::ChangeOptions(const std::function<void(TOptions&)>& change) {
+  change(options_);
   for (TBookPage* page : pages_) page->ApplyOptions();
   UpdateStatus();
 }

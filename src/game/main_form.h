@@ -122,7 +122,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   // TPageHost: what the pages share.
   TGameState& GameState() override { return gameState_; }
   TNovletEngine& Engine() override { return engine_; }
-  TOptions& Options() override { return options_; }
+  const TOptions& Options() const override { return options_; }
   const std::string& UserName() const override { return userName_; }
   const TProgramFolders& Folders() const override { return folders_; }
   const QStringList& DisplaySetList() const override { return displaySetList_; }
@@ -139,7 +139,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   bool IsActivePage(const TBookPage* page) const override;
   void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
                         TOpenMode mode) override;
-  void OptionsChanged() override;
+  void ChangeOptions(const std::function<void(TOptions&)>& change) override;
   void LanguageChosen(std::int32_t lngId) override;
   void ScreenSizeChosen(int screenSize) override;
 

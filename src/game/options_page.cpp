@@ -309,23 +309,22 @@ void TOptionsPage::ShowAids() {
 
 // --- The user's changes ---
 
-void TOptionsPage::ChooseColor(QLabel* panel, std::int32_t& field, int titleId) {
+void TOptionsPage::ChooseColor(QLabel* panel, std::int32_t TOptions::*field, int titleId) {
   const std::optional<QColor> chosen = Host().Dialogs().ChooseColor(PanelColor(panel), Host().Text(titleId));
   if (!chosen) return;
-  field = StoredColor(*chosen);
-  Host().OptionsChanged();
+  Host().ChangeOptions([&](TOptions& options) { options.*field = StoredColor(*chosen); });
 }
 
 void TOptionsPage::OptionsBackgroundColorBtnClick() {
-  ChooseColor(backgroundColorPanel_, Host().Options().BackgroundColor, TextId::BackgroundColorHeader);
+  ChooseColor(backgroundColorPanel_, &TOptions::BackgroundColor, TextId::BackgroundColorHeader);
 }
 
 void TOptionsPage::OptionsContrastColorBtnClick() {
-  ChooseColor(contrastColorPanel_, Host().Options().ContrastColor, TextId::ContrastColorHeader);
+  ChooseColor(contrastColorPanel_, &TOptions::ContrastColor, TextId::ContrastColorHeader);
 }
 
 void TOptionsPage::OptionsRulerColorBtnClick() {
-  ChooseColor(rulerColorPanel_, Host().Options().RulerColor, TextId::RulerColorHeader);
+  ChooseColor(rulerColorPanel_, &TOptions::RulerColor, TextId::RulerColorHeader);
 }
 
 // The desktop's font chooser has no colour, so the colour chooser follows
@@ -334,27 +333,28 @@ void TOptionsPage::OptionsFontBtnClick() {
   const QFont shown = fontLbl_->font();
   const std::optional<QFont> font = Host().Dialogs().ChooseFont(shown);
   if (!font) return;
-  TOptions& options = Host().Options();
   // The chooser starts on the installed face that stands in for a family
   // this desktop lacks: OK on it unchanged keeps the family the options name.
-  if (font->family() != QFontInfo(shown).family()) options.FontName = font->family().toStdString();
-  if (const std::optional<QColor> colour = Host().Dialogs().ChooseColor(fontLbl_->palette().color(QPalette::WindowText),
-                                                                        Host().Text(TextId::FontColor)))
-    options.FontColor = StoredColor(*colour);
-  Host().OptionsChanged();
+  const bool familyChosen = font->family() != QFontInfo(shown).family();
+  const std::optional<QColor> colour =
+      Host().Dialogs().ChooseColor(fontLbl_->palette().color(QPalette::WindowText), Host().Text(TextId::FontColor));
+  Host().ChangeOptions([&](TOptions& options) {
+    if (familyChosen) options.FontName = font->family().toStdString();
+    if (colour) options.FontColor = StoredColor(*colour);
+  });
 }
 
 void TOptionsPage::OptionsLevelListChange(int index) {
   if (index < 0 || index >= kLevelCount) return;
-  ChooseLevel(Host().Options(), index);
-  Host().OptionsChanged();
+  Host().ChangeOptions([index](TOptions& options) { ChooseLevel(options, index); });
 }
 
 void TOptionsPage::OptionsChkBoxClick(QObject* sender) {
-  TOptions& options = Host().Options();
-  if (sender == timeLimitedTime_) {
-    options.PlayTimeLimit = timeLimitedTime_->time().msecsSinceStartOfDay() / 1000 / kSecondsPerDay;
-  } else {
+  Host().ChangeOptions([&](TOptions& options) {
+    if (sender == timeLimitedTime_) {
+      options.PlayTimeLimit = timeLimitedTime_->time().msecsSinceStartOfDay() / 1000 / kSecondsPerDay;
+      return;
+    }
     const std::pair<QCheckBox*, bool*> fields[] = {
         {contrastPuzzleChkBox_, &options.ContrastPuzzle}, {showRulerChkBox_, &options.Ruler},
         {showHintsChkBox_, &options.Hints},               {showErrorsChkBox_, &options.Errors},
@@ -362,14 +362,13 @@ void TOptionsPage::OptionsChkBoxClick(QObject* sender) {
     };
     for (const auto& [box, field] : fields)
       if (box == sender) *field = box->isChecked();
-  }
-  Host().OptionsChanged();
+  });
 }
 
 void TOptionsPage::OptionsDisplaySetListChange(int index) {
   if (index < 0) return;
-  Host().Options().DisplaySet = displaySetList_->itemText(index).toStdString();
-  Host().OptionsChanged();
+  const std::string chosen = displaySetList_->itemText(index).toStdString();
+  Host().ChangeOptions([&chosen](TOptions& options) { options.DisplaySet = chosen; });
 }
 
 void TOptionsPage::OptionsLanguageListChange(int index) {
@@ -382,13 +381,13 @@ void TOptionsPage::OptionsLanguageListChange(int index) {
 void TOptionsPage::OptionsScreenModeListChange(int index) { Host().ScreenSizeChosen(index); }
 
 void TOptionsPage::OptionsDefaultOptionsBtnClick() {
-  TOptions& options = Host().Options();
-  InitOptions(options);
-  ChooseLevel(options, 1);
   // Defaults include the desktop launcher: ticking the box makes it.
   shortcutChkBox_->setChecked(true);
   DesktopShortcutUpkeep();
-  Host().OptionsChanged();
+  Host().ChangeOptions([](TOptions& options) {
+    InitOptions(options);
+    ChooseLevel(options, 1);
+  });
 }
 
 void TOptionsPage::DesktopShortcutUpkeep() {

@@ -68,7 +68,7 @@ class TOptionsPage : public TBookPage {
   void AddListLabel(QComboBox* list, const QString& name, int tag);
   // Opens the colour chooser on the panel's colour; the chosen one goes to
   // the panel and the field.
-  void ChooseColor(QLabel* panel, std::int32_t& field, int titleId);
+  void ChooseColor(QLabel* panel, std::int32_t TOptions::*field, int titleId);
   // The sample panels and the font label in the options' font and colours.
   void ShowColorsAndFont();
   // The aid check boxes and the time picker from the options record.

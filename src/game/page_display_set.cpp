@@ -10,8 +10,7 @@ namespace novlet {
 
 void ApplyOptionsDisplaySet(TPageHost& host, TDisplaySet& displaySet, int gridSize) {
   const QStringList& list = host.DisplaySetList();
-  TOptions& options = host.Options();
-  const QString wanted = QString::fromStdString(options.DisplaySet);
+  const QString wanted = QString::fromStdString(host.Options().DisplaySet);
   int index = 0;
   for (int i = 0; i < list.size(); ++i) {
     if (list[i].compare(wanted, Qt::CaseInsensitive) == 0) {
@@ -21,7 +20,12 @@ void ApplyOptionsDisplaySet(TPageHost& host, TDisplaySet& displaySet, int gridSi
   }
   const QString itemText = index < list.size() ? list[index] : kSymbolAlphabets.front();
   displaySet.Apply(index, itemText, gridSize, QString::fromStdString(host.Folders().DisplaySetsFolder().string()));
-  options.DisplaySet = displaySet.DisplaySet().toStdString();
+  // The options name the set the pages show: its own spelling, or the first
+  // alphabet when the set could not be loaded. Changed only when it differs,
+  // so the second round of applying ends there.
+  const std::string shown = displaySet.DisplaySet().toStdString();
+  if (host.Options().DisplaySet != shown)
+    host.ChangeOptions([&shown](TOptions& options) { options.DisplaySet = shown; });
 }
 
 }  // namespace novlet

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -37,7 +38,7 @@ class TPageHost {
   // The window's state word: which page owns a game and what runs.
   virtual TGameState& GameState() = 0;
   virtual TNovletEngine& Engine() = 0;
-  virtual TOptions& Options() = 0;
+  virtual const TOptions& Options() const = 0;
   virtual const std::string& UserName() const = 0;
   virtual const TProgramFolders& Folders() const = 0;
   // The items of the display-set list: the alphabets, then the icon sets.
@@ -68,8 +69,8 @@ class TPageHost {
   // Shows the page of that kind and opens the stored puzzle there.
   virtual void OpenStoredPuzzle(TPageKind kind, const std::filesystem::path& file, const std::string& section,
                                 TOpenMode mode) = 0;
-  // The options record changed on the Options page: every page applies it.
-  virtual void OptionsChanged() = 0;
+  // Changes the options record; every page then applies the new one.
+  virtual void ChangeOptions(const std::function<void(TOptions&)>& change) = 0;
   // The user chose another language or screen size on the Options page.
   virtual void LanguageChosen(std::int32_t lngId) = 0;
   virtual void ScreenSizeChosen(int screenSize) = 0;

@@ -124,7 +124,7 @@ TEST_F(EnterNDesignTest, CheckPuzzleShowsTheCountAndCompleteOffersTheSolutions) 
 
 TEST_F(EnterNDesignTest, GenerateThenPuzzleGivesASolvablePuzzleOfTheOptionsLevel) {
   CreatePage();
-  Form().Options().Level = 3;
+  Form().ChangeOptions([](TOptions& options) { options.Level = 3; });
   New("S2X3");
   Click(Page().EnterNDesignModeBtn());
   Form().Engine().Random().Seed(5);
@@ -132,7 +132,7 @@ TEST_F(EnterNDesignTest, GenerateThenPuzzleGivesASolvablePuzzleOfTheOptionsLevel
   EXPECT_TRUE(Session().BoardComplete());
   EXPECT_EQ(Givens(), 0);
 
-  Form().Options().Level = 0;  // the level at the click counts
+  Form().ChangeOptions([](TOptions& options) { options.Level = 0; });  // the level at the click counts
   int progressShown = 0;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] { progressShown += Verdict().startsWith("Target") ? 1 : 0; });

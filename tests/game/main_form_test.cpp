@@ -145,7 +145,7 @@ TEST_F(MainFormTest, ThinkingWhileDesigningAnimatesTheDesignPage) {
 
 TEST_F(MainFormTest, AnAccountChangeStoresTheOldAccountsOptionsAndLoadsTheNew) {
   TMainForm& form = CreateForm();
-  form.Options().Level = 3;
+  form.ChangeOptions([](TOptions& options) { options.Level = 3; });
   account_ = "second";
   form.MainTimerTime();
   EXPECT_EQ(form.UserName(), "second");

@@ -111,9 +111,10 @@ TEST_F(PlayNSolveTest, AShiftClickOnTheStripHighlightsAValueUntilTheNextRefresh)
 
 TEST_F(PlayNSolveTest, TheDisplaySetsLettersTypeAndShowTheAlternatives) {
   CreatePage();
-  Form().Options().Alternatives = true;
-  Form().Options().DisplaySet = "singapore";  // matched without regard to case
-  Form().OptionsChanged();
+  Form().ChangeOptions([](TOptions& options) {
+    options.Alternatives = true;
+    options.DisplaySet = "singapore";  // matched without regard to case
+  });
   NewGame("S3X3");
   const auto [c, r] = OpenCell();
   Select(c, r);
