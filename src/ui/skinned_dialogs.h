@@ -3,6 +3,10 @@
 
 #include "ui/dialogs.h"
 
+#include <QDialog>
+
+#include <vector>
+
 class QWidget;
 
 namespace novlet {
@@ -13,6 +17,8 @@ class TSkinnedDialogs : public TDialogs {
   // button faces; parent owns the choosers while they show.
   TSkinnedDialogs(QString skinFolder, QWidget* parent);
 
+  // While a box of a kind is open, a second request for that kind brings it
+  // forward and answers Cancel at once; the other kind may still ask over it.
   bool Ask(const QString& message, const QString& leftCaption, const QString& rightCaption) override;
   QString AskText(const QString& message, const QString& okCaption, const QString& cancelCaption,
                   const QString& initialText) override;
@@ -27,9 +33,22 @@ class TSkinnedDialogs : public TDialogs {
   bool ChoosePrinter(QPrinter& printer) override;
   void CancelOpenBoxes() override;
 
+  // The box or chooser of that kind now open, if any.
+  template <typename Box>
+  Box* OpenBox() const {
+    for (QDialog* dialog : open_)
+      if (auto* box = dynamic_cast<Box*>(dialog)) return box;
+    return nullptr;
+  }
+
  private:
+  // Runs the box or chooser modally, known as open meanwhile.
+  int Run(QDialog& dialog);
+
   QString skinFolder_;
   QWidget* parent_;
+  // Innermost last: a question may come over the name box that led to it.
+  std::vector<QDialog*> open_;
 };
 
 }  // namespace novlet
