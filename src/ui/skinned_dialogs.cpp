@@ -1,4 +1,4 @@
-// The program's boxes and the desktop's choosers behind the dialog seam.
+// The program's boxes and about box and the desktop's choosers behind the dialog seam.
 #include "ui/skinned_dialogs.h"
 
 #include <QColorDialog>
@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "ui/about_box.h"
 #include "ui/edit_dlg_box.h"
 #include "ui/msg_dlg_box.h"
 
@@ -27,6 +28,8 @@ void BringForward(QWidget& window) {
 
 TSkinnedDialogs::TSkinnedDialogs(QString skinFolder, QWidget* parent)
     : skinFolder_(std::move(skinFolder)), parent_(parent) {}
+
+TSkinnedDialogs::~TSkinnedDialogs() = default;
 
 int TSkinnedDialogs::Run(QDialog& dialog) {
   open_.push_back(&dialog);
@@ -113,5 +116,17 @@ bool TSkinnedDialogs::ChoosePrinter(QPrinter& printer) {
 void TSkinnedDialogs::CancelOpenBoxes() {
   for (QDialog* dialog : std::vector(open_)) dialog->reject();
 }
+
+void TSkinnedDialogs::ShowAbout(const TControlTranslator& translate, std::function<void()> onMakerClick) {
+  if (!about_) about_ = std::make_unique<TAboutBox>(TAboutBoxSetup{skinFolder_, translate, std::move(onMakerClick)});
+  BringForward(*about_);
+}
+
+void TSkinnedDialogs::ShowFarewell(const TControlTranslator& translate) {
+  ShowAbout(translate, nullptr);
+  about_->HideButtons();
+}
+
+void TSkinnedDialogs::CloseAbout() { about_.reset(); }
 
 }  // namespace novlet
