@@ -33,7 +33,6 @@
 #include "store/language/text_ids.h"
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
-#include "ui/intro_form.h"
 #include "ui/screen_placement.h"
 #include "ui/screen_scaler.h"
 #include "ui/skin_pictures.h"
@@ -531,7 +530,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::FormActivate() {
-  if (!(startupFlags_ & StartupAskQuit) || TIntroForm::Instance()) return;
+  if (!(startupFlags_ & StartupAskQuit)) return;
   startupFlags_ &= static_cast<std::uint8_t>(~StartupAskQuit);
   LetEventsRun();
   HideBtnClick();

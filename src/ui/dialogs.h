@@ -1,6 +1,6 @@
 // The one seam through which the program asks the user anything: its own
-// question and name boxes and the desktop's choosers; its about box shows
-// through it too. The window passes the
+// question and name boxes and the desktop's choosers; its picture windows,
+// the about box and the splash, show through it too. The window passes the
 // real one; tests answer in its place.
 #pragma once
 
@@ -57,6 +57,10 @@ class TDialogs {
   // Ends the about box, which would otherwise keep the program running
   // without its window; nothing happens when there is none.
   virtual void CloseAbout() = 0;
+  // The splash while the program starts, with the version under the name.
+  // It returns at once: the splash goes by itself after the time, and then
+  // `ended` runs.
+  virtual void ShowSplash(const QString& version, int milliseconds, std::function<void()> ended) = 0;
 
   // A notice with the one button.
   void Tell(const QString& message, const QString& okCaption) { Ask(message, okCaption, QString()); }

@@ -1,4 +1,4 @@
-// The program's boxes and about box and the desktop's choosers behind the dialog seam.
+// The program's boxes and picture windows and the desktop's choosers behind the dialog seam.
 #include "ui/skinned_dialogs.h"
 
 #include <QColorDialog>
@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 
 #include "ui/about_box.h"
 #include "ui/edit_dlg_box.h"
+#include "ui/intro_form.h"
 #include "ui/msg_dlg_box.h"
 
 namespace novlet {
@@ -128,5 +130,15 @@ void TSkinnedDialogs::ShowFarewell(const TControlTranslator& translate) {
 }
 
 void TSkinnedDialogs::CloseAbout() { about_.reset(); }
+
+void TSkinnedDialogs::ShowSplash(const QString& version, int milliseconds, std::function<void()> ended) {
+  splash_ = std::make_unique<TIntroForm>(skinFolder_, version);
+  splash_->show();
+  // A coarse timer may end it a twentieth early.
+  QTimer::singleShot(milliseconds, Qt::PreciseTimer, splash_.get(), [this, ended = std::move(ended)] {
+    splash_.reset();
+    ended();
+  });
+}
 
 }  // namespace novlet

@@ -1,4 +1,4 @@
-// The real dialogs: the program's boxes and about box, and Qt's choosers.
+// The real dialogs: the program's boxes and picture windows, and Qt's choosers.
 #pragma once
 
 #include "ui/dialogs.h"
@@ -13,6 +13,7 @@ class QWidget;
 namespace novlet {
 
 class TAboutBox;
+class TIntroForm;
 
 class TSkinnedDialogs : public TDialogs {
  public:
@@ -39,6 +40,7 @@ class TSkinnedDialogs : public TDialogs {
   void ShowAbout(const TControlTranslator& translate, std::function<void()> onMakerClick) override;
   void ShowFarewell(const TControlTranslator& translate) override;
   void CloseAbout() override;
+  void ShowSplash(const QString& version, int milliseconds, std::function<void()> ended) override;
 
   // The box or chooser of that kind now open, if any.
   template <typename Box>
@@ -48,6 +50,7 @@ class TSkinnedDialogs : public TDialogs {
     return nullptr;
   }
   TAboutBox* AboutBox() const { return about_.get(); }
+  TIntroForm* Splash() const { return splash_.get(); }
 
  private:
   // Runs the box or chooser modally, known as open meanwhile.
@@ -58,6 +61,7 @@ class TSkinnedDialogs : public TDialogs {
   // Innermost last: a question may come over the name box that led to it.
   std::vector<QDialog*> open_;
   std::unique_ptr<TAboutBox> about_;
+  std::unique_ptr<TIntroForm> splash_;
 };
 
 }  // namespace novlet

@@ -58,6 +58,7 @@ class TScriptedDialogs : public TDialogs {
   void ShowAbout(const TControlTranslator&, std::function<void()>) override { AboutShown("about"); }
   void ShowFarewell(const TControlTranslator&) override { AboutShown("farewell"); }
   void CloseAbout() override { AboutOpen = false; }
+  void ShowSplash(const QString&, int, std::function<void()> ended) override { ended(); }
 
   int Cancellations = 0;
   // How the about box was shown ("about", "farewell"), in order, and whether it is still open.

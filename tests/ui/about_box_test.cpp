@@ -98,5 +98,16 @@ TEST(IntroForm, ShowsTheBuiltInPictureOrALooseFile) {
   EXPECT_NE(shown.pixelColor(140, 109), QColor(Qt::red));
 }
 
+TEST(IntroForm, TheSplashGoesByItselfBeforeTheStartGoesOn) {
+  TSkinnedDialogs dialogs({}, nullptr);
+  bool endedWithoutSplash = false;
+  dialogs.ShowSplash("Version 1.0", 0, [&] { endedWithoutSplash = !dialogs.Splash(); });
+  ASSERT_NE(dialogs.Splash(), nullptr);
+  EXPECT_TRUE(dialogs.Splash()->isVisible());
+  EXPECT_FALSE(endedWithoutSplash);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(endedWithoutSplash);
+}
+
 }  // namespace
 }  // namespace novlet
