@@ -10,12 +10,11 @@
 #include "app/startup_probe.h"
 #include "app/stop_signals.h"
 #include "app/uninstaller.h"
-#include "game/event_wait.h"
 #include "game/main_form.h"
 #include "store/account_name.h"
 #include "store/language/text_ids.h"
 #include "store/stale_temporary_files.h"
-#include "ui/intro_form.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -23,6 +22,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace novlet {
@@ -56,14 +56,15 @@ int RunUninstall(int argc, char** argv) {
   return 0;
 }
 
-// While the splash shows, nothing but painting happens: the main timer
-// waits and a second start's request is answered afterwards.
-void ShowSplash(const TProgramFolders& folders, QTimer& mainTimer, const std::string& version) {
-  mainTimer.stop();
-  ShowIntro(QString::fromStdString(folders.SkinFolder().string()), QString::fromStdString(version));
-  WaitPaintingOnly(kSplashMilliseconds);
-  DestroyIntro();
-  mainTimer.start();
+// The splash goes by itself after its time, and then `ended` runs; the
+// window's timer waits meanwhile.
+void ShowSplash(TMainForm& mainForm, const std::function<void()>& ended) {
+  mainForm.MainTimer()->stop();
+  mainForm.Dialogs().ShowSplash(QString::fromStdString(mainForm.Texts().Text(TextId::AboutVersion)),
+                                kSplashMilliseconds, [&mainForm, ended] {
+                                  mainForm.MainTimer()->start();
+                                  ended();
+                                });
 }
 
 TDesktopLinks::TLauncher LauncherFor(const TProgramFolders& folders) {
@@ -131,25 +132,37 @@ int RunProgram(int argc, char** argv) {
   if (commandLine.AskQuitAtStart) setup.StartupFlags |= StartupAskQuit;
   setup.ShellLinks = &desktopLinks;
   TMainForm mainForm(std::move(setup));
-  running = &mainForm;
   if (stopAsked) {
     mainForm.CloseWithoutAsking();
     return 0;
   }
-  const std::int64_t probeLaunch = StartupProbeLaunchTime();
-  if (probeLaunch > 0)
-    new TStartupProbe(&mainForm, probeLaunch, [&mainForm] { mainForm.CloseWithoutAsking(); });
-  else if ((mainForm.StartupFlags() & StartupWindowCreated) && (mainForm.StartupFlags() & StartupShowSplash))
-    ShowSplash(folders, *mainForm.MainTimer(), mainForm.Texts().Text(TextId::AboutVersion));
-
-  mainForm.show();
-  mainForm.activateWindow();
-  instance.HandleRequests([&mainForm](TInstanceRequest request) {
-    if (request == TInstanceRequest::Raise)
-      mainForm.FormRestore();
-    else
+  // The window comes up after the splash; a stop or a second start's
+  // request that came meanwhile is answered only then.
+  const auto bringUp = [&] {
+    running = &mainForm;
+    if (stopAsked) {
       mainForm.CloseWithoutAsking();
-  });
+      QCoreApplication::exit(0);
+      return;
+    }
+    mainForm.show();
+    mainForm.activateWindow();
+    instance.HandleRequests([&mainForm](TInstanceRequest request) {
+      if (request == TInstanceRequest::Raise)
+        mainForm.FormRestore();
+      else
+        mainForm.CloseWithoutAsking();
+    });
+  };
+  const std::int64_t probeLaunch = StartupProbeLaunchTime();
+  if (probeLaunch > 0) {
+    new TStartupProbe(&mainForm, probeLaunch, [&mainForm] { mainForm.CloseWithoutAsking(); });
+    bringUp();
+  } else if ((mainForm.StartupFlags() & StartupWindowCreated) && (mainForm.StartupFlags() & StartupShowSplash)) {
+    ShowSplash(mainForm, bringUp);
+  } else {
+    bringUp();
+  }
   return QApplication::exec();
 }
 

@@ -31,10 +31,8 @@
 #include "store/account_name.h"
 #include "store/language/language_detection.h"
 #include "store/language/text_ids.h"
-#include "ui/about_box.h"
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
-#include "ui/intro_form.h"
 #include "ui/screen_placement.h"
 #include "ui/screen_scaler.h"
 #include "ui/skin_pictures.h"
@@ -350,11 +348,9 @@ void TMainForm::QuitBtnClick() {
     // The farewell only paints: no tick and no second start may bring the
     // hidden window back in the meantime.
     mainTimer_->stop();
-    TAboutBox* about = ShowAbout({SkinFolder(), [this](int tag, const TControlTexts&) { return translator_.Control(tag); },
-                                  nullptr});
-    about->HideButtons();
+    dialogs_->ShowFarewell([this](int tag, const TControlTexts&) { return translator_.Control(tag); });
     WaitPaintingOnly(kFarewellMilliseconds);
-    DestroyAbout();
+    dialogs_->CloseAbout();
   }
   // A close refused after all (an operation started meanwhile) must not
   // leave the program running without a window.
@@ -394,8 +390,8 @@ void TMainForm::MinimizeBtnClick() {
 
 void TMainForm::InfoBtnClick() {
   if (gameState_.IsBusy()) return;
-  ShowAbout({SkinFolder(), [this](int tag, const TControlTexts&) { return translator_.Control(tag); },
-             [this] { CorvexSBtnClick(); }});
+  dialogs_->ShowAbout([this](int tag, const TControlTexts&) { return translator_.Control(tag); },
+                      [this] { CorvexSBtnClick(); });
 }
 
 void TMainForm::HelpBtnClick() {
@@ -535,7 +531,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::FormActivate() {
-  if (!(startupFlags_ & StartupAskQuit) || TIntroForm::Instance()) return;
+  if (!(startupFlags_ & StartupAskQuit)) return;
   startupFlags_ &= static_cast<std::uint8_t>(~StartupAskQuit);
   LetEventsRun();
   HideBtnClick();
@@ -551,7 +547,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   // An about box left open would keep the program running without its window.
-  DestroyAbout();
+  dialogs_->CloseAbout();
   event->accept();
 }
 

@@ -9,18 +9,14 @@
 #include "ui/std_text.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include <utility>
 
 namespace novlet {
 
 namespace {
-
-TAboutBox* aboutBox = nullptr;
 
 constexpr int AboutBoxTag = 4000;
 constexpr int CorvexSBtnTag = 4010;
@@ -124,14 +120,7 @@ TAboutBox::TAboutBox(TAboutBoxSetup setup)
   connect(hideBtn_, &TBaseBtn::clicked, this, &QWidget::hide);
 
   CenterOnScreen(*this);
-  aboutBox = this;
 }
-
-TAboutBox::~TAboutBox() {
-  if (aboutBox == this) aboutBox = nullptr;
-}
-
-TAboutBox* TAboutBox::Instance() { return aboutBox; }
 
 void TAboutBox::HideButtons() {
   hideBtn_->hide();
@@ -196,15 +185,5 @@ void TAboutBox::keyReleaseEvent(QKeyEvent* event) {
   }
   QWidget::keyReleaseEvent(event);
 }
-
-TAboutBox* ShowAbout(const TAboutBoxSetup& setup) {
-  TAboutBox* box = aboutBox ? aboutBox : new TAboutBox(setup);
-  box->show();
-  box->raise();
-  box->activateWindow();
-  return box;
-}
-
-void DestroyAbout() { delete aboutBox; }
 
 }  // namespace novlet

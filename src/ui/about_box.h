@@ -26,12 +26,11 @@ struct TAboutBoxSetup {
 };
 
 // The about box: a borderless 325 x 325 picture window, kept on top and
-// centred. It closes (hides, to be shown again later) when it loses the
+// centred; the dialog seam shows it. It closes (hides, to be shown again later) when it loses the
 // activation, on Enter or Escape without modifiers, and by its buttons.
 class TAboutBox : public QWidget {
  public:
   explicit TAboutBox(TAboutBoxSetup setup);
-  ~TAboutBox() override;
 
   TBkControl* AboutboxImg() const { return aboutboxImg_; }
   TBaseBtn* CorvexSBtn() const { return corvexSBtn_; }
@@ -41,9 +40,6 @@ class TAboutBox : public QWidget {
 
   // The farewell look on quitting: the picture alone, nothing to click.
   void HideButtons();
-
-  // The about box now existing, if any.
-  static TAboutBox* Instance();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -64,10 +60,5 @@ class TAboutBox : public QWidget {
   QLabel* descriptionLbl_ = nullptr;
   QLabel* copyrightLbl_ = nullptr;
 };
-
-// Shows the about box, creating it on first use.
-TAboutBox* ShowAbout(const TAboutBoxSetup& setup);
-// Ends the about box at program end; nothing happens when there is none.
-void DestroyAbout();
 
 }  // namespace novlet

@@ -1,5 +1,6 @@
 // The one seam through which the program asks the user anything: its own
-// question and name boxes and the desktop's choosers. The window passes the
+// question and name boxes and the desktop's choosers; its picture windows,
+// the about box and the splash, show through it too. The window passes the
 // real one; tests answer in its place.
 #pragma once
 
@@ -8,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+#include "ui/translator.h"
 
 class QPrinter;
 
@@ -42,6 +46,21 @@ class TDialogs {
   // Every box and chooser still open answers Cancel (or the right button):
   // the program is being stopped and must not wait for an answer.
   virtual void CancelOpenBoxes() = 0;
+
+  // The about box, one at a time: a second request shows the open one
+  // again. Its texts are translated each time it shows; onMakerClick runs
+  // once a click on the logo has closed it.
+  virtual void ShowAbout(const TControlTranslator& translate, std::function<void()> onMakerClick) = 0;
+  // The farewell on quitting: the about box's picture alone, nothing to
+  // click, until CloseAbout.
+  virtual void ShowFarewell(const TControlTranslator& translate) = 0;
+  // Ends the about box, which would otherwise keep the program running
+  // without its window; nothing happens when there is none.
+  virtual void CloseAbout() = 0;
+  // The splash while the program starts, with the version under the name.
+  // It returns at once: the splash goes by itself after the time, and then
+  // `ended` runs.
+  virtual void ShowSplash(const QString& version, int milliseconds, std::function<void()> ended) = 0;
 
   // A notice with the one button.
   void Tell(const QString& message, const QString& okCaption) { Ask(message, okCaption, QString()); }

@@ -9,8 +9,6 @@ namespace novlet {
 
 namespace {
 
-TEditDlgBox* openEditBox = nullptr;
-
 bool IsEnterKey(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
 bool HasModifierKey(const QKeyEvent* event) {
@@ -28,14 +26,7 @@ TEditDlgBox::TEditDlgBox(const QString& skinFolder) : TSkinnedBox(55, skinFolder
   MsgLbl()->setBuddy(edit_);
   edit_->installEventFilter(this);
   setFocusProxy(edit_);
-  openEditBox = this;
 }
-
-TEditDlgBox::~TEditDlgBox() {
-  if (openEditBox == this) openEditBox = nullptr;
-}
-
-TEditDlgBox* TEditDlgBox::OpenBox() { return openEditBox; }
 
 bool TEditDlgBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
@@ -61,23 +52,6 @@ bool TEditDlgBox::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return TSkinnedBox::eventFilter(watched, event);
-}
-
-QString ShowEditBox(const QString& message, const QString& okCaption, const QString& cancelCaption,
-                    const QString& initialText, const QString& skinFolder) {
-  if (TEditDlgBox* open = TEditDlgBox::OpenBox()) {
-    open->show();
-    open->raise();
-    open->activateWindow();
-    return QString();
-  }
-  TEditDlgBox box(skinFolder);
-  box.SetTexts(message, okCaption, cancelCaption);
-  box.Edit()->setText(initialText);
-  box.Edit()->selectAll();
-  box.Edit()->setFocus();
-  if (box.exec() != QDialog::Accepted) return QString();
-  return box.Edit()->text();
 }
 
 }  // namespace novlet

@@ -15,12 +15,8 @@ namespace novlet {
 class TEditDlgBox : public TSkinnedBox {
  public:
   explicit TEditDlgBox(const QString& skinFolder = QString());
-  ~TEditDlgBox() override;
 
   QLineEdit* Edit() const { return edit_; }
-
-  // The box now showing, if any.
-  static TEditDlgBox* OpenBox();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,13 +27,5 @@ class TEditDlgBox : public TSkinnedBox {
   // whose press opened the box from elsewhere.
   bool enterPressedInField_ = false;
 };
-
-// Asks modally for a line of text, starting from initialText. Returns the
-// field's text when the left button was clicked (or Enter confirmed it), else
-// an empty text; the caller trims it. An empty caption hides its button. While
-// an entry box is already showing, a second call brings that one forward and
-// answers empty at once.
-QString ShowEditBox(const QString& message, const QString& okCaption, const QString& cancelCaption,
-                    const QString& initialText, const QString& skinFolder = QString());
 
 }  // namespace novlet

@@ -6,18 +6,9 @@
 #include "ui/screen_placement.h"
 #include "ui/skin_pictures.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 namespace novlet {
-
-namespace {
-
-TIntroForm* introForm = nullptr;
-
-}  // namespace
 
 TIntroForm::TIntroForm(const QString& skinFolder, const QString& version)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -50,26 +41,6 @@ TIntroForm::TIntroForm(const QString& skinFolder, const QString& version)
   versionLbl->setPalette(amber);
 
   CenterOnScreen(*this);
-  introForm = this;
 }
-
-TIntroForm::~TIntroForm() {
-  if (introForm == this) introForm = nullptr;
-}
-
-TIntroForm* TIntroForm::Instance() { return introForm; }
-
-void ShowIntro(const QString& skinFolder, const QString& version) {
-  if (introForm) {
-    introForm->show();
-    introForm->raise();
-    return;
-  }
-  auto* form = new TIntroForm(skinFolder, version);
-  QCoreApplication::processEvents();
-  form->show();
-}
-
-void DestroyIntro() { delete introForm; }
 
 }  // namespace novlet

@@ -7,21 +7,10 @@
 
 namespace novlet {
 
-// A message with up to two buttons.
+// A message with up to two buttons; the dialog seam asks with it.
 class TMsgDlgBox : public TSkinnedBox {
  public:
   explicit TMsgDlgBox(const QString& skinFolder = QString());
-  ~TMsgDlgBox() override;
-
-  // The box now showing, if any.
-  static TMsgDlgBox* OpenBox();
 };
-
-// Asks modally and returns true exactly when the left button was clicked. An
-// empty caption hides its button. While a message box is already showing, a
-// second call brings that one forward and answers false at once. skinFolder
-// is the "I" folder whose loose bitmaps replace the built-in button faces.
-bool ShowMsgBox(const QString& message, const QString& okCaption, const QString& cancelCaption,
-                const QString& skinFolder = QString());
 
 }  // namespace novlet

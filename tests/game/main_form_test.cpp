@@ -7,7 +7,6 @@
 #include "game/options_page.h"
 #include "game/pie_gauge.h"
 #include "game/play_n_solve_page.h"
-#include "ui/about_box.h"
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
 
@@ -181,18 +180,13 @@ TEST_F(MainFormTest, QuitWithYesClosesThroughTheCloseQuery) {
   EXPECT_EQ(dialogs_.Messages.size(), 1);
 }
 
-TEST_F(MainFormTest, TheFarewellShowsTheAboutBoxWithoutButtons) {
+TEST_F(MainFormTest, QuitShowsTheFarewellAndEndsIt) {
   TMainForm& form = CreateForm(StartupFarewellAbout);
   form.show();
-  bool farewellSeen = false;
   dialogs_.Answers = {true};
-  QTimer::singleShot(1000, qApp, [&] {
-    TAboutBox* about = TAboutBox::Instance();
-    farewellSeen = about && about->isVisible() && !about->CloseBtn()->isVisible() && !about->HideBtn()->isVisible();
-  });
   form.QuitBtnClick();
-  EXPECT_TRUE(farewellSeen);
-  EXPECT_EQ(TAboutBox::Instance(), nullptr);
+  EXPECT_EQ(dialogs_.AboutShows, QStringList{"farewell"});
+  EXPECT_FALSE(dialogs_.AboutOpen);
   EXPECT_FALSE(form.isVisible());
 }
 
@@ -200,10 +194,10 @@ TEST_F(MainFormTest, ClosingTakesAnOpenAboutBoxAlong) {
   TMainForm& form = CreateForm();
   form.show();
   form.InfoBtnClick();
-  ASSERT_NE(TAboutBox::Instance(), nullptr);
+  ASSERT_EQ(dialogs_.AboutShows, QStringList{"about"});
   form.CloseWithoutAsking();
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(TAboutBox::Instance(), nullptr);
+  EXPECT_FALSE(dialogs_.AboutOpen);
 }
 
 TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {

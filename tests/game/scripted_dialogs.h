@@ -55,8 +55,15 @@ class TScriptedDialogs : public TDialogs {
   }
 
   void CancelOpenBoxes() override { ++Cancellations; }
+  void ShowAbout(const TControlTranslator&, std::function<void()>) override { AboutShown("about"); }
+  void ShowFarewell(const TControlTranslator&) override { AboutShown("farewell"); }
+  void CloseAbout() override { AboutOpen = false; }
+  void ShowSplash(const QString&, int, std::function<void()> ended) override { ended(); }
 
   int Cancellations = 0;
+  // How the about box was shown ("about", "farewell"), in order, and whether it is still open.
+  QStringList AboutShows;
+  bool AboutOpen = false;
   // Every message and question shown, in order.
   QStringList Messages;
   QStringList LeftCaptions;
@@ -78,6 +85,12 @@ class TScriptedDialogs : public TDialogs {
   // The PDF file the print dialog is answered with; Cancel when empty.
   QString PrintToPdf;
   int PrintersAsked = 0;
+
+ private:
+  void AboutShown(const QString& look) {
+    AboutShows << look;
+    AboutOpen = true;
+  }
 };
 
 }  // namespace novlet::test

@@ -3,6 +3,7 @@
 #include "ui/base_btn.h"
 #include "ui/bk_control.h"
 #include "ui/intro_form.h"
+#include "ui/skinned_dialogs.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,23 +20,20 @@ namespace {
 
 class AboutBoxTest : public testing::Test {
  protected:
-  void TearDown() override { DestroyAbout(); }
-
   TAboutBox* Show() {
-    TAboutBox* box = ShowAbout(setup);
-    QApplication::setActiveWindow(box);
-    return box;
+    dialogs.ShowAbout(translate, [this] { ++logoClicks; });
+    QApplication::setActiveWindow(dialogs.AboutBox());
+    return dialogs.AboutBox();
   }
 
   int logoClicks = 0;
-  TAboutBoxSetup setup{QString(),
-                       [](int tag, const TControlTexts& builtIn) {
-                         if (tag == 4030) return TControlTexts{"x", "About schliessen"};
-                         if (tag == 4020) return TControlTexts{"Schliessen", ""};
-                         if (tag == 72571) return TControlTexts{"Novlet ist ein Zahlenrätsel.", ""};
-                         return builtIn;
-                       },
-                       [this] { ++logoClicks; }};
+  TControlTranslator translate = [](int tag, const TControlTexts& builtIn) {
+    if (tag == 4030) return TControlTexts{"x", "About schliessen"};
+    if (tag == 4020) return TControlTexts{"Schliessen", ""};
+    if (tag == 72571) return TControlTexts{"Novlet ist ein Zahlenrätsel.", ""};
+    return builtIn;
+  };
+  TSkinnedDialogs dialogs{{}, nullptr};
 };
 
 TEST_F(AboutBoxTest, TranslatesItsTextsEachTimeItIsShown) {
@@ -72,37 +70,43 @@ TEST_F(AboutBoxTest, KeysButtonsAndLosingTheActivationHideItAndTheLogoCallsOut) 
   }
   EXPECT_EQ(logoClicks, 1);
 
-  // The farewell shows no buttons.
-  Show();
-  box->HideButtons();
+  // The farewell is the same box without its buttons, until it is closed.
+  dialogs.ShowFarewell(translate);
+  EXPECT_EQ(dialogs.AboutBox(), box);
+  EXPECT_TRUE(box->isVisible());
   EXPECT_FALSE(box->HideBtn()->isVisible());
   EXPECT_FALSE(box->CloseBtn()->isVisible());
+  dialogs.CloseAbout();
+  EXPECT_EQ(dialogs.AboutBox(), nullptr);
 }
 
-TEST(IntroForm, ShowsTheBuiltInPictureOrALooseFileCentred) {
-  ShowIntro({}, "Version 1.0, Ausgabe 5");
-  TIntroForm* intro = TIntroForm::Instance();
-  ASSERT_NE(intro, nullptr);
-  EXPECT_EQ(intro->size(), QSize(280, 280));
-  EXPECT_EQ(intro->findChild<QLabel*>("VersionLbl")->text(), "Version 1.0, Ausgabe 5");
-  EXPECT_EQ(intro->IntroFormImg()->Background().Image().size(), QSize(280, 280));
-  ShowIntro();
-  EXPECT_EQ(TIntroForm::Instance(), intro);
-  DestroyIntro();
-  EXPECT_EQ(TIntroForm::Instance(), nullptr);
+TEST(IntroForm, ShowsTheBuiltInPictureOrALooseFile) {
+  const TIntroForm intro({}, "Version 1.0, Ausgabe 5");
+  EXPECT_EQ(intro.size(), QSize(280, 280));
+  EXPECT_EQ(intro.findChild<QLabel*>("VersionLbl")->text(), "Version 1.0, Ausgabe 5");
+  EXPECT_EQ(intro.IntroFormImg()->Background().Image().size(), QSize(280, 280));
 
   QTemporaryDir folder;
   QImage own(100, 60, QImage::Format_RGB32);
   own.fill(Qt::red);
   ASSERT_TRUE(own.save(folder.filePath("intro.bmp"), "BMP"));
-  ShowIntro(folder.path());
-  intro = TIntroForm::Instance();
-  const QImage shown = intro->grab().toImage();
+  TIntroForm ownIntro(folder.path());
+  const QImage shown = ownIntro.grab().toImage();
   EXPECT_EQ(shown.pixelColor(140, 140), QColor(Qt::red));
   EXPECT_EQ(shown.pixelColor(90, 140), QColor(Qt::red));
   EXPECT_NE(shown.pixelColor(89, 140), QColor(Qt::red));
   EXPECT_NE(shown.pixelColor(140, 109), QColor(Qt::red));
-  DestroyIntro();
+}
+
+TEST(IntroForm, TheSplashGoesByItselfBeforeTheStartGoesOn) {
+  TSkinnedDialogs dialogs({}, nullptr);
+  bool endedWithoutSplash = false;
+  dialogs.ShowSplash("Version 1.0", 0, [&] { endedWithoutSplash = !dialogs.Splash(); });
+  ASSERT_NE(dialogs.Splash(), nullptr);
+  EXPECT_TRUE(dialogs.Splash()->isVisible());
+  EXPECT_FALSE(endedWithoutSplash);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(endedWithoutSplash);
 }
 
 }  // namespace

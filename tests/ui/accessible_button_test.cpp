@@ -3,6 +3,7 @@
 #include "ui/edit_dlg_box.h"
 #include "ui/kit_accessibility.h"
 #include "ui/msg_dlg_box.h"
+#include "ui/skinned_dialogs.h"
 #include "widget_probe.h"
 
 #include <QAccessible>
@@ -52,8 +53,9 @@ TEST(AccessibleButton, IsAPushButtonNamedByItsCaptionAndPressedAsAClick) {
 
 TEST(AccessibleButton, ABoxIsADialogNamedByItsMessageWithPressableButtons) {
   InstallKitAccessibility();
-  QTimer::singleShot(0, qApp, [] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
+  TSkinnedDialogs dialogs({}, nullptr);
+  QTimer::singleShot(0, qApp, [&] {
+    auto* box = dialogs.OpenBox<TMsgDlgBox>();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
     EXPECT_EQ(face->role(), QAccessible::Dialog);
     EXPECT_EQ(face->text(QAccessible::Name), "Quit?");
@@ -63,15 +65,15 @@ TEST(AccessibleButton, ABoxIsADialogNamedByItsMessageWithPressableButtons) {
     QTimer::singleShot(1000, box, &QWidget::close);
     Press(box->OkBtn());
   });
-  EXPECT_TRUE(ShowMsgBox("Quit?", "Yes", "No"));
+  EXPECT_TRUE(dialogs.Ask("Quit?", "Yes", "No"));
 
-  QTimer::singleShot(0, qApp, [] {
-    TEditDlgBox* box = TEditDlgBox::OpenBox();
+  QTimer::singleShot(0, qApp, [&] {
+    auto* box = dialogs.OpenBox<TEditDlgBox>();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(box->Edit())->text(QAccessible::Name), "Save as");
     QTimer::singleShot(1000, box, &QWidget::close);
     Press(box->OkBtn());
   });
-  EXPECT_EQ(ShowEditBox("Save as", "Ok", "Cancel", "Mine"), "Mine");
+  EXPECT_EQ(dialogs.AskText("Save as", "Ok", "Cancel", "Mine"), "Mine");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "ui/skinned_dialogs.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +43,16 @@ std::function<void(Box*)> KeyIn(QWidget* (*target)(Box*), Qt::Key key, Qt::Keybo
 QWidget* TheBox(TMsgDlgBox* box) { return box; }
 QWidget* TheField(TEditDlgBox* box) { return box->Edit(); }
 
-TEST(MsgDlgBox, AnswersYesByTheLeftButtonOrEnterAndNoByTheRightButtonEscapeOrClosing) {
+// The boxes ask through the real dialogs, which know the box they have open.
+class SkinnedBoxes : public testing::Test {
+ protected:
+  TMsgDlgBox* MsgBox() const { return dialogs.OpenBox<TMsgDlgBox>(); }
+  TEditDlgBox* EditBox() const { return dialogs.OpenBox<TEditDlgBox>(); }
+
+  TSkinnedDialogs dialogs{{}, nullptr};
+};
+
+TEST_F(SkinnedBoxes, TheMessageBoxAnswersYesByTheLeftButtonOrEnterAndNoByTheRightButtonEscapeOrClosing) {
   using TAct = std::function<void(TMsgDlgBox*)>;
   const struct {
     const char* Name;
@@ -66,15 +76,15 @@ TEST(MsgDlgBox, AnswersYesByTheLeftButtonOrEnterAndNoByTheRightButtonEscapeOrClo
   };
   for (const auto& c : cases) {
     bool stayedOpen = false;
-    WhenShown([&] { stayedOpen = StaysOpen(TMsgDlgBox::OpenBox(), [&] { c.Act(TMsgDlgBox::OpenBox()); }); });
-    const bool answer = ShowMsgBox("Quit?", c.OkCaption, c.CancelCaption);
+    WhenShown([&] { stayedOpen = StaysOpen(MsgBox(), [&] { c.Act(MsgBox()); }); });
+    const bool answer = dialogs.Ask("Quit?", c.OkCaption, c.CancelCaption);
     EXPECT_EQ(stayedOpen, !c.Answer) << c.Name;
     EXPECT_EQ(c.Answer.value_or(answer), answer) << c.Name;
-    EXPECT_EQ(TMsgDlgBox::OpenBox(), nullptr) << c.Name;
+    EXPECT_EQ(MsgBox(), nullptr) << c.Name;
   }
 }
 
-TEST(EditDlgBox, ReturnsTheTextOnOkOrEnterInTheFieldAndNothingOtherwise) {
+TEST_F(SkinnedBoxes, TheEntryBoxReturnsTheTextOnOkOrEnterInTheFieldAndNothingOtherwise) {
   using TAct = std::function<void(TEditDlgBox*)>;
   const auto typed = [](TAct then) {
     return [then](TEditDlgBox* box) {
@@ -98,19 +108,19 @@ TEST(EditDlgBox, ReturnsTheTextOnOkOrEnterInTheFieldAndNothingOtherwise) {
   for (const auto& c : cases) {
     bool stayedOpen = false;
     WhenShown([&] {
-      TEditDlgBox* box = TEditDlgBox::OpenBox();
+      TEditDlgBox* box = EditBox();
       EXPECT_EQ(box->Edit()->text(), "Old name");
       stayedOpen = StaysOpen(box, [&] { c.Act(box); });
     });
-    const QString answer = ShowEditBox("Save as", "Ok", "Cancel", "Old name");
+    const QString answer = dialogs.AskText("Save as", "Ok", "Cancel", "Old name");
     EXPECT_EQ(stayedOpen, !c.Answer) << c.Name;
     EXPECT_EQ(c.Answer.value_or(answer), answer) << c.Name;
   }
 }
 
-TEST(SkinnedBoxes, LayOutTheirTextsAndHideTheButtonOfAnEmptyCaption) {
-  WhenShown([] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
+TEST_F(SkinnedBoxes, LayOutTheirTextsAndHideTheButtonOfAnEmptyCaption) {
+  WhenShown([this] {
+    TMsgDlgBox* box = MsgBox();
     EXPECT_EQ(box->size(), QSize(400, 150));
     EXPECT_EQ(box->MsgLbl()->text(), "Saved.");
     EXPECT_EQ(box->MsgLbl()->geometry(), QRect(20, 10, 360, 90));
@@ -122,86 +132,93 @@ TEST(SkinnedBoxes, LayOutTheirTextsAndHideTheButtonOfAnEmptyCaption) {
     EXPECT_FALSE(box->OkBtn()->GlyphUp().isNull());
     Click(box->OkBtn());
   });
-  EXPECT_TRUE(ShowMsgBox("Saved.", "Ok", ""));
+  EXPECT_TRUE(dialogs.Ask("Saved.", "Ok", ""));
 
-  WhenShown([] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
+  WhenShown([this] {
+    TMsgDlgBox* box = MsgBox();
     EXPECT_FALSE(box->OkBtn()->isVisible());
     EXPECT_TRUE(box->CancelBtn()->isVisible());
     EXPECT_EQ(box->CancelBtn()->geometry(), QRect(260, 100, 120, 35));
     Click(box->CancelBtn());
   });
-  EXPECT_FALSE(ShowMsgBox("Nothing to do.", "", "Close"));
+  EXPECT_FALSE(dialogs.Ask("Nothing to do.", "", "Close"));
 
   // A message of many lines grows the box, every line above the button.
-  WhenShown([] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
+  WhenShown([this] {
+    TMsgDlgBox* box = MsgBox();
     EXPECT_GT(box->height(), 150);
     EXPECT_GE(box->MsgLbl()->height(), box->MsgLbl()->heightForWidth(360));
     EXPECT_LT(box->MsgLbl()->geometry().bottom(), box->OkBtn()->y());
     EXPECT_EQ(box->Background()->size(), box->size());
     Click(box->OkBtn());
   });
-  EXPECT_TRUE(ShowMsgBox("3 imported.\n\nNot imported:\nline 1: a\nline 2: b\nline 3: c\nline 4: d\nand 1 more", "Ok", ""));
+  EXPECT_TRUE(dialogs.Ask("3 imported.\n\nNot imported:\nline 1: a\nline 2: b\nline 3: c\nline 4: d\nand 1 more", "Ok", ""));
 
-  WhenShown([] {
-    TEditDlgBox* box = TEditDlgBox::OpenBox();
+  WhenShown([this] {
+    TEditDlgBox* box = EditBox();
     EXPECT_EQ(box->Edit()->geometry(), QRect(20, 70, 360, 22));
     EXPECT_EQ(box->MsgLbl()->geometry(), QRect(20, 10, 360, 55));
     box->close();
   });
-  ShowEditBox("Save as", "Ok", "Cancel", "");
+  dialogs.AskText("Save as", "Ok", "Cancel", "");
 }
 
-TEST(MsgDlgBox, ActivationPutsThePointerOnTheRightButton) {
+TEST_F(SkinnedBoxes, ActivatingTheMessageBoxPutsThePointerOnTheRightButton) {
   QPoint pointer;
   QPoint spot;
   WhenShown([&] {
-    TMsgDlgBox* box = TMsgDlgBox::OpenBox();
+    TMsgDlgBox* box = MsgBox();
     QApplication::setActiveWindow(box);
     pointer = QCursor::pos();
     spot = box->pos() + QPoint(260 + 40, 100 + 20);
     Click(box->CancelBtn());
   });
-  ShowMsgBox("Quit?", "Yes", "No");
+  dialogs.Ask("Quit?", "Yes", "No");
   EXPECT_EQ(pointer, spot);
 }
 
-TEST(SkinnedBoxes, ASecondRequestForAnOpenKindAnswersAtOnceButTheOtherKindMayOpen) {
+TEST_F(SkinnedBoxes, ASecondRequestForAnOpenKindAnswersAtOnceButTheOtherKindMayOpen) {
   bool secondAnswer = true;
   WhenShown([&] {
-    TMsgDlgBox* first = TMsgDlgBox::OpenBox();
-    secondAnswer = ShowMsgBox("Second", "Yes", "No");
-    EXPECT_EQ(TMsgDlgBox::OpenBox(), first);
+    TMsgDlgBox* first = MsgBox();
+    secondAnswer = dialogs.Ask("Second", "Yes", "No");
+    EXPECT_EQ(MsgBox(), first);
     EXPECT_EQ(first->MsgLbl()->text(), "First");
     Click(first->OkBtn());
   });
-  EXPECT_TRUE(ShowMsgBox("First", "Yes", "No"));
+  EXPECT_TRUE(dialogs.Ask("First", "Yes", "No"));
   EXPECT_FALSE(secondAnswer);
 
   QString secondText = "unset";
   bool messageAnswer = false;
   WhenShown([&] {
-    secondText = ShowEditBox("Second", "Ok", "Cancel", "second text");
-    EXPECT_EQ(TEditDlgBox::OpenBox()->Edit()->text(), "first text");
-    WhenShown([] { Click(TMsgDlgBox::OpenBox()->OkBtn()); });
-    messageAnswer = ShowMsgBox("Name taken. Replace?", "Yes", "No");
-    Click(TEditDlgBox::OpenBox()->OkBtn());
+    secondText = dialogs.AskText("Second", "Ok", "Cancel", "second text");
+    EXPECT_EQ(EditBox()->Edit()->text(), "first text");
+    WhenShown([this] { Click(MsgBox()->OkBtn()); });
+    messageAnswer = dialogs.Ask("Name taken. Replace?", "Yes", "No");
+    Click(EditBox()->OkBtn());
   });
-  EXPECT_EQ(ShowEditBox("First", "Ok", "Cancel", "first text"), "first text");
+  EXPECT_EQ(dialogs.AskText("First", "Ok", "Cancel", "first text"), "first text");
   EXPECT_EQ(secondText, "");
   EXPECT_TRUE(messageAnswer);
 }
 
-TEST(SkinnedBoxes, AStopCancelsEveryOpenBox) {
-  TSkinnedDialogs dialogs({}, nullptr);
+TEST_F(SkinnedBoxes, AStopCancelsEveryOpenBoxAndChooser) {
   QString name = "unset";
+  std::optional<int> item = 0;
   WhenShown([&] {
-    WhenShown([&] { dialogs.CancelOpenBoxes(); });
+    WhenShown([&] {
+      WhenShown([&] { dialogs.CancelOpenBoxes(); });
+      item = dialogs.ChooseItem("Size", {"Small", "Large"}, 1);
+    });
     name = dialogs.AskText("Name?", "Ok", "Cancel", "typed");
   });
   EXPECT_FALSE(dialogs.Ask("Quit?", "Yes", "No"));
   EXPECT_EQ(name, "");
+  EXPECT_EQ(item, std::nullopt);
+
+  WhenShown([&] { dialogs.OpenBox<QInputDialog>()->accept(); });
+  EXPECT_EQ(dialogs.ChooseItem("Size", {"Small", "Medium", "Large"}, 1), 1);
 }
 
 }  // namespace
