@@ -9,41 +9,33 @@
 #include "session/grid_history.h"
 #include "session/key_codes.h"
 #include "session/key_map.h"
-#include "store/puzzle_naming.h"
 
 namespace novlet {
 namespace {
 
 bool HoldsNotes(const std::string& text) { return text.find(',') != std::string::npos; }
 
-std::array<std::string_view, 12> MonthNameViews(const std::array<std::string, 12>& names) {
-  std::array<std::string_view, 12> views;
-  for (std::size_t i = 0; i < names.size(); ++i) views[i] = names[i].empty() ? kEnglishMonthNames[i] : names[i];
-  return views;
-}
-
 }  // namespace
 
 TPlaySession::TPlaySession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host)
-    : TGridSession(engine, state, host), now_(std::move(now)) {}
+    : TGridSession(engine, state, std::move(now), host) {}
 
 bool TPlaySession::IsGiven(int column, int row) const {
   const int value = solution_.at(column, row);
   return puzzleTexts_.at(column, row) == (value == 0 ? std::string("0") : DecimalText(value));
 }
 
-void TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
+bool TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
+  if (!CanNew()) return false;
   state_ = TGameFlag::Thinking;
   ++serial_;
   ClearSolutionChoices();
   SetBoxShape(settings.BoxWidth, settings.BoxHeight);
-  StateChanged();
-  LetEventsRun();
 
   seed_ = settings.Seed;
   InitPuzzleRecord(record_);
   record_.Created = now_();
-  record_.Name = DefaultPuzzleName(settings.UserName, record_.Created, MonthNameViews(settings.MonthNames));
+  NameIfUnnamed(settings);
   record_.Level = static_cast<std::uint8_t>(settings.Level);
   record_.Origin = OriginCorvex;
   record_.BoxWidth = geometry_.BoxWidth;
@@ -51,9 +43,12 @@ void TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
   // A game started without a limit keeps none, whatever the options say later.
   record_.TimeLimit = settings.TimeLimited ? settings.PlayTimeLimit : 0;
   ClearBoards();
+  StateChanged();
+  return true;
 }
 
 bool TPlaySession::GenerateNewGame() {
+  if (state_ != TGameState(TGameFlag::Thinking)) return false;
   TNovletEngine& engine = Engine();
   bool generated = false;
   for (int attempt = 0; attempt < kMostGenerationAttempts && !generated; ++attempt) {
@@ -76,17 +71,6 @@ bool TPlaySession::GenerateNewGame() {
   return true;
 }
 
-bool TPlaySession::Load(const std::filesystem::path& file, const std::string& section) {
-  return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });
-}
-
-bool TPlaySession::Resume(const TNovletFileData& unstored) {
-  return Open([&](TNovletFileData& record) {
-    record = unstored;
-    return true;
-  });
-}
-
 bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   if (state_.Has(TGameFlag::Loading)) return false;
   state_ = TGameFlag::Loading;
@@ -104,6 +88,7 @@ bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   HexToTexts(geometry_, record_.PuzzleHex, puzzleTexts_);
   if (record_.GridHex.empty()) record_.GridHex = record_.PuzzleHex;
   state_.Set(TGameFlag::Thinking);
+  StateChanged();
 
   if (BoardFull(geometry_, solution_) && BoardLinesValid(geometry_, solution_)) {
     // The search only fills the solutions menu and the button's count.
@@ -118,7 +103,6 @@ bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   HexToTexts(geometry_, record_.GridHex, grid_);
   TextToGridNotes(geometry_, record_.GridNotes, grid_);
   RecomputeAlternatives();
-  LetEventsRun();
   record_.ResumeTime = now_();
   state_ = TGameFlag::Playing;
 
@@ -147,6 +131,7 @@ TNovletFileData TPlaySession::RecordToStore() const {
 }
 
 void TPlaySession::TogglePause() {
+  if (!CanPause()) return;
   if (state_.Has(TGameFlag::Paused)) {
     state_.Clear(TGameFlag::Paused);
     record_.Status = StatusPlaying;
@@ -159,13 +144,12 @@ void TPlaySession::TogglePause() {
 }
 
 void TPlaySession::Restart() {
-  if (state_.Has(TGameFlag::Restarting)) return;
+  if (!CanRestart()) return;
   const bool solutionWasShown = state_.Has(TGameFlag::SolutionShown);
   state_ = TGameFlag::Restarting;
   ++serial_;
   CopyCellTexts(geometry_, puzzleTexts_, grid_);
   RecomputeAlternatives();
-  LetEventsRun();
   if (solutionWasShown)
     StartClockAt(now_());
   else
@@ -264,8 +248,10 @@ std::optional<TExplanation> TPlaySession::Explain() {
   return ExplainNextStep(geometry_, grid_, solution_, unique);
 }
 
-void TPlaySession::BeginShowErrors() {
-  if (CanShowErrors()) state_.Set(TGameFlag::ShowErrors);
+bool TPlaySession::BeginShowErrors() {
+  if (!CanShowErrors()) return false;
+  state_.Set(TGameFlag::ShowErrors);
+  return true;
 }
 
 void TPlaySession::EndShowErrors() {
@@ -275,6 +261,10 @@ void TPlaySession::EndShowErrors() {
 }
 
 void TPlaySession::ShowSolution() {
+  if (CanShowSolution()) EndShowingSolution();
+}
+
+void TPlaySession::EndShowingSolution() {
   if (state_.Has(TGameFlag::SolutionShown)) return;
   state_ = TGameFlag::SolutionShown;
   ++serial_;
@@ -284,10 +274,10 @@ void TPlaySession::ShowSolution() {
 }
 
 bool TPlaySession::ChooseSolution(int n) {
-  if (n <= 0 || n >= static_cast<int>(choices_.Lines.size())) return false;
+  if (!CanShowSolution() || n <= 0 || n >= static_cast<int>(choices_.Lines.size())) return false;
   HexToBoard(geometry_, choices_.Lines[static_cast<std::size_t>(n)], solution_);
   state_ = TGameState();
-  ShowSolution();
+  EndShowingSolution();
   return true;
 }
 
@@ -304,7 +294,7 @@ TClockDisplay TPlaySession::ClockStep(bool timeLimited) {
     if (timeLimited && record_.TimeLimit > 0) {
       display.Gauge = TClockDisplay::TGauge::Limit;
       display.GaugeProgress = TimeLimitGaugeProgress(record_.TimePlayed, record_.TimeLimit);
-      if (record_.TimePlayed > record_.TimeLimit) ShowSolution();
+      if (record_.TimePlayed > record_.TimeLimit) EndShowingSolution();
     } else {
       display.Gauge = TClockDisplay::TGauge::Minutes;
       display.GaugeProgress = MinuteGaugeProgress(record_.TimePlayed);
@@ -339,9 +329,36 @@ std::optional<std::string> TPlaySession::AlternativesAt(int column, int row) con
   return alternatives;
 }
 
+bool TPlaySession::CanShowAlternatives(bool wanted) const {
+  return wanted && !state_.IsBusy() && state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused);
+}
+
+void TPlaySession::CountAlternativesShown(int column, int row, bool wanted) {
+  if (AlternativesShown(column, row, wanted)) ++record_.AlternativesCount;
+}
+
 bool TPlaySession::MenuAllowedAt(int column, int row) const {
   return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused) && InsideBoard(column, row) &&
          solution_.at(column, row) != 0 && !IsGiven(column, row);
+}
+
+bool TPlaySession::OwnsGame() const {
+  return state_.Has(TGameFlag::Playing) || state_.Has(TGameFlag::SolutionShown);
+}
+
+bool TPlaySession::CanSave() const {
+  return OwnsGame() && !state_.IsBusy() && !state_.Has(TGameFlag::Paused);
+}
+
+bool TPlaySession::CanPause() const { return state_.Has(TGameFlag::Playing) && !state_.IsBusy(); }
+
+bool TPlaySession::CanRestart() const {
+  return (CanPause() || state_.Has(TGameFlag::SolutionShown)) && !state_.Has(TGameFlag::Restarting);
+}
+
+bool TPlaySession::CanShowSolution() const {
+  return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::SolutionShown) && !state_.IsBusy() &&
+         SolutionKnown();
 }
 
 bool TPlaySession::CanUndo() const { return GameRunning() && HasHistoryRecord(record_.History); }

@@ -112,8 +112,8 @@ TEST_F(MainFormTest, ThinkingLabelCyclesAndNeverReachesFiveDots) {
   TMainForm& form = CreateForm();
   form.GameState() = TGameFlag::Thinking;
   auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
-  QLabel* label = play->PlayNSolveTimeLbl();
-  TPieGauge* gauge = play->PlayNSolveGauge();
+  QLabel* label = play->StatusLbl();
+  TPieGauge* gauge = play->Gauge();
   label->setText("Time ");
   gauge->SetForeColor(Qt::red);
   const QStringList expected{"Thinking",         "Thinking .",   "Thinking . .", "Thinking . . .",
@@ -138,9 +138,9 @@ TEST_F(MainFormTest, ThinkingWhileDesigningAnimatesTheDesignPage) {
   form.MainTimerTime();
   form.MainTimerTime();
   auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
-  EXPECT_EQ(design->EnterNDesignStatusLbl()->text(), "Thinking .");
-  EXPECT_FALSE(design->EnterNDesignGauge()->isHidden());
-  EXPECT_TRUE(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->PlayNSolveGauge()->isHidden());
+  EXPECT_EQ(design->StatusLbl()->text(), "Thinking .");
+  EXPECT_FALSE(design->Gauge()->isHidden());
+  EXPECT_TRUE(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->Gauge()->isHidden());
 }
 
 TEST_F(MainFormTest, AnAccountChangeStoresTheOldAccountsOptionsAndLoadsTheNew) {
