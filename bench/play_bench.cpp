@@ -114,7 +114,7 @@ void LeavingAGame16x16(benchmark::State& state) {
     state.SetIterationTime(game.SecondsToShow(3));
     game.SecondsToShow(0);
   }
-  if (!game.Form->GameState().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
+  if (!game.Page->Session().State().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
 }
 BENCHMARK(LeavingAGame16x16)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -125,7 +125,7 @@ void ComingBackToAGame16x16(benchmark::State& state) {
     game.SecondsToShow(3);
     state.SetIterationTime(game.SecondsToShow(0));
   }
-  if (!game.Form->GameState().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
+  if (!game.Page->Session().State().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
 }
 BENCHMARK(ComingBackToAGame16x16)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -35,7 +35,7 @@ constexpr int kReductionRepaintMilliseconds = 30;
 
 TEnterNDesignPage::TEnterNDesignPage(TPageHost& host)
     : TGridPage(host, TPageKind::EnterNDesign, TextId::EnterNDesignPage, session_),
-      session_(host.Engine(), host.GameState(), host.Clock(), this) {
+      session_(host.Engine(), host.Clock(), this) {
   CreateControls();
 }
 

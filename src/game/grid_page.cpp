@@ -113,7 +113,7 @@ TGridDrawInputs TGridPage::DrawInputs() const {
   inputs.GridTexts = &gridSession_.Grid();
   inputs.DisplaySet = &displaySet_;
   inputs.Look = GridLookOf(Host().Options(), Host().ScreenMode());
-  inputs.State.OutputCapture = gridSession_.State().Has(TGameFlag::OutputCapture);
+  inputs.State.OutputCapture = Host().GameState().Has(TGameFlag::OutputCapture);
   inputs.State.HighlightValue = highlightValue_;
   return inputs;
 }
@@ -272,6 +272,7 @@ bool TGridPage::Leave() {
   const TGeometry& shape = gridSession_.Geometry();
   gridSession_.NameIfUnnamed(NewGameSettings(Host(), shape.BoxWidth, shape.BoxHeight));
   Host().StoreAfterShowing(LastGameFile(), LastGameSection(), gridSession_.RecordToStore());
+  gridSession_.Close();
   return true;
 }
 

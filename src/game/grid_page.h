@@ -75,6 +75,7 @@ class TGridPage : public TBookPage, protected TSessionHost {
   void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) override;
   void EndReduction() override;
   std::vector<TBaseBtn*> SmallButtons() const override { return smallButtons_; }
+  TGameState SessionState() const override { return gridSession_.State(); }
 
  protected:
   // The object names of the page's own controls.

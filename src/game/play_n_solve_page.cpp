@@ -33,7 +33,7 @@ const QColor kClockColor(Qt::black);
 
 TPlayNSolvePage::TPlayNSolvePage(TPageHost& host)
     : TGridPage(host, TPageKind::PlayNSolve, TextId::PlayNSolvePage, session_),
-      session_(host.Engine(), host.GameState(), host.Clock(), this) {
+      session_(host.Engine(), host.Clock(), this) {
   CreateControls();
 }
 
@@ -303,11 +303,11 @@ void TPlayNSolvePage::ShowClock(const TClockDisplay& display) {
 void TPlayNSolvePage::Tick() {
   const TGameState state = session_.State();
   if (state.Has(TGameFlag::Thinking)) {
-    if (!state.Has(TGameFlag::Designing)) AnimateThinking(*gauge_, *StatusLbl(), Host().Text(TextId::PlayThinking));
+    AnimateThinking(*gauge_, *StatusLbl(), Host().Text(TextId::PlayThinking));
     return;
   }
   const bool wasOver = state.Has(TGameFlag::SolutionShown);
-  ShowClock(session_.ClockStep(Host().Options().TimeLimited));
+  ShowClock(session_.ClockStep(Host().Options().TimeLimited, Host().GameState()));
   if (!wasOver && session_.State().Has(TGameFlag::SolutionShown)) {
     grid_->Repaint();
     Host().UpdateStatus();

@@ -9,8 +9,8 @@
 
 namespace novlet {
 
-TDesignSession::TDesignSession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host)
-    : TGridSession(engine, state, std::move(now), host) {}
+TDesignSession::TDesignSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host)
+    : TGridSession(engine, std::move(now), host) {}
 
 bool TDesignSession::HasGivens() const { return CountEmptyTexts(geometry_, puzzleTexts_) < GridSize() * GridSize(); }
 

@@ -25,7 +25,7 @@ struct TPasteOutcome {
 
 class TDesignSession : public TGridSession {
  public:
-  TDesignSession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host = nullptr);
+  TDesignSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host = nullptr);
 
   // Record(): Status holds the mode (4 puzzle mode, 5 design mode).
   bool Designing() const { return state_.Has(TGameFlag::Designing); }

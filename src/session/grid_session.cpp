@@ -8,8 +8,8 @@
 
 namespace novlet {
 
-TGridSession::TGridSession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host)
-    : state_(state), now_(std::move(now)), engine_(engine), host_(host) {}
+TGridSession::TGridSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host)
+    : now_(std::move(now)), engine_(engine), host_(host) {}
 
 bool TGridSession::Load(const std::filesystem::path& file, const std::string& section) {
   return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });

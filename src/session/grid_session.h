@@ -100,6 +100,8 @@ class TGridSession {
   virtual void PrepareSave() {}
   // The session holds a game the page stores when it is left.
   virtual bool OwnsGame() const = 0;
+  // The page is left: the game, stored by then, ends here.
+  void Close() { state_ = TGameState(); }
   // Save, Print and Clipboard have something to take.
   virtual bool CanSave() const = 0;
   // New may start: nothing loads, validates or thinks.
@@ -133,7 +135,7 @@ class TGridSession {
   bool InsideBoard(int column, int row) const;
 
  protected:
-  TGridSession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host);
+  TGridSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host);
 
   // Load and Resume: `read` fills the record, or says there is none.
   virtual bool Open(const std::function<bool(TNovletFileData&)>& read) = 0;
@@ -155,7 +157,8 @@ class TGridSession {
   TCellTexts grid_;
   TCellTexts alternativeTexts_;
   TSolutionChoices choices_;
-  TGameState& state_;
+  // This session's own flags: which game it holds and what runs in it.
+  TGameState state_;
   TTimeSource now_;
   TNovletFileData record_;
 

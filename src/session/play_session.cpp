@@ -17,8 +17,8 @@ bool HoldsNotes(const std::string& text) { return text.find(',') != std::string:
 
 }  // namespace
 
-TPlaySession::TPlaySession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host)
-    : TGridSession(engine, state, std::move(now), host) {}
+TPlaySession::TPlaySession(TNovletEngine& engine, TTimeSource now, TSessionHost* host)
+    : TGridSession(engine, std::move(now), host) {}
 
 bool TPlaySession::IsGiven(int column, int row) const {
   const int value = solution_.at(column, row);
@@ -281,15 +281,15 @@ bool TPlaySession::ChooseSolution(int n) {
   return true;
 }
 
-TClockDisplay TPlaySession::ClockStep(bool timeLimited) {
+TClockDisplay TPlaySession::ClockStep(bool timeLimited, TGameState window) {
   TClockDisplay display;
   const bool playing = state_.Has(TGameFlag::Playing);
   const bool paused = state_.Has(TGameFlag::Paused);
-  const bool interrupted = state_.Has(TGameFlag::Loading) || state_.Has(TGameFlag::NameEntryOpen);
+  const bool interrupted = state_.Has(TGameFlag::Loading) || window.Has(TGameFlag::NameEntryOpen);
 
   if (playing && !paused && !interrupted) {
     const TDateTime now = now_();
-    if (!state_.Has(TGameFlag::OutputCapture)) record_.TimePlayed += now - record_.ResumeTime;
+    if (!window.Has(TGameFlag::OutputCapture)) record_.TimePlayed += now - record_.ResumeTime;
     record_.ResumeTime = now;
     if (timeLimited && record_.TimeLimit > 0) {
       display.Gauge = TClockDisplay::TGauge::Limit;
@@ -306,8 +306,6 @@ TClockDisplay TPlaySession::ClockStep(bool timeLimited) {
   } else if (playing) {
     // Time spent loading or answering a question box is not played.
     record_.ResumeTime = now_();
-  } else if (state_.Has(TGameFlag::Designing)) {
-    // The design page owns the window's game; this page shows nothing new.
   } else if (!paused && !state_.Has(TGameFlag::SolutionShown)) {
     display.Gauge = TClockDisplay::TGauge::Hidden;
   } else if (state_.Has(TGameFlag::SolutionShown)) {

@@ -36,7 +36,7 @@ struct TClockDisplay {
 
 class TPlaySession : public TGridSession {
  public:
-  TPlaySession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host = nullptr);
+  TPlaySession(TNovletEngine& engine, TTimeSource now, TSessionHost* host = nullptr);
 
   // Record(): its clock fields, counters, history and status are kept
   // current as the game goes on.
@@ -94,8 +94,10 @@ class TPlaySession : public TGridSession {
   // Solution n of the last search is the one shown, and the game ends.
   bool ChooseSolution(int n) override;
 
-  // One tick of the main timer while nothing is thinking.
-  TClockDisplay ClockStep(bool timeLimited);
+  // One tick of the main timer while nothing is thinking. The window's own
+  // flags hold the clock: time spent answering a question box or drawing the
+  // grid for output is not played.
+  TClockDisplay ClockStep(bool timeLimited, TGameState window = TGameState());
 
   // The alternatives to show for a cell: its alternatives text, nothing for
   // a given or a cell without one.

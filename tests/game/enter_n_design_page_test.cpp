@@ -163,7 +163,7 @@ TEST_F(EnterNDesignTest, SaveEstimatesTheLevelAndTheHandOverStartsAGame) {
   Click(Page().EnterNDesignPlayNSolveBtn());
   auto& play = *static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
   ASSERT_EQ(Form().ActivePage(), &play);
-  EXPECT_TRUE(Form().GameState() == TGameFlag::Playing);
+  EXPECT_TRUE(play.Session().State() == TGameFlag::Playing);
   EXPECT_EQ(play.Session().Record().Name, "tester@Mine");
   EXPECT_EQ(play.Session().Record().Status, StatusPlaying);
   EXPECT_EQ(play.Session().Record().Origin, OriginSelf);
@@ -260,19 +260,12 @@ TEST_F(EnterNDesignTest, APastedPuzzleOpensAsANewCheckedDesignAndBadTextIsRefuse
   EXPECT_EQ(Session().Grid().at(1, 1), "");
   Key(Qt::Key_V);
   EXPECT_EQ(Session().Grid().at(1, 1), "15") << "the V key alone still types 15";
-}
 
-}  // namespace
-TEST_F(EnterNDesignTest, PastedTextTakesTheDesignsShapeAndTellsOfMorePuzzles) {
-  CreatePage();
-  New("S2X3");
-  // Boxes 2 wide: read as the usual 3 x 2 it would repeat values in boxes.
-  const QString puzzle = QStringLiteral(".23456345612561234234561456123612345\n");
+  const QString puzzle = QString::fromStdString(kThreeSolutions) + '\n';
   QGuiApplication::clipboard()->setText(puzzle + puzzle + puzzle);
   Page().PasteItem()->trigger();
-  EXPECT_EQ(Session().Geometry().BoxWidth, 2);
-  EXPECT_EQ(Session().PuzzleTexts().at(2, 1), "2");
   EXPECT_EQ(dialogs_.Messages.back(), "2 more puzzles on the clipboard: use Import on My Novlets to keep them all.");
 }
 
+}  // namespace
 }  // namespace novlet::test

@@ -70,7 +70,7 @@ TEST_F(MainFormTest, ShowingTheWindowStartsOnPlayAndSolveWithAnEmptyGame) {
   ShowPage(TPageKind::Options);
   form.show();
   EXPECT_EQ(form.ActivePage(), PageOf(TPageKind::PlayNSolve));
-  EXPECT_TRUE(form.GameState().IsClear());
+  EXPECT_TRUE(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->Session().State().IsClear());
 }
 
 TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
@@ -93,54 +93,77 @@ TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
 
 TEST_F(MainFormTest, LeavingAPageEndsTheGameItOwned) {
   TMainForm& form = CreateForm();
-  form.GameState() = TGameFlag::Playing | TGameFlag::Paused;
+  auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
+  auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
+  form.Engine().Random().Seed(7);
+  play->NovletGridsPopupMenuClick(2, 2);
+  play->PlayNSolvePauseBtnClick();
+  // The page button of the page already shown changes nothing.
+  ShowPage(TPageKind::PlayNSolve);
+  EXPECT_EQ(play->Session().State(), TGameFlag::Playing | TGameFlag::Paused);
   ShowPage(TPageKind::Options);
-  EXPECT_TRUE(form.GameState().IsClear());
+  EXPECT_TRUE(play->Session().State().IsClear());
 
   ShowPage(TPageKind::EnterNDesign);
-  form.GameState() = TGameFlag::Designing | TGameFlag::PuzzleMode;
+  design->NovletGridsPopupMenuClick(2, 2);
+  EXPECT_TRUE(design->Session().Designing());
   ShowPage(TPageKind::MyNovlets);
-  EXPECT_TRUE(form.GameState().IsClear());
-
-  // The page button of the page already shown changes nothing.
-  form.GameState() = TGameFlag::SolutionShown;
-  ShowPage(TPageKind::MyNovlets);
-  EXPECT_EQ(form.GameState(), TGameState(TGameFlag::SolutionShown));
+  EXPECT_TRUE(design->Session().State().IsClear());
 }
 
+// The "Thinking" animation runs on the ticks that come while the engine
+// works: the ticks are taken from inside the operation.
 TEST_F(MainFormTest, ThinkingLabelCyclesAndNeverReachesFiveDots) {
   TMainForm& form = CreateForm();
-  form.GameState() = TGameFlag::Thinking;
   auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
   QLabel* label = play->StatusLbl();
   TPieGauge* gauge = play->Gauge();
-  label->setText("Time ");
-  gauge->SetForeColor(Qt::red);
   const QStringList expected{"Thinking",         "Thinking .",   "Thinking . .", "Thinking . . .",
                              "Thinking . . . .", "Thinking",     "Thinking ."};
   QStringList seen;
   std::vector<int> progress;
-  for (int tick = 0; tick < 13; ++tick) {
-    form.MainTimerTime();
-    if (tick < static_cast<int>(expected.size())) seen << label->text();
-    progress.push_back(gauge->Progress());
-  }
+  bool gaugeShown = false;
+  QColor gaugeColor;
+  QTimer::singleShot(0, &form, [&] {
+    label->setText("Time ");
+    gauge->SetForeColor(Qt::red);
+    for (int tick = 0; tick < 13; ++tick) {
+      form.MainTimerTime();
+      if (tick < static_cast<int>(expected.size())) seen << label->text();
+      progress.push_back(gauge->Progress());
+    }
+    gaugeShown = gauge->isVisibleTo(&form);
+    gaugeColor = gauge->ForeColor();
+  });
+  form.Engine().Random().Seed(7);
+  play->NovletGridsPopupMenuClick(3, 3);
   EXPECT_EQ(seen, expected);
-  EXPECT_TRUE(gauge->isVisibleTo(&form));
-  EXPECT_EQ(gauge->ForeColor(), QColor(Qt::black));
+  EXPECT_TRUE(gaugeShown);
+  EXPECT_EQ(gaugeColor, QColor(Qt::black));
   // One turn in eleven ticks: 6, 12 ... 60, then back to 0.
   EXPECT_EQ(progress, (std::vector<int>{6, 12, 18, 24, 30, 36, 42, 48, 54, 60, 0, 6, 12}));
 }
 
 TEST_F(MainFormTest, ThinkingWhileDesigningAnimatesTheDesignPage) {
   TMainForm& form = CreateForm();
-  form.GameState() = TGameFlag::Thinking | TGameFlag::Designing;
-  form.MainTimerTime();
-  form.MainTimerTime();
+  ShowPage(TPageKind::EnterNDesign);
   auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
-  EXPECT_EQ(design->StatusLbl()->text(), "Thinking .");
-  EXPECT_FALSE(design->Gauge()->isHidden());
-  EXPECT_TRUE(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->Gauge()->isHidden());
+  design->NovletGridsPopupMenuClick(3, 3);
+  Click(design->EnterNDesignModeBtn());
+  QString shown;
+  bool designGauge = false;
+  bool playGauge = true;
+  QTimer::singleShot(0, &form, [&] {
+    form.MainTimerTime();
+    form.MainTimerTime();
+    shown = design->StatusLbl()->text();
+    designGauge = !design->Gauge()->isHidden();
+    playGauge = !static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->Gauge()->isHidden();
+  });
+  Click(design->EnterNDesignGenerateBtn());
+  EXPECT_EQ(shown, "Thinking .");
+  EXPECT_TRUE(designGauge);
+  EXPECT_FALSE(playGauge);
 }
 
 TEST_F(MainFormTest, AnAccountChangeStoresTheOldAccountsOptionsAndLoadsTheNew) {

@@ -14,7 +14,7 @@ namespace {
 
 TEST_F(PlayNSolveTest, NewOpensTheShapeMenuAndStartsAGameWithItsLabelsAndButtons) {
   CreatePage();
-  EXPECT_TRUE(Form().GameState().IsClear());
+  EXPECT_TRUE(Session().State().IsClear());
   EXPECT_FALSE(Page().SaveBtn()->isEnabled());
   EXPECT_FALSE(Page().SolutionsBtn()->isEnabled());
   Click(Page().NewBtn());
@@ -54,10 +54,10 @@ TEST_F(PlayNSolveTest, PauseChangesItsCaptionHidesTheGridAndDisablesTheAids) {
   // game paused.
   Select(OpenCell().first, OpenCell().second);
   Key(Qt::Key_Pause);
-  EXPECT_TRUE(Form().GameState().Has(TGameFlag::Paused));
+  EXPECT_TRUE(Session().State().Has(TGameFlag::Paused));
   ShowPage(TPageKind::Options);
   ShowPage(TPageKind::PlayNSolve);
-  EXPECT_TRUE(Form().GameState().Has(TGameFlag::Paused));
+  EXPECT_TRUE(Session().State().Has(TGameFlag::Paused));
   EXPECT_EQ(TimeLabel(), "Pausing");
 }
 
@@ -141,12 +141,13 @@ TEST_F(PlayNSolveTest, ErrorsPaintWrongEntriesRedForOnePaint) {
   Key(Qt::Key_Right);
   Click(Page().PlayNSolveErrorsBtn());
   EXPECT_EQ(Game().ErrorCount, 1);
-  EXPECT_FALSE(Form().GameState().Has(TGameFlag::ShowErrors));
+  EXPECT_FALSE(Session().State().Has(TGameFlag::ShowErrors));
 
   // What the press paints: the same grid drawn with the flag set.
-  Form().GameState().Set(TGameFlag::ShowErrors);
+  auto& session = const_cast<TPlaySession&>(Session());
+  session.BeginShowErrors();
   const QImage painted = Grid().grab().toImage();
-  Form().GameState().Clear(TGameFlag::ShowErrors);
+  session.EndShowErrors();
   const QRect cell = GridCellRect(c - 1, r - 1, 9, Grid().size());
   EXPECT_EQ(painted.pixelColor(cell.topLeft() + QPoint(3, 3)), QColor(Qt::red));
 }
@@ -224,7 +225,7 @@ TEST_F(PlayNSolveTest, SavingAsksForANameAndNeverOverwritesAgainstTheAnswer) {
   ASSERT_TRUE(SectionExistsInFile(collection, "tester@First"));
   EXPECT_EQ(Game().Name, "tester@First");
   EXPECT_EQ(Page().FileNameLbl()->text(), "First");
-  EXPECT_TRUE(Form().GameState() == TGameFlag::Playing);  // storing goes on playing
+  EXPECT_TRUE(Session().State() == TGameFlag::Playing);  // storing goes on playing
 
   // A second game saved as "First", answered "No": the old one stays.
   NewGame("S2X2", 99);
@@ -268,7 +269,7 @@ TEST_F(PlayNSolveTest, SeveralSolutionsAreOfferedInAMenuUnderTheCountedButton) {
   EXPECT_TRUE(menu->isVisible());
   menu->hide();
   menu->actions().back()->trigger();
-  EXPECT_TRUE(Form().GameState() == TGameFlag::SolutionShown);
+  EXPECT_TRUE(Session().State() == TGameFlag::SolutionShown);
 
   // A new game starts over with the plain caption and no menu.
   NewGame("S2X2", 11);
@@ -285,7 +286,7 @@ TEST_F(PlayNSolveTest, AGameLeftOrClosedComesBackAsItWas) {
   Tick(42);
   const TCellTexts grid = Session().Grid();
   ShowPage(TPageKind::MyNovlets);
-  EXPECT_TRUE(Form().GameState().IsClear());
+  EXPECT_TRUE(Session().State().IsClear());
   ShowPage(TPageKind::PlayNSolve);
   EXPECT_EQ(Session().Grid(), grid);
 
@@ -312,7 +313,7 @@ TEST_F(PlayNSolveTest, AGameLeftOrClosedComesBackAsItWas) {
   Click(Page().SolutionsBtn());
   Form().CloseWithoutAsking();
   CreatePage();
-  EXPECT_TRUE(Form().GameState() == TGameFlag::SolutionShown);
+  EXPECT_TRUE(Session().State() == TGameFlag::SolutionShown);
   Tick();
   EXPECT_EQ(TimeLabel(), "Puzzle Solution");
   EXPECT_TRUE(Page().PlayNSolveRestartBtn()->isEnabled());
@@ -336,7 +337,7 @@ TEST_F(PlayNSolveTest, AWholeGamePlayedByKeysStripAndMenuEndsSolved) {
       }
     }
   }
-  EXPECT_TRUE(Form().GameState() == TGameFlag::SolutionShown);
+  EXPECT_TRUE(Session().State() == TGameFlag::SolutionShown);
   EXPECT_FALSE(Game().History.empty());  // a won game keeps its history
   Tick(60);
   EXPECT_EQ(TimeLabel(), "Puzzle Solved!");
