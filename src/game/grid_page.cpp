@@ -204,7 +204,7 @@ void TGridPage::SelectCell(int column, int row) {
 
 void TGridPage::GridMouseUp() {
   grid_->Repaint();
-  gridSession_.CountAlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow(), Host().Options().Alternatives);
+  gridSession_.CountAlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow());
   Host().UpdateStatus();
 }
 
@@ -233,10 +233,9 @@ void TGridPage::SetGridEnabled(bool enabled) {
 }
 
 void TGridPage::ShowAlternatives() {
-  const bool wanted = Host().Options().Alternatives;
-  alternativesLbl_->setEnabled(gridSession_.CanShowAlternatives(wanted));
+  alternativesLbl_->setEnabled(gridSession_.CanShowAlternatives());
   const std::optional<std::string> alternatives =
-      gridSession_.AlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow(), wanted);
+      gridSession_.AlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow());
   const QString caption = Host().Text(alternativesTag_);
   if (alternatives) {
     NovletGridShowAlternatives(*alternativesLbl_, *alternativesImg_, caption, *alternatives, displaySet_,

@@ -252,14 +252,12 @@ QString TMainForm::SkinFolder() const { return FromStd(folders_.SkinFolder().str
 void TMainForm::LetEventsRun() { QCoreApplication::processEvents(); }
 
 bool TMainForm::Busy() const {
-  return gameState_.IsBusy() ||
-         std::any_of(pages_.begin(), pages_.end(), [](const TBookPage* page) { return page->SessionState().IsBusy(); });
+  return std::any_of(pages_.begin(), pages_.end(), [](const TBookPage* page) { return page->SessionState().IsBusy(); });
 }
 
 bool TMainForm::Thinking() const {
-  return gameState_.Has(TGameFlag::Thinking) || std::any_of(pages_.begin(), pages_.end(), [](const TBookPage* page) {
-           return page->SessionState().Has(TGameFlag::Thinking);
-         });
+  return std::any_of(pages_.begin(), pages_.end(),
+                     [](const TBookPage* page) { return page->SessionState().Has(TGameFlag::Thinking); });
 }
 
 void TMainForm::ActivatePage(TBookPage* page) {

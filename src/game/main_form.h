@@ -130,7 +130,7 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TTimeSource Clock() const override { return clock_; }
   // Lets pending window messages run once: the engine's progress callback.
   void LetEventsRun();
-  // The window's flags or a page's game: something loads, validates or thinks.
+  // A page's game loads, validates or thinks.
   bool Busy() const;
   bool Thinking() const;
   const TTranslator& Texts() const override { return translator_; }

@@ -29,12 +29,15 @@ namespace {
 const QColor kLimitColor(Qt::red);
 const QColor kClockColor(Qt::black);
 
+TAidOptions AidOptionsOf(const TOptions& options) { return {options.Hints, options.Errors, options.Alternatives}; }
+
 }  // namespace
 
 TPlayNSolvePage::TPlayNSolvePage(TPageHost& host)
     : TGridPage(host, TPageKind::PlayNSolve, TextId::PlayNSolvePage, session_),
       session_(host.Engine(), host.Clock(), this) {
   CreateControls();
+  session_.SetAidOptions(AidOptionsOf(host.Options()));
 }
 
 void TPlayNSolvePage::CreateControls() {
@@ -149,7 +152,7 @@ void TPlayNSolvePage::GridKeyUp(int key, TShiftState shift) {
   if (outcome == TKeyOutcome::Changed) flash_->Stop();
   if (outcome == TKeyOutcome::PauseAsked) PlayNSolvePauseBtnClick();
   grid_->Repaint();
-  session_.CountAlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow(), Host().Options().Alternatives);
+  session_.CountAlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow());
   Host().UpdateStatus();
 }
 
@@ -190,7 +193,7 @@ TGridMarks MarksOf(const TGeometry& g, const TExplanation& explanation) {
 }  // namespace
 
 void TPlayNSolvePage::ExplainClick() {
-  if (!Host().Options().Hints || flash_->Running() || !isVisible()) return;
+  if (flash_->Running() || !isVisible()) return;
   explanation_ = session_.Explain();
   if (!explanation_) return;
   explainedGrid_ = session_.Grid();
@@ -319,13 +322,12 @@ void TPlayNSolvePage::RefreshStatus() {
   const TGameState state = session_.State();
   ShowExplanation();
   SetGridEnabled(!state.IsBusy() && !state.Has(TGameFlag::Paused) && !state.Has(TGameFlag::Restarting));
-  const TOptions& options = Host().Options();
   pauseBtn_->setEnabled(session_.CanPause());
   restartBtn_->setEnabled(session_.CanRestart());
   undoBtn_->setEnabled(session_.CanUndo() && !flash_->Running());
-  hintBtn_->setEnabled(options.Hints && session_.CanHint() && !flash_->Running());
+  hintBtn_->setEnabled(session_.CanHint() && !flash_->Running());
   explainItem_->setEnabled(hintBtn_->isEnabled());
-  errorsBtn_->setEnabled(options.Errors && session_.CanShowErrors());
+  errorsBtn_->setEnabled(session_.CanShowErrors());
   solutionsBtn_->setEnabled(session_.CanShowSolution());
 
   ApplyTexts(pauseBtn_, state.Has(TGameFlag::Paused) ? TextId::Continue : TextId::Pause);
@@ -357,6 +359,7 @@ void TPlayNSolvePage::Translate() {
 }
 
 void TPlayNSolvePage::ApplyOptions() {
+  session_.SetAidOptions(AidOptionsOf(Host().Options()));
   ApplyDisplaySet();
   ShowLevel(Host().Options().Level);
   grid_->update();

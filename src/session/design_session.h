@@ -92,7 +92,7 @@ class TDesignSession : public TGridSession {
 
   // The alternatives of the design's board at a cell; shown in design mode.
   std::optional<std::string> AlternativesAt(int column, int row) const override;
-  bool CanShowAlternatives(bool) const override { return CanGenerate(); }
+  bool CanShowAlternatives() const override { return CanGenerate(); }
 
  private:
   bool Open(const std::function<bool(TNovletFileData&)>& read) override;

@@ -109,17 +109,16 @@ class TGridSession {
   // The right-click menu offers itself on that cell (1-based).
   virtual bool MenuAllowedAt(int column, int row) const = 0;
   // The alternatives the page shows for the selected cell (1-based), when
-  // the session shows any now; `wanted` is the player's option.
-  virtual bool CanShowAlternatives(bool wanted) const = 0;
+  // the session shows any now.
+  virtual bool CanShowAlternatives() const = 0;
   virtual std::optional<std::string> AlternativesAt(int column, int row) const = 0;
-  std::optional<std::string> AlternativesShown(int column, int row, bool wanted) const {
-    return CanShowAlternatives(wanted) ? AlternativesAt(column, row) : std::nullopt;
+  std::optional<std::string> AlternativesShown(int column, int row) const {
+    return CanShowAlternatives() ? AlternativesAt(column, row) : std::nullopt;
   }
   // The player met the cell's alternatives after an input.
-  virtual void CountAlternativesShown(int column, int row, bool wanted) {
+  virtual void CountAlternativesShown(int column, int row) {
     (void)column;
     (void)row;
-    (void)wanted;
   }
   // Solution n (1-based) of the last search is taken; false for no such
   // solution or when the state allows none.

@@ -327,12 +327,12 @@ std::optional<std::string> TPlaySession::AlternativesAt(int column, int row) con
   return alternatives;
 }
 
-bool TPlaySession::CanShowAlternatives(bool wanted) const {
-  return wanted && !state_.IsBusy() && state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused);
+bool TPlaySession::CanShowAlternatives() const {
+  return aids_.Alternatives && !state_.IsBusy() && state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused);
 }
 
-void TPlaySession::CountAlternativesShown(int column, int row, bool wanted) {
-  if (AlternativesShown(column, row, wanted)) ++record_.AlternativesCount;
+void TPlaySession::CountAlternativesShown(int column, int row) {
+  if (AlternativesShown(column, row)) ++record_.AlternativesCount;
 }
 
 bool TPlaySession::MenuAllowedAt(int column, int row) const {
@@ -361,9 +361,13 @@ bool TPlaySession::CanShowSolution() const {
 
 bool TPlaySession::CanUndo() const { return GameRunning() && HasHistoryRecord(record_.History); }
 
-bool TPlaySession::CanHint() const { return GameRunning() && !state_.Has(TGameFlag::HintRunning); }
+bool TPlaySession::CanHint() const {
+  return aids_.Hints && GameRunning() && !state_.Has(TGameFlag::HintRunning);
+}
 
-bool TPlaySession::CanShowErrors() const { return GameRunning() && !state_.Has(TGameFlag::ShowErrors); }
+bool TPlaySession::CanShowErrors() const {
+  return aids_.Errors && GameRunning() && !state_.Has(TGameFlag::ShowErrors);
+}
 
 bool TPlaySession::GameRunning() const {
   return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused) && !state_.Has(TGameFlag::SolutionShown);

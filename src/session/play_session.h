@@ -34,9 +34,18 @@ struct TClockDisplay {
   std::string Time;  // "nn:ss" with Label Time
 };
 
+// The aids the player's options allow.
+struct TAidOptions {
+  bool Hints = true;
+  bool Errors = true;
+  bool Alternatives = true;
+};
+
 class TPlaySession : public TGridSession {
  public:
   TPlaySession(TNovletEngine& engine, TTimeSource now, TSessionHost* host = nullptr);
+
+  void SetAidOptions(const TAidOptions& aids) { aids_ = aids; }
 
   // Record(): its clock fields, counters, history and status are kept
   // current as the game goes on.
@@ -102,17 +111,17 @@ class TPlaySession : public TGridSession {
   // The alternatives to show for a cell: its alternatives text, nothing for
   // a given or a cell without one.
   std::optional<std::string> AlternativesAt(int column, int row) const override;
-  // In a running game, when the player wants them.
-  bool CanShowAlternatives(bool wanted) const override;
+  // In a running game, when the player's options want them.
+  bool CanShowAlternatives() const override;
   // Counted when they are shown.
-  void CountAlternativesShown(int column, int row, bool wanted) override;
+  void CountAlternativesShown(int column, int row) override;
 
   // The right-click menu of a running game offers itself on open cells.
   bool MenuAllowedAt(int column, int row) const override;
   // Pause and Restart: the game runs, or (Restart) is over.
   bool CanPause() const;
   bool CanRestart() const;
-  // The aids of a running game; the options may still forbid hints and errors.
+  // The aids of a running game that the player's options allow.
   bool CanUndo() const;
   bool CanHint() const;
   bool CanShowErrors() const;
@@ -135,6 +144,7 @@ class TPlaySession : public TGridSession {
   void RemoveNotes();
 
   std::optional<std::uint64_t> seed_;
+  TAidOptions aids_;
   // A game begun or ended since a flash started: its cell is left alone.
   int serial_ = 0;
 };

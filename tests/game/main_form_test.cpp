@@ -76,15 +76,22 @@ TEST_F(MainFormTest, ShowingTheWindowStartsOnPlayAndSolveWithAnEmptyGame) {
 TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
   TMainForm& form = CreateForm();
   const std::vector<TBaseBtn*>& buttons = form.PageButtons();
-  for (TGameFlag busy : {TGameFlag::Thinking, TGameFlag::Loading, TGameFlag::Validating}) {
-    form.GameState() = TGameFlag::Playing | busy;
+  auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
+  int switched = 0;
+  bool asked = false;
+  // Clicked while the engine generates a game.
+  QTimer::singleShot(0, &form, [&] {
+    asked = true;
     for (std::size_t page = 1; page < 4; ++page) {
       Click(buttons[page]);
-      EXPECT_EQ(form.ActivePage(), form.BookPages()[0]);
+      switched += form.ActivePage() != play;
     }
-    EXPECT_EQ(form.GameState(), TGameFlag::Playing | busy) << "a refused switch must not end the game";
-  }
-  form.GameState() = TGameState();
+  });
+  form.Engine().Random().Seed(7);
+  play->NovletGridsPopupMenuClick(3, 3);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(switched, 0);
+  EXPECT_EQ(play->Session().State(), TGameState(TGameFlag::Playing)) << "a refused switch must not end the game";
   for (std::size_t page : {2, 3, 1, 0}) {
     Click(buttons[page]);
     EXPECT_EQ(form.ActivePage(), form.BookPages()[page]);
@@ -232,20 +239,23 @@ TEST_F(MainFormTest, ClosingTakesAnOpenAboutBoxAlong) {
 TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {
   TMainForm& form = CreateForm();
   form.show();
-  form.GameState() = TGameFlag::Loading;
-  form.QuitBtnClick();
+  bool stayed = false;
+  bool restored = false;
+  // Asked while the engine generates a game.
+  QTimer::singleShot(0, &form, [&] {
+    form.QuitBtnClick();
+    form.CloseWithoutAsking();
+    stayed = form.isVisible() && form.MainTimer()->isActive();
+    // The stop is kept, and the window still answers a second start meanwhile.
+    form.showMinimized();
+    form.FormRestore();
+    restored = !form.isMinimized();
+  });
+  form.Engine().Random().Seed(7);
+  static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->NovletGridsPopupMenuClick(3, 3);
+  EXPECT_TRUE(stayed);
+  EXPECT_TRUE(restored);
   EXPECT_TRUE(dialogs_.Messages.isEmpty());
-
-  form.GameState() = TGameFlag::Thinking;
-  form.CloseWithoutAsking();
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_TRUE(form.MainTimer()->isActive());
-  // The stop is kept, and the window still answers a second start meanwhile.
-  form.showMinimized();
-  form.FormRestore();
-  EXPECT_FALSE(form.isMinimized());
-  form.GameState() = TGameState();
-  form.UpdateStatus();
   QCoreApplication::processEvents();
   EXPECT_FALSE(form.isVisible()) << "carried out when the work is done";
   EXPECT_TRUE(dialogs_.Messages.isEmpty());
@@ -358,9 +368,15 @@ TEST_F(MainFormTest, HelpOpensTheHelpPageOfTheShownLanguageAsAPlainFileAndMinimi
   }
   ASSERT_EQ(shellLinks_.OpenedUrls.size(), 4);
 
-  form.GameState() = TGameFlag::Thinking;
-  form.HelpBtnClick();
-  form.MinimizeBtnClick();
+  // Asked while the engine generates a game.
+  bool asked = false;
+  QTimer::singleShot(0, &form, [&] {
+    asked = true;
+    form.HelpBtnClick();
+    form.MinimizeBtnClick();
+  });
+  static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->NovletGridsPopupMenuClick(3, 3);
+  EXPECT_TRUE(asked);
   EXPECT_EQ(shellLinks_.OpenedUrls.size(), 4);
   EXPECT_FALSE(form.isMinimized());
 }

@@ -74,6 +74,18 @@ TEST_F(PlaySessionTest, APausedGameRefusesSavingAndTheSolutionEndsIt) {
   EXPECT_FALSE(play_.ChooseSolution(1));
 }
 
+TEST_F(PlaySessionTest, AidsTheOptionsForbidAreRefused) {
+  NewGame();
+  play_.SetAidOptions({false, false, false});
+  EXPECT_FALSE(play_.BeginHint() || play_.Explain() || play_.BeginShowErrors());
+  for (int r = 1; r <= N(); ++r)
+    for (int c = 1; c <= N(); ++c) EXPECT_FALSE(play_.AlternativesShown(c, r));
+  play_.CountAlternativesShown(OpenCell().first, OpenCell().second);
+  EXPECT_EQ(play_.Record().HintCount + play_.Record().ErrorCount + play_.Record().AlternativesCount, 0);
+  play_.SetAidOptions({});
+  EXPECT_TRUE(play_.AlternativesShown(OpenCell().first, OpenCell().second));
+}
+
 TEST_F(PlaySessionTest, PauseStopsTheClockAndKeysAndCountsEachPause) {
   NewGame();
   Tick(10);
