@@ -107,7 +107,6 @@ void TEnterNDesignPage::NewClick(int boxWidth, int boxHeight) {
 }
 
 void TEnterNDesignPage::PasteClick() {
-  if (Host().GameState().IsBusy()) return;
   const TGeometry& shape = session_.Geometry();
   const TPasteOutcome pasted = session_.Paste(QGuiApplication::clipboard()->text().toStdString(),
                                               NewGameSettings(Host(), shape.BoxWidth, shape.BoxHeight));
@@ -133,7 +132,7 @@ void TEnterNDesignPage::ShowOpened(bool) {
 }
 
 void TEnterNDesignPage::PlayNSolveBtnClick() {
-  if (!session_.CanPlay() || Host().GameState().IsBusy()) return;
+  if (!session_.CanPlay()) return;
   // Leaving the page stores the design again; stored first, a design that
   // cannot be written never hands over an older one left in the section.
   if (!SaveGame(LastGameFile(), LastGameSection(), false)) return;

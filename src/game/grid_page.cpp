@@ -135,11 +135,6 @@ void TGridPage::FollowGridSize() {
   ApplyDisplaySet();
 }
 
-void TGridPage::NovletGridsPopupMenuClick(int boxWidth, int boxHeight) {
-  if (Host().GameState().IsBusy()) return;
-  NewClick(boxWidth, boxHeight);
-}
-
 // --- Saving ---
 
 bool TGridPage::SaveGame(const std::filesystem::path& file, const std::string& section, bool askName) {

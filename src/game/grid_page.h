@@ -62,8 +62,8 @@ class TGridPage : public TBookPage, protected TSessionHost {
   // The value the grid highlights until the next status refresh; 0 for none.
   int HighlightValue() const { return highlightValue_; }
 
-  // A shape from the New menu: a new game or design, unless the window is busy.
-  void NovletGridsPopupMenuClick(int boxWidth, int boxHeight);
+  // A shape from the New menu: a new game or design, when the session allows one.
+  void NovletGridsPopupMenuClick(int boxWidth, int boxHeight) { NewClick(boxWidth, boxHeight); }
 
   void Enter(bool alreadyShown) override;
   bool Leave() override;

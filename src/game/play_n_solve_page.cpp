@@ -101,8 +101,9 @@ std::string TPlayNSolvePage::LastGameSection() const { return LastPlayNSolveSect
 // --- The game ---
 
 void TPlayNSolvePage::NewClick(int boxWidth, int boxHeight) {
+  if (!session_.CanNew()) return;
   StatusLbl()->setText(Host().Text(TextId::Time));
-  if (!session_.BeginNewGame(NewGameSettings(Host(), boxWidth, boxHeight))) return;
+  session_.BeginNewGame(NewGameSettings(Host(), boxWidth, boxHeight));
   ShowLevel(session_.Record().Level);
   ApplyDisplaySet();
   grid_->SetGridSize(session_.GridSize());
