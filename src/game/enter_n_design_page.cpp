@@ -11,12 +11,10 @@
 #include "engine/board_text.h"
 #include "game/frame_look.h"
 #include "game/grid_popup_menu.h"
-#include "game/new_game_settings.h"
 #include "game/novlet_grid.h"
 #include "game/pie_gauge.h"
 #include "game/run_folders.h"
 #include "game/store_messages.h"
-#include "game/thinking_animation.h"
 #include "render/grid_look.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
@@ -101,7 +99,7 @@ std::string TEnterNDesignPage::LastGameSection() const { return LastEnterNDesign
 void TEnterNDesignPage::NewClick(int boxWidth, int boxHeight) {
   if (!session_.CanNew()) return;
   grid_->SelectCell(0, 0);
-  session_.NewDesign(NewGameSettings(Host(), boxWidth, boxHeight));
+  session_.NewDesign(NewGameSettings(boxWidth, boxHeight));
   FollowGridSize();
   EndOperation();
 }
@@ -109,7 +107,7 @@ void TEnterNDesignPage::NewClick(int boxWidth, int boxHeight) {
 void TEnterNDesignPage::PasteClick() {
   const TGeometry& shape = session_.Geometry();
   const TPasteOutcome pasted = session_.Paste(QGuiApplication::clipboard()->text().toStdString(),
-                                              NewGameSettings(Host(), shape.BoxWidth, shape.BoxHeight));
+                                              NewGameSettings(shape.BoxWidth, shape.BoxHeight));
   const auto tell = [this](const QString& text) { Host().Dialogs().Tell(text, Host().Text(TextId::Ok)); };
   switch (pasted.Kind) {
     case TPasteOutcome::TKind::Refused: return;
@@ -228,7 +226,7 @@ void TEnterNDesignPage::Tick() {
   const TGameState state = session_.State();
   if (!state.Has(TGameFlag::Designing)) return;
   if (state.Has(TGameFlag::Thinking))
-    AnimateThinking(*gauge_, *StatusLbl(), Host().Text(TextId::DesignThinking));
+    AnimateThinking(TextId::DesignThinking);
   else
     gauge_->hide();
 }

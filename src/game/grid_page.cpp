@@ -4,24 +4,27 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 
-#include "game/alternatives_display.h"
+#include <vector>
+
+#include "engine/board_text.h"
 #include "game/frame_look.h"
 #include "game/grid_popup_menu.h"
 #include "game/grid_shape_menu.h"
 #include "game/grid_symbol_strip.h"
+#include "game/month_names.h"
 #include "game/name_entry.h"
-#include "game/new_game_settings.h"
 #include "game/novlet_grid.h"
 #include "game/page_controls.h"
-#include "game/page_display_set.h"
 #include "game/page_output.h"
 #include "game/pie_gauge.h"
 #include "game/run_folders.h"
 #include "game/solutions_menu.h"
 #include "game/store_messages.h"
-#include "game/thinking_animation.h"
 #include "render/grid_look.h"
+#include "session/alternative_values.h"
 #include "session/key_map.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
@@ -49,7 +52,10 @@ void TGridPage::CreateGridControls(const TGridPageNames& names) {
   const QString prefix = QString::fromLatin1(names.Prefix);
   pencilNotes_ = names.PencilNotes;
   alternativesTag_ = names.AlternativesTag;
-  grid_ = CreatePageGrid(this, prefix + QStringLiteral("NovletGrid"), gridSession_.GridSize());
+  grid_ = new TNovletGrid(this);
+  grid_->setObjectName(prefix + QStringLiteral("NovletGrid"));
+  grid_->setGeometry(kPageGridLeft, kPageGridTop, kPageGridSide, kPageGridSide);
+  grid_->SetGridSize(gridSession_.GridSize());
   grid_->SetDrawInputs([this] { return DrawInputs(); });
   connect(grid_, &TNovletGrid::keyReleased, this, [this](int key, TShiftState shift) { GridKeyUp(key, shift); });
   connect(grid_, &TNovletGrid::selecting, this, &TGridPage::SelectCell);
@@ -62,7 +68,13 @@ void TGridPage::CreateGridControls(const TGridPageNames& names) {
   grid_->SetPopupMenu(gridMenu_);
   gridMenu_->addSeparator();
 
-  strip_ = CreatePageStrip(this, prefix + QStringLiteral("DisplaySetImg"), &displaySet_);
+  strip_ = new TGridSymbolStrip(this);
+  strip_->setObjectName(prefix + QStringLiteral("DisplaySetImg"));
+  // Seven pixels to the left, the strip's digits stand under the columns.
+  strip_->setGeometry(kPageGridLeft - 7, kPageGridTop + kPageGridSide + 8, 255, 16);
+  strip_->setFont(FrameFont(11, false));
+  strip_->SetFillColor(QColor(0xfa, 0xf6, 0xee));
+  strip_->SetDisplaySet(&displaySet_);
   connect(strip_, &TGridSymbolStrip::valueClicked, this, &TGridPage::StripClick);
   AddTagged(strip_, names.StripTag);
 
@@ -118,6 +130,19 @@ TGridDrawInputs TGridPage::DrawInputs() const {
   return inputs;
 }
 
+TNewGameSettings TGridPage::NewGameSettings(int boxWidth, int boxHeight) const {
+  const TOptions& options = Host().Options();
+  TNewGameSettings settings;
+  settings.BoxWidth = boxWidth;
+  settings.BoxHeight = boxHeight;
+  settings.Level = options.Level;
+  settings.TimeLimited = options.TimeLimited;
+  settings.PlayTimeLimit = options.PlayTimeLimit;
+  settings.UserName = Host().UserName();
+  settings.MonthNames = MonthNames(Host().Texts());
+  return settings;
+}
+
 TOutputSource TGridPage::OutputSource() const {
   return {grid_, [this] { return DrawInputs(); }, FromStd(gridSession_.Record().Name)};
 }
@@ -143,7 +168,7 @@ bool TGridPage::SaveGame(const std::filesystem::path& file, const std::string& s
   state.Set(TGameFlag::NameEntryOpen);
   Host().UpdateStatus();
   const TGeometry& shape = gridSession_.Geometry();
-  gridSession_.NameIfUnnamed(NewGameSettings(Host(), shape.BoxWidth, shape.BoxHeight));
+  gridSession_.NameIfUnnamed(NewGameSettings(shape.BoxWidth, shape.BoxHeight));
   std::string target = section.empty() ? gridSession_.Record().Name : section;
   bool store = true;
   if (askName) {
@@ -227,18 +252,41 @@ void TGridPage::SetGridEnabled(bool enabled) {
   if (enabled && isVisible()) grid_->setFocus();
 }
 
+// The selected cell's candidates under the caption: as the digits its text
+// holds, as the display set's symbols, or, with an icon set on a board of
+// side 9 or less, as icons beside the label, nine pixels apart.
 void TGridPage::ShowAlternatives() {
   alternativesLbl_->setEnabled(gridSession_.CanShowAlternatives());
   const std::optional<std::string> alternatives =
       gridSession_.AlternativesShown(grid_->SelectedColumn(), grid_->SelectedRow());
   const QString caption = Host().Text(alternativesTag_);
-  if (alternatives) {
-    NovletGridShowAlternatives(*alternativesLbl_, *alternativesImg_, caption, *alternatives, displaySet_,
-                               gridSession_.GridSize());
+  alternativesImg_->hide();
+  alternativesLbl_->setText(caption);
+  if (!alternatives) return;
+  const int n = gridSession_.GridSize();
+  const std::vector<int> values = AlternativeValues(*alternatives, n);
+  if (n <= 9 && displaySet_.UsesIcons()) {
+    // The icons stand on the page itself, which the skin paints.
+    QPixmap picture(alternativesImg_->size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    int shown = 0;
+    for (int value : values)
+      if (const QImage* icon = displaySet_.SmallIcon(value)) painter.drawImage(9 * shown++, 2, *icon);
+    painter.end();
+    alternativesImg_->setPixmap(picture);
+    alternativesImg_->show();
     return;
   }
-  alternativesLbl_->setText(caption);
-  alternativesImg_->hide();
+  if (n <= 9 && displaySet_.SelectedIndex() == 0) {
+    const bool deduced = alternatives->find('$') != std::string::npos;
+    alternativesLbl_->setText(caption + '\n' +
+                              FromStd(deduced ? DecimalText(TextToValue(*alternatives)) : *alternatives));
+    return;
+  }
+  QStringList symbols;
+  for (int value : values) symbols << displaySet_.DisplaySetSymbol(value);
+  alternativesLbl_->setText(caption + '\n' + symbols.join(','));
 }
 
 void TGridPage::RefreshStatus() {
@@ -264,7 +312,7 @@ void TGridPage::Enter(bool alreadyShown) {
 bool TGridPage::Leave() {
   if (!gridSession_.OwnsGame()) return false;
   const TGeometry& shape = gridSession_.Geometry();
-  gridSession_.NameIfUnnamed(NewGameSettings(Host(), shape.BoxWidth, shape.BoxHeight));
+  gridSession_.NameIfUnnamed(NewGameSettings(shape.BoxWidth, shape.BoxHeight));
   Host().StoreAfterShowing(LastGameFile(), LastGameSection(), gridSession_.RecordToStore());
   gridSession_.Close();
   return true;
@@ -288,13 +336,45 @@ void TGridPage::AfterScale() {
   strip_->update();
 }
 
+// The display-set option (its item found without regard to case, item 0 when
+// none matches) fitted to the board's side. An icon set that fails to load
+// falls back to "123456789", and the option follows.
 void TGridPage::ApplyDisplaySet() {
-  ApplyOptionsDisplaySet(Host(), displaySet_, gridSession_.GridSize());
+  const QStringList& list = Host().DisplaySetList();
+  TOptions& options = Host().Options();
+  const QString wanted = FromStd(options.DisplaySet);
+  int index = 0;
+  for (int i = 0; i < list.size(); ++i) {
+    if (list[i].compare(wanted, Qt::CaseInsensitive) == 0) {
+      index = i;
+      break;
+    }
+  }
+  const QString itemText = index < list.size() ? list[index] : kSymbolAlphabets.front();
+  displaySet_.Apply(index, itemText, gridSession_.GridSize(), FromStd(Host().Folders().DisplaySetsFolder().string()));
+  options.DisplaySet = displaySet_.DisplaySet().toStdString();
   gridSession_.SetDisplaySetIndex(displaySet_.SelectedIndex());
   gridMenu_->ApplyDisplaySet(displaySet_);
   gridMenu_->SetPencilNoteVisible(pencilNotes_);
   AfterScale();
   grid_->update();
+}
+
+void TGridPage::AnimateThinking(int thinkingTag) {
+  if (gauge_->isHidden()) {
+    gauge_->SetProgress(0);
+    gauge_->show();
+  }
+  if (gauge_->ForeColor() != QColor(Qt::black)) gauge_->SetForeColor(Qt::black);
+  gauge_->SetProgress(gauge_->Progress() + 1 > gauge_->MaxValue() ? 0 : gauge_->Progress() + 6);
+  const QString thinking = Host().Text(thinkingTag);
+  QString text = statusLbl_->text();
+  if (!text.contains(thinking)) {
+    statusLbl_->setText(thinking);
+    return;
+  }
+  text += QStringLiteral(" .");
+  statusLbl_->setText(text.contains(QStringLiteral(" . . . . .")) ? thinking : text);
 }
 
 void TGridPage::BeginReduction() { savedBottomCaption_ = bottomLbl_->text(); }

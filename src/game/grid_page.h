@@ -117,6 +117,12 @@ class TGridPage : public TBookPage, protected TSessionHost {
   // nothing was stored.
   bool SaveGame(const std::filesystem::path& file, const std::string& section, bool askName);
   TOutputSource OutputSource() const;
+  // What a new game or design takes from the options, the account and the
+  // window's language.
+  TNewGameSettings NewGameSettings(int boxWidth, int boxHeight) const;
+  // One tick of "Thinking" on the status label: the gauge turns by a tenth,
+  // the label grows a dot up to four.
+  void AnimateThinking(int thinkingTag);
   // The grid, the strip and the display set follow the session's board side.
   void FollowGridSize();
   void ApplyDisplaySet();

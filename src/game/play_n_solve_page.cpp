@@ -11,12 +11,10 @@
 #include "game/cell_flash_animation.h"
 #include "game/frame_look.h"
 #include "game/grid_popup_menu.h"
-#include "game/new_game_settings.h"
 #include "game/novlet_grid.h"
 #include "game/page_controls.h"
 #include "game/pie_gauge.h"
 #include "game/run_folders.h"
-#include "game/thinking_animation.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
 #include "ui/base_btn.h"
@@ -103,7 +101,7 @@ std::string TPlayNSolvePage::LastGameSection() const { return LastPlayNSolveSect
 void TPlayNSolvePage::NewClick(int boxWidth, int boxHeight) {
   if (!session_.CanNew()) return;
   StatusLbl()->setText(Host().Text(TextId::Time));
-  session_.BeginNewGame(NewGameSettings(Host(), boxWidth, boxHeight));
+  session_.BeginNewGame(NewGameSettings(boxWidth, boxHeight));
   ShowLevel(session_.Record().Level);
   ApplyDisplaySet();
   grid_->SetGridSize(session_.GridSize());
@@ -307,7 +305,7 @@ void TPlayNSolvePage::ShowClock(const TClockDisplay& display) {
 void TPlayNSolvePage::Tick() {
   const TGameState state = session_.State();
   if (state.Has(TGameFlag::Thinking)) {
-    AnimateThinking(*gauge_, *StatusLbl(), Host().Text(TextId::PlayThinking));
+    AnimateThinking(TextId::PlayThinking);
     return;
   }
   const bool wasOver = state.Has(TGameFlag::SolutionShown);
