@@ -70,28 +70,19 @@ TEST_F(MainFormTest, ShowingTheWindowStartsOnPlayAndSolveWithAnEmptyGame) {
   ShowPage(TPageKind::Options);
   form.show();
   EXPECT_EQ(form.ActivePage(), PageOf(TPageKind::PlayNSolve));
-  EXPECT_TRUE(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->Session().State().IsClear());
+  EXPECT_TRUE(PlayPage().Session().State().IsClear());
 }
 
 TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
   TMainForm& form = CreateForm();
   const std::vector<TBaseBtn*>& buttons = form.PageButtons();
-  auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
-  int switched = 0;
-  bool asked = false;
-  // Clicked while the engine generates a game.
-  QTimer::singleShot(0, &form, [&] {
-    asked = true;
+  WhileGenerating([&] {
     for (std::size_t page = 1; page < 4; ++page) {
       Click(buttons[page]);
-      switched += form.ActivePage() != play;
+      EXPECT_EQ(form.ActivePage(), form.BookPages()[0]);
     }
   });
-  form.Engine().Random().Seed(7);
-  play->NovletGridsPopupMenuClick(3, 3);
-  EXPECT_TRUE(asked);
-  EXPECT_EQ(switched, 0);
-  EXPECT_EQ(play->Session().State(), TGameState(TGameFlag::Playing)) << "a refused switch must not end the game";
+  EXPECT_EQ(PlayPage().Session().State(), TGameState(TGameFlag::Playing)) << "a refused switch must not end the game";
   for (std::size_t page : {2, 3, 1, 0}) {
     Click(buttons[page]);
     EXPECT_EQ(form.ActivePage(), form.BookPages()[page]);
@@ -100,7 +91,7 @@ TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
 
 TEST_F(MainFormTest, LeavingAPageEndsTheGameItOwned) {
   TMainForm& form = CreateForm();
-  auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
+  TPlayNSolvePage* play = &PlayPage();
   auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
   form.Engine().Random().Seed(7);
   play->NovletGridsPopupMenuClick(2, 2);
@@ -118,20 +109,15 @@ TEST_F(MainFormTest, LeavingAPageEndsTheGameItOwned) {
   EXPECT_TRUE(design->Session().State().IsClear());
 }
 
-// The "Thinking" animation runs on the ticks that come while the engine
-// works: the ticks are taken from inside the operation.
 TEST_F(MainFormTest, ThinkingLabelCyclesAndNeverReachesFiveDots) {
   TMainForm& form = CreateForm();
-  auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
-  QLabel* label = play->StatusLbl();
-  TPieGauge* gauge = play->Gauge();
+  QLabel* label = PlayPage().StatusLbl();
+  TPieGauge* gauge = PlayPage().Gauge();
   const QStringList expected{"Thinking",         "Thinking .",   "Thinking . .", "Thinking . . .",
                              "Thinking . . . .", "Thinking",     "Thinking ."};
   QStringList seen;
   std::vector<int> progress;
-  bool gaugeShown = false;
-  QColor gaugeColor;
-  QTimer::singleShot(0, &form, [&] {
+  WhileGenerating([&] {
     label->setText("Time ");
     gauge->SetForeColor(Qt::red);
     for (int tick = 0; tick < 13; ++tick) {
@@ -139,14 +125,10 @@ TEST_F(MainFormTest, ThinkingLabelCyclesAndNeverReachesFiveDots) {
       if (tick < static_cast<int>(expected.size())) seen << label->text();
       progress.push_back(gauge->Progress());
     }
-    gaugeShown = gauge->isVisibleTo(&form);
-    gaugeColor = gauge->ForeColor();
+    EXPECT_TRUE(gauge->isVisibleTo(&form));
+    EXPECT_EQ(gauge->ForeColor(), QColor(Qt::black));
   });
-  form.Engine().Random().Seed(7);
-  play->NovletGridsPopupMenuClick(3, 3);
   EXPECT_EQ(seen, expected);
-  EXPECT_TRUE(gaugeShown);
-  EXPECT_EQ(gaugeColor, QColor(Qt::black));
   // One turn in eleven ticks: 6, 12 ... 60, then back to 0.
   EXPECT_EQ(progress, (std::vector<int>{6, 12, 18, 24, 30, 36, 42, 48, 54, 60, 0, 6, 12}));
 }
@@ -157,20 +139,15 @@ TEST_F(MainFormTest, ThinkingWhileDesigningAnimatesTheDesignPage) {
   auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
   design->NovletGridsPopupMenuClick(3, 3);
   Click(design->EnterNDesignModeBtn());
-  QString shown;
-  bool designGauge = false;
-  bool playGauge = true;
-  QTimer::singleShot(0, &form, [&] {
-    form.MainTimerTime();
-    form.MainTimerTime();
-    shown = design->StatusLbl()->text();
-    designGauge = !design->Gauge()->isHidden();
-    playGauge = !static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->Gauge()->isHidden();
-  });
-  Click(design->EnterNDesignGenerateBtn());
-  EXPECT_EQ(shown, "Thinking .");
-  EXPECT_TRUE(designGauge);
-  EXPECT_FALSE(playGauge);
+  WhileGenerating(
+      [&] {
+        form.MainTimerTime();
+        form.MainTimerTime();
+        EXPECT_EQ(design->StatusLbl()->text(), "Thinking .");
+        EXPECT_FALSE(design->Gauge()->isHidden());
+        EXPECT_TRUE(PlayPage().Gauge()->isHidden());
+      },
+      [&] { Click(design->EnterNDesignGenerateBtn()); });
 }
 
 TEST_F(MainFormTest, AnAccountChangeStoresTheOldAccountsOptionsAndLoadsTheNew) {
@@ -239,22 +216,16 @@ TEST_F(MainFormTest, ClosingTakesAnOpenAboutBoxAlong) {
 TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {
   TMainForm& form = CreateForm();
   form.show();
-  bool stayed = false;
-  bool restored = false;
-  // Asked while the engine generates a game.
-  QTimer::singleShot(0, &form, [&] {
+  WhileGenerating([&] {
     form.QuitBtnClick();
     form.CloseWithoutAsking();
-    stayed = form.isVisible() && form.MainTimer()->isActive();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.MainTimer()->isActive());
     // The stop is kept, and the window still answers a second start meanwhile.
     form.showMinimized();
     form.FormRestore();
-    restored = !form.isMinimized();
+    EXPECT_FALSE(form.isMinimized());
   });
-  form.Engine().Random().Seed(7);
-  static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->NovletGridsPopupMenuClick(3, 3);
-  EXPECT_TRUE(stayed);
-  EXPECT_TRUE(restored);
   EXPECT_TRUE(dialogs_.Messages.isEmpty());
   QCoreApplication::processEvents();
   EXPECT_FALSE(form.isVisible()) << "carried out when the work is done";
@@ -368,15 +339,10 @@ TEST_F(MainFormTest, HelpOpensTheHelpPageOfTheShownLanguageAsAPlainFileAndMinimi
   }
   ASSERT_EQ(shellLinks_.OpenedUrls.size(), 4);
 
-  // Asked while the engine generates a game.
-  bool asked = false;
-  QTimer::singleShot(0, &form, [&] {
-    asked = true;
+  WhileGenerating([&] {
     form.HelpBtnClick();
     form.MinimizeBtnClick();
   });
-  static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->NovletGridsPopupMenuClick(3, 3);
-  EXPECT_TRUE(asked);
   EXPECT_EQ(shellLinks_.OpenedUrls.size(), 4);
   EXPECT_FALSE(form.isMinimized());
 }
