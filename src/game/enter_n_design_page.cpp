@@ -211,7 +211,6 @@ QString TEnterNDesignPage::ValidationText() const {
 
 void TEnterNDesignPage::RefreshStatus() {
   TGridPage::RefreshStatus();
-  SetGridEnabled(!session_.State().IsBusy());
   for (TBaseBtn* button : {modeBtn_, checkPuzzleBtn_}) button->setEnabled(session_.CanSave());
   playNSolveBtn_->setEnabled(session_.CanPlay());
   generateBtn_->setEnabled(session_.CanGenerate());

@@ -291,6 +291,7 @@ void TGridPage::ShowAlternatives() {
 
 void TGridPage::RefreshStatus() {
   fileNameLbl_->setText(FromStd(BarePuzzleName(gridSession_.Record().Name)));
+  SetGridEnabled(gridSession_.TakesInput());
   newBtn_->setEnabled(gridSession_.CanNew());
   for (TBaseBtn* button : {saveBtn_, printBtn_, clipboardBtn_}) button->setEnabled(gridSession_.CanSave());
   solutionsMenu_->Rebuild(gridSession_.SolutionChoices().MenuItems, Host().Text(TextId::Solution));

@@ -126,7 +126,6 @@ class TGridPage : public TBookPage, protected TSessionHost {
   // The grid, the strip and the display set follow the session's board side.
   void FollowGridSize();
   void ApplyDisplaySet();
-  void SetGridEnabled(bool enabled);
   void StateChanged() override;
 
   TDisplaySet displaySet_;
@@ -148,6 +147,7 @@ class TGridPage : public TBookPage, protected TSessionHost {
   void GridMouseUp();
   void SolutionsPopupMenuClick(int number);
   void ShowAlternatives();
+  void SetGridEnabled(bool enabled);
 
   TGridSession& gridSession_;
   bool pencilNotes_ = false;

@@ -318,9 +318,7 @@ void TPlayNSolvePage::Tick() {
 
 void TPlayNSolvePage::RefreshStatus() {
   TGridPage::RefreshStatus();
-  const TGameState state = session_.State();
   ShowExplanation();
-  SetGridEnabled(!state.IsBusy() && !state.Has(TGameFlag::Paused) && !state.Has(TGameFlag::Restarting));
   pauseBtn_->setEnabled(session_.CanPause());
   restartBtn_->setEnabled(session_.CanRestart());
   undoBtn_->setEnabled(session_.CanUndo() && !flash_->Running());
@@ -329,7 +327,7 @@ void TPlayNSolvePage::RefreshStatus() {
   errorsBtn_->setEnabled(session_.CanShowErrors());
   solutionsBtn_->setEnabled(session_.CanShowSolution());
 
-  ApplyTexts(pauseBtn_, state.Has(TGameFlag::Paused) ? TextId::Continue : TextId::Pause);
+  ApplyTexts(pauseBtn_, session_.State().Has(TGameFlag::Paused) ? TextId::Continue : TextId::Pause);
   SetCentredCaption(solutionsBtn_, Host().Text(TextId::Solution) + FromStd(session_.SolutionChoices().CountSuffix));
   solutionsBtn_->setToolTip(FromStd(Host().Texts().Control(TextId::Solution).Hint));
 }
@@ -344,10 +342,8 @@ bool TPlayNSolvePage::Leave() {
 void TPlayNSolvePage::OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section,
                                        TOpenMode mode) {
   ShowOpened(session_.Load(file, section));
-  if (mode == TOpenMode::Replay && session_.State().Has(TGameFlag::Playing)) {
-    session_.Replay();
-    grid_->update();
-  }
+  if (mode == TOpenMode::Replay) session_.Replay();
+  grid_->update();
 }
 
 void TPlayNSolvePage::Translate() {

@@ -106,6 +106,8 @@ class TGridSession {
   virtual bool CanSave() const = 0;
   // New may start: nothing loads, validates or thinks.
   bool CanNew() const { return !state_.IsBusy(); }
+  // The grid takes keys and clicks.
+  virtual bool TakesInput() const { return !state_.IsBusy(); }
   // The right-click menu offers itself on that cell (1-based).
   virtual bool MenuAllowedAt(int column, int row) const = 0;
   // The alternatives the page shows for the selected cell (1-based), when

@@ -160,6 +160,7 @@ void TPlaySession::Restart() {
 }
 
 void TPlaySession::Replay() {
+  if (!state_.Has(TGameFlag::Playing) || !CanRestart()) return;
   StartClockAt(now_());
   Restart();
 }
@@ -346,6 +347,10 @@ bool TPlaySession::OwnsGame() const {
 
 bool TPlaySession::CanSave() const {
   return OwnsGame() && !state_.IsBusy() && !state_.Has(TGameFlag::Paused);
+}
+
+bool TPlaySession::TakesInput() const {
+  return TGridSession::TakesInput() && !state_.Has(TGameFlag::Paused) && !state_.Has(TGameFlag::Restarting);
 }
 
 bool TPlaySession::CanPause() const { return state_.Has(TGameFlag::Playing) && !state_.IsBusy(); }

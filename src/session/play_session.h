@@ -71,7 +71,8 @@ class TPlaySession : public TGridSession {
 
   void TogglePause();
   void Restart();
-  // Replay & Solve: the game starts again from its givens with a fresh clock.
+  // Replay & Solve: the game played starts again from its givens with a
+  // fresh clock.
   void Replay();
 
   // A released key on cell (column, row): a value or, with Ctrl, a pencil
@@ -118,6 +119,8 @@ class TPlaySession : public TGridSession {
 
   // The right-click menu of a running game offers itself on open cells.
   bool MenuAllowedAt(int column, int row) const override;
+  // Neither paused nor restarting.
+  bool TakesInput() const override;
   // Pause and Restart: the game runs, or (Restart) is over.
   bool CanPause() const;
   bool CanRestart() const;
