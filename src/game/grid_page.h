@@ -91,7 +91,7 @@ class TGridPage : public TBookPage, protected TSessionHost {
   // The grid, its menus, the strip and the labels, the same on both pages.
   void CreateGridControls(const TGridPageNames& names);
   // The right-hand column; New, Save, Print, Clipboard and the solutions
-  // button among them, wired to the clicks below.
+  // button among them, which the page wires to the clicks below.
   void CreateGridButtons(std::initializer_list<TColumnButton> buttons);
   void NewBtnClick();
   void SaveBtnClick();
@@ -132,7 +132,6 @@ class TGridPage : public TBookPage, protected TSessionHost {
   TNovletGrid* grid_ = nullptr;
   TGridPopupMenu* gridMenu_ = nullptr;
   TPieGauge* gauge_ = nullptr;
-  QLabel* statusLbl_ = nullptr;
   QLabel* bottomLbl_ = nullptr;
   TBaseBtn* newBtn_ = nullptr;
   TBaseBtn* saveBtn_ = nullptr;
@@ -155,6 +154,7 @@ class TGridPage : public TBookPage, protected TSessionHost {
   int highlightValue_ = 0;
   QString savedBottomCaption_;
   std::vector<TBaseBtn*> smallButtons_;
+  QLabel* statusLbl_ = nullptr;
   TGridSymbolStrip* strip_ = nullptr;
   QLabel* fileNameLbl_ = nullptr;
   QLabel* alternativesLbl_ = nullptr;
