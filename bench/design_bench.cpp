@@ -78,7 +78,7 @@ struct TDesignPage {
     QCoreApplication::processEvents();
   }
   void Verdict(benchmark::State& state, const QString& expected) {
-    const QString shown = Page->EnterNDesignValidateLbl()->text();
+    const QString shown = Page->BottomLbl()->text();
     if (shown != expected) state.SkipWithError(("the page shows " + shown.toStdString()).c_str());
   }
 
@@ -122,7 +122,7 @@ void CompleteEmpty16x16(benchmark::State& state) {
     state.PauseTiming();
     design.Open(g, TBoard(), StatusDesignMode);
     state.ResumeTiming();
-    design.Click(design.Page->EnterNDesignCompleteBtn());
+    design.Click(design.Page->SolutionsBtn());
   }
 }
 BENCHMARK(CompleteEmpty16x16)->Unit(benchmark::kMillisecond);
@@ -131,7 +131,7 @@ void PrintToPdf16x16(benchmark::State& state) {
   TDesignPage design;
   design.OpenNormal16x16();
   qputenv("NOVLET_PRINT_TO_PDF", design.Folder.filePath("novlet.pdf").toLocal8Bit());
-  for (auto _ : state) design.Click(design.Page->EnterNDesignPrintBtn());
+  for (auto _ : state) design.Click(design.Page->PrintBtn());
   qunsetenv("NOVLET_PRINT_TO_PDF");
   if (QFileInfo(design.Folder.filePath("novlet.pdf")).size() < 1000) state.SkipWithError("nothing was printed");
 }
@@ -140,7 +140,7 @@ BENCHMARK(PrintToPdf16x16)->Unit(benchmark::kMillisecond);
 void CopyToClipboard16x16(benchmark::State& state) {
   TDesignPage design;
   design.OpenNormal16x16();
-  for (auto _ : state) design.Click(design.Page->EnterNDesignClipboardBtn());
+  for (auto _ : state) design.Click(design.Page->ClipboardBtn());
 }
 BENCHMARK(CopyToClipboard16x16)->Unit(benchmark::kMillisecond);
 

@@ -50,7 +50,7 @@ struct TPlayedGame {
     Form->Engine().Random().Seed(5);
     Page = static_cast<TPlayNSolvePage*>(Form->Page(TPageKind::PlayNSolve));
     Page->NovletGridsPopupMenuClick(4, 4);
-    Grid = Page->PlayNSolveNovletGrid();
+    Grid = Page->Grid();
     // The first open cell takes the keys.
     for (int i = 0; i < 256; ++i) {
       const int c = i % 16 + 1;
@@ -98,7 +98,7 @@ void KeyReleaseToRepaint16x16(benchmark::State& state) {
     // The history grows by one record a key; keep it at a game's length.
     if (++releases % 500 == 0) {
       state.PauseTiming();
-      game.Page->PlayNSolveRestartBtnClick();
+      emit game.Page->PlayNSolveRestartBtn()->clicked();
       state.ResumeTiming();
     }
   }
@@ -114,7 +114,7 @@ void LeavingAGame16x16(benchmark::State& state) {
     state.SetIterationTime(game.SecondsToShow(3));
     game.SecondsToShow(0);
   }
-  if (!game.Form->GameState().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
+  if (!game.Page->Session().State().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
 }
 BENCHMARK(LeavingAGame16x16)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -125,7 +125,7 @@ void ComingBackToAGame16x16(benchmark::State& state) {
     game.SecondsToShow(3);
     state.SetIterationTime(game.SecondsToShow(0));
   }
-  if (!game.Form->GameState().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
+  if (!game.Page->Session().State().Has(TGameFlag::Playing)) state.SkipWithError("the game did not come back");
 }
 BENCHMARK(ComingBackToAGame16x16)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -65,6 +65,10 @@ class TBookPage : public QWidget {
   }
   virtual void EndReduction() {}
 
+  // The flags of the game the page runs; the window waits while one loads,
+  // validates or thinks.
+  virtual TGameState SessionState() const { return TGameState(); }
+
   // The page's buttons that wear the small skinned faces.
   virtual std::vector<TBaseBtn*> SmallButtons() const { return {}; }
 

@@ -249,15 +249,24 @@ QString TMainForm::SkinFolder() const { return FromStd(folders_.SkinFolder().str
 
 void TMainForm::LetEventsRun() { QCoreApplication::processEvents(); }
 
+bool TMainForm::Busy() const {
+  return std::any_of(pages_.begin(), pages_.end(), [](const TBookPage* page) { return page->SessionState().IsBusy(); });
+}
+
+bool TMainForm::Thinking() const {
+  return std::any_of(pages_.begin(), pages_.end(),
+                     [](const TBookPage* page) { return page->SessionState().Has(TGameFlag::Thinking); });
+}
+
 void TMainForm::ActivatePage(TBookPage* page) {
   TBookPage* left = ActivePage();
   if (left == page) return;
-  if (left->Leave()) gameState_ = TGameState();
+  left->Leave();
   pageBook_->setCurrentWidget(page);
 }
 
 void TMainForm::ShowPageByButton(TBookPage* page) {
-  if (gameState_.IsBusy()) return;
+  if (Busy()) return;
   const bool alreadyShown = ActivePage() == page;
   ActivatePage(page);
   page->Enter(alreadyShown);
@@ -337,7 +346,7 @@ void TMainForm::ScreenSizeChosen(int screenSize) {
 void TMainForm::QuitBtnClick() {
   // A window on its way out asks nothing more (a key's release that arrives
   // after the Yes that closed it).
-  if (gameState_.IsBusy() || closeAllowed_) return;
+  if (Busy() || closeAllowed_) return;
   const QString question =
       Text(TextId::QuitQuestion) + QStringLiteral("\n\n") + Text(TextId::QuitExplanation);
   if (!dialogs_->Ask(question, Text(TextId::Yes), Text(TextId::No))) return;
@@ -377,25 +386,25 @@ void TMainForm::CloseWithoutAsking() {
 }
 
 void TMainForm::CarryOutPendingStop() {
-  if (!stopPending_ || gameState_.Has(TGameFlag::Thinking)) return;
+  if (!stopPending_ || Thinking()) return;
   stopPending_ = false;
   // Once the operation that ended has returned, not inside it.
   QTimer::singleShot(0, this, &TMainForm::CloseWithoutAsking);
 }
 
 void TMainForm::MinimizeBtnClick() {
-  if (gameState_.IsBusy()) return;
+  if (Busy()) return;
   showMinimized();
 }
 
 void TMainForm::InfoBtnClick() {
-  if (gameState_.IsBusy()) return;
+  if (Busy()) return;
   dialogs_->ShowAbout([this](int tag, const TControlTexts&) { return translator_.Control(tag); },
                       [this] { CorvexSBtnClick(); });
 }
 
 void TMainForm::HelpBtnClick() {
-  if (gameState_.IsBusy()) return;
+  if (Busy()) return;
   shellLinks_->OpenWebPage(HelpUrl());
   showMinimized();
 }
@@ -552,7 +561,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::FormCloseQuery() {
-  if (gameState_.Has(TGameFlag::Thinking)) return false;
+  if (Thinking()) return false;
   if (altF4Requested_) {
     altF4Requested_ = false;
     // Asked once the refused close has returned, not inside it.

@@ -128,7 +128,11 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   const QStringList& DisplaySetList() const override { return displaySetList_; }
   int ScreenMode() const override;
   TTimeSource Clock() const override { return clock_; }
-  void LetEventsRun() override;
+  // Lets pending window messages run once: the engine's progress callback.
+  void LetEventsRun();
+  // A page's game loads, validates or thinks.
+  bool Busy() const;
+  bool Thinking() const;
   const TTranslator& Texts() const override { return translator_; }
   TDialogs& Dialogs() override { return *dialogs_; }
   TShellLinks& ShellLinks() override { return *shellLinks_; }

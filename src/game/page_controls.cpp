@@ -4,8 +4,6 @@
 #include <QLabel>
 
 #include "game/frame_look.h"
-#include "game/grid_symbol_strip.h"
-#include "game/novlet_grid.h"
 #include "ui/base_btn.h"
 
 namespace novlet {
@@ -37,25 +35,6 @@ QLabel* CreatePageLabel(QWidget* page, const QString& name, const QRect& geometr
   label->setFont(FrameFont(11, bold));
   label->setStyleSheet(CreamLabelStyle());
   return label;
-}
-
-TNovletGrid* CreatePageGrid(QWidget* page, const QString& name, int gridSize) {
-  auto* grid = new TNovletGrid(page);
-  grid->setObjectName(name);
-  grid->setGeometry(kPageGridLeft, kPageGridTop, kPageGridSide, kPageGridSide);
-  grid->SetGridSize(gridSize);
-  return grid;
-}
-
-TGridSymbolStrip* CreatePageStrip(QWidget* page, const QString& name, const TDisplaySet* displaySet) {
-  auto* strip = new TGridSymbolStrip(page);
-  strip->setObjectName(name);
-  // Seven pixels to the left, the strip's digits stand under the columns.
-  strip->setGeometry(kPageGridLeft - 7, kPageGridTop + kPageGridSide + 8, 255, 16);
-  strip->setFont(FrameFont(11, false));
-  strip->SetFillColor(QColor(0xfa, 0xf6, 0xee));
-  strip->SetDisplaySet(displaySet);
-  return strip;
 }
 
 }  // namespace novlet

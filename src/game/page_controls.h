@@ -10,9 +10,6 @@ class QWidget;
 namespace novlet {
 
 class TBaseBtn;
-class TDisplaySet;
-class TGridSymbolStrip;
-class TNovletGrid;
 
 // Where both game pages put their grid, at base size inside the page area of
 // 412 x 363; the symbol strip, the puzzle's name and the status line follow
@@ -25,9 +22,5 @@ inline constexpr int kPageGridSide = 245;
 TBaseBtn* CreatePageButton(QWidget* page, const QString& name, int left, int top);
 // A cream label on the page's background.
 QLabel* CreatePageLabel(QWidget* page, const QString& name, const QRect& geometry, bool bold);
-// A game page's grid in its place, named, showing an N x N board.
-TNovletGrid* CreatePageGrid(QWidget* page, const QString& name, int gridSize);
-// The symbol strip beneath the grid, showing the page's display set.
-TGridSymbolStrip* CreatePageStrip(QWidget* page, const QString& name, const TDisplaySet* displaySet);
 
 }  // namespace novlet

@@ -35,7 +35,8 @@ class TPageHost {
  public:
   virtual ~TPageHost() = default;
 
-  // The window's state word: which page owns a game and what runs.
+  // The window's own flags: a name box open, the grid drawn for output.
+  // Each page's session keeps the flags of its game.
   virtual TGameState& GameState() = 0;
   virtual TNovletEngine& Engine() = 0;
   virtual const TOptions& Options() const = 0;
@@ -46,8 +47,6 @@ class TPageHost {
   virtual int ScreenMode() const = 0;
   // "Now", which tests move at will.
   virtual TTimeSource Clock() const = 0;
-  // Lets pending window messages run once.
-  virtual void LetEventsRun() = 0;
 
   virtual const TTranslator& Texts() const = 0;
   virtual TDialogs& Dialogs() = 0;

@@ -5,18 +5,26 @@
 #include "engine/novlet_engine.h"
 #include "session/key_codes.h"
 #include "session/level_estimate.h"
-#include "store/puzzle_naming.h"
+#include "store/text_puzzles.h"
 
 namespace novlet {
 
-TDesignSession::TDesignSession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host)
-    : TGridSession(engine, state, host), now_(std::move(now)) {}
+TDesignSession::TDesignSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host)
+    : TGridSession(engine, std::move(now), host) {}
 
 bool TDesignSession::HasGivens() const { return CountEmptyTexts(geometry_, puzzleTexts_) < GridSize() * GridSize(); }
 
 bool TDesignSession::BoardComplete() const {
   return BoardFull(geometry_, solution_) && BoardLinesValid(geometry_, solution_);
 }
+
+bool TDesignSession::CanSave() const { return Designing() && !state_.IsBusy(); }
+
+bool TDesignSession::CanPlay() const { return CanSave() && HasGivens(); }
+
+bool TDesignSession::CanGenerate() const { return CanSave() && InDesignMode(); }
+
+bool TDesignSession::CanMakePuzzle() const { return CanGenerate() && BoardComplete(); }
 
 void TDesignSession::NewDesign(const TNewGameSettings& settings) {
   if (state_.Has(TGameFlag::Thinking)) return;
@@ -25,10 +33,7 @@ void TDesignSession::NewDesign(const TNewGameSettings& settings) {
 
   InitPuzzleRecord(record_);
   record_.Created = now_();
-  std::array<std::string_view, 12> months = kEnglishMonthNames;
-  for (std::size_t i = 0; i < months.size(); ++i)
-    if (!settings.MonthNames[i].empty()) months[i] = settings.MonthNames[i];
-  record_.Name = DefaultPuzzleName(settings.UserName, record_.Created, months);
+  NameIfUnnamed(settings);
   record_.Level = static_cast<std::uint8_t>(settings.Level);
   record_.Origin = OriginSelf;
   record_.BoxWidth = geometry_.BoxWidth;
@@ -37,7 +42,7 @@ void TDesignSession::NewDesign(const TNewGameSettings& settings) {
   record_.Status = state_.Has(TGameFlag::DesignMode) ? StatusDesignMode : StatusDesignPuzzle;
 
   ClearBoards();
-  LetEventsRun();
+  StateChanged();
   RecomputeAlternatives();
   state_ = TGameFlag::Designing;
   EnterModeOfStatus();
@@ -54,15 +59,21 @@ void TDesignSession::NewFromGivens(const TNewGameSettings& settings, const TBoar
   DesignChanged(true);
 }
 
-bool TDesignSession::Load(const std::filesystem::path& file, const std::string& section) {
-  return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });
-}
-
-bool TDesignSession::Resume(const TNovletFileData& unstored) {
-  return Open([&](TNovletFileData& record) {
-    record = unstored;
-    return true;
-  });
+TPasteOutcome TDesignSession::Paste(const std::string& text, TNewGameSettings settings) {
+  if (!CanNew()) return {};
+  std::vector<TTextPuzzle> puzzles = ReadTextPuzzles(text);
+  // A 6 x 6 design of boxes 2 wide reads the text 2 x 3.
+  if (!puzzles.empty() && puzzles.front().Geometry().GridSize == geometry_.GridSize &&
+      puzzles.front().BoxWidth != geometry_.BoxWidth)
+    puzzles = ReadTextPuzzles(text, geometry_);
+  if (puzzles.empty()) return {TPasteOutcome::TKind::Empty, {}, 0};
+  const TTextPuzzle& puzzle = puzzles.front();
+  if (puzzle.State == TTextPuzzleState::Unreadable) return {TPasteOutcome::TKind::Unreadable, puzzle.Reason, 0};
+  settings.BoxWidth = puzzle.BoxWidth;
+  settings.BoxHeight = puzzle.BoxHeight;
+  NewFromGivens(settings, puzzle.Givens);
+  Validate();
+  return {TPasteOutcome::TKind::Pasted, {}, static_cast<int>(puzzles.size()) - 1};
 }
 
 bool TDesignSession::Open(const std::function<bool(TNovletFileData&)>& read) {
@@ -78,6 +89,7 @@ bool TDesignSession::Open(const std::function<bool(TNovletFileData&)>& read) {
   SetBoxShape(record_.BoxWidth, record_.BoxHeight);
   HexToBoard(geometry_, record_.SolutionHex, solution_);
   HexToTexts(geometry_, record_.PuzzleHex, puzzleTexts_);
+  StateChanged();
   // A design is a puzzle, not a game: the play that went with the record
   // would otherwise replay its old moves into the puzzle handed over.
   record_.GridHex.clear();
@@ -88,7 +100,6 @@ bool TDesignSession::Open(const std::function<bool(TNovletFileData&)>& read) {
   record_.EntryCount = record_.PauseCount = record_.HintCount = 0;
   record_.ErrorCount = record_.RestartCount = record_.AlternativesCount = 0;
   RecomputeAlternatives();
-  LetEventsRun();
   record_.ResumeTime = now_();
   state_ = TGameFlag::Designing;
   if (record_.Status != StatusDesignPuzzle && record_.Status != StatusDesignMode) record_.Status = StatusDesignPuzzle;
@@ -123,6 +134,7 @@ void TDesignSession::EnterPuzzleMode() {
 }
 
 void TDesignSession::SwitchMode() {
+  if (!CanSave()) return;
   if (state_.Has(TGameFlag::PuzzleMode))
     EnterDesignMode();
   else if (state_.Has(TGameFlag::DesignMode))
@@ -131,7 +143,7 @@ void TDesignSession::SwitchMode() {
 
 bool TDesignSession::KeyUp(int column, int row, int key) {
   if (!Designing() || !InsideBoard(column, row)) return false;
-  if (key == VkReturn) return InDesignMode() && ToggleGiven(column, row);
+  if (key == VkReturn) return ToggleGiven(column, row);
   const std::optional<int> symbol = SymbolOfKey(key);
   if (!symbol) return false;
   const std::string text = DecimalText(*symbol);  // "" for the clear symbol
@@ -161,7 +173,7 @@ void TDesignSession::SetValue(int column, int row, int value) {
 }
 
 bool TDesignSession::ToggleGiven(int column, int row) {
-  if (!Designing() || !InsideBoard(column, row)) return false;
+  if (!CanGenerate() || !InsideBoard(column, row)) return false;
   const int value = solution_.at(column, row);
   if (value == 0) return false;
   std::string& mark = puzzleTexts_.at(column, row);
@@ -181,7 +193,6 @@ void TDesignSession::Validate() {
   state_.Set(TGameFlag::Validating);
   ClearSolutionChoices();
   StateChanged();
-  LetEventsRun();
   if (Designing()) {
     state_.Set(TGameFlag::Thinking);
     TBoard scratch;
@@ -195,11 +206,10 @@ void TDesignSession::Validate() {
 }
 
 bool TDesignSession::Generate() {
-  if (state_.Has(TGameFlag::Thinking)) return false;
+  if (!CanGenerate()) return false;
   StartThinking();
   ClearBoards();
   record_.StartTime = record_.ResumeTime = record_.TimePlayed = 0;
-  LetEventsRun();
   TNovletEngine& engine = Engine();
   bool generated = false;
   for (int attempt = 0; attempt < kMostGenerationAttempts && !generated; ++attempt) {
@@ -215,10 +225,9 @@ bool TDesignSession::Generate() {
 }
 
 void TDesignSession::MakePuzzle(int level) {
-  if (state_.Has(TGameFlag::Thinking)) return;
+  if (!CanMakePuzzle()) return;
   StartThinking();
   record_.Level = static_cast<std::uint8_t>(level);
-  LetEventsRun();
   TNovletEngine& engine = Engine();
   bool reduced = false;
   for (int attempt = 0; attempt < kMostReductionAttempts && !reduced; ++attempt) {
@@ -233,7 +242,7 @@ void TDesignSession::MakePuzzle(int level) {
 }
 
 void TDesignSession::Complete() {
-  if (state_.Has(TGameFlag::Thinking)) return;
+  if (!CanGenerate()) return;
   // A solvable design completes from its givens alone, and only a unique
   // answer replaces it: the values typed beyond the givens are kept otherwise.
   const bool fromGivens = Solvable();
@@ -260,17 +269,15 @@ void TDesignSession::Complete() {
     CopyCellTexts(geometry_, scratchTexts, grid_);
   }
   RecomputeAlternatives();
-  LetEventsRun();
   state_.Clear(TGameFlag::Thinking);
   Validate();
 }
 
 bool TDesignSession::ChooseSolution(int n) {
-  if (n <= 0 || n >= static_cast<int>(choices_.Lines.size())) return false;
+  if (!CanSave() || n <= 0 || n >= static_cast<int>(choices_.Lines.size())) return false;
   HexToBoard(geometry_, choices_.Lines[static_cast<std::size_t>(n)], solution_);
   BoardToTexts(geometry_, solution_, grid_);
   RecomputeAlternatives();
-  LetEventsRun();
   return true;
 }
 
@@ -284,7 +291,6 @@ void TDesignSession::StartThinking() {
   state_.Clear(TGameFlag::DesignSolvable);
   ClearSolutionChoices();
   StateChanged();
-  LetEventsRun();
 }
 
 void TDesignSession::EnterModeOfStatus() {

@@ -3,27 +3,31 @@
 // completion by search.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "session/grid_session.h"
-#include "session/play_clock.h"
-#include "session/play_session.h"
-#include "store/puzzle_record.h"
 
 namespace novlet {
 
 // The Puzzle step tries at most this many reductions before it gives up.
 inline constexpr int kMostReductionAttempts = 101;
 
+// What a paste of text did: nothing read, a refused puzzle (Reason says
+// why), or a new design, with the count of further puzzles left behind.
+struct TPasteOutcome {
+  enum class TKind { Refused, Empty, Unreadable, Pasted };
+  TKind Kind = TKind::Refused;
+  std::string Reason;
+  int MorePuzzles = 0;
+};
+
 class TDesignSession : public TGridSession {
  public:
-  TDesignSession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host = nullptr);
+  TDesignSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host = nullptr);
 
-  // CurrentDesign; Status holds the mode (4 puzzle mode, 5 design mode).
-  const TNovletFileData& Record() const { return record_; }
+  // Record(): Status holds the mode (4 puzzle mode, 5 design mode).
   bool Designing() const { return state_.Has(TGameFlag::Designing); }
   bool InDesignMode() const { return state_.Has(TGameFlag::DesignMode); }
   bool Solvable() const { return state_.Has(TGameFlag::DesignSolvable); }
@@ -32,25 +36,36 @@ class TDesignSession : public TGridSession {
   // The design's values form a complete board: it can be reduced to a puzzle.
   bool BoardComplete() const;
 
+  // What the design allows now; each operation refuses what its query denies.
+  bool OwnsGame() const override { return Designing(); }
+  // Save, Print, Clipboard, the mode and the check: a design, nothing running.
+  bool CanSave() const override;
+  // The hand-over to Play & Solve: a design with givens.
+  bool CanPlay() const;
+  // Generate and Complete: design mode.
+  bool CanGenerate() const;
+  // Puzzle: design mode on a complete board.
+  bool CanMakePuzzle() const;
+  bool MenuAllowedAt(int, int) const override { return Designing(); }
+
   // A new empty design; it keeps the mode of the design that is open, and
   // starts in puzzle mode when none is.
   void NewDesign(const TNewGameSettings& settings);
   // A new design in puzzle mode whose givens are these values, as a puzzle
   // pasted from elsewhere arrives.
   void NewFromGivens(const TNewGameSettings& settings, const TBoard& givens);
-  // Opens a stored puzzle for design: its play (history, clock, counters)
-  // stays behind. Validates it. False, leaving no design, when the section
-  // is missing or its record is refused.
-  bool Load(const std::filesystem::path& file, const std::string& section);
-  // Opens a record the window could not store yet, as Load opens a stored one.
-  bool Resume(const TNovletFileData& unstored);
+  // The first puzzle of the text, in any of the common text forms, becomes a
+  // new design in puzzle mode and is checked. Text of the open design's size
+  // is read in its box shape where the usual shape differs.
+  TPasteOutcome Paste(const std::string& text, TNewGameSettings settings);
+  // Load and Resume open a stored puzzle for design: its play (history,
+  // clock, counters) stays behind; it is validated.
   // The record as it is stored: solution and givens, no grid or notes.
-  TNovletFileData RecordToStore() const;
-  void SetName(const std::string& name) { record_.Name = name; }
+  TNovletFileData RecordToStore() const override;
   // The level Save gives a typed puzzle, from the number of cells that are
   // not givens.
   int LevelEstimate() const;
-  void SetLevel(int level) { record_.Level = static_cast<std::uint8_t>(level); }
+  void PrepareSave() override { record_.Level = static_cast<std::uint8_t>(LevelEstimate()); }
 
   void EnterDesignMode();
   void EnterPuzzleMode();
@@ -60,7 +75,8 @@ class TDesignSession : public TGridSession {
   // (in design mode) Enter toggling the given mark. True when the design
   // changed.
   bool KeyUp(int column, int row, int key);
-  // The double click of design mode; false for an empty cell.
+  // The double click of design mode; false for an empty cell or in puzzle
+  // mode.
   bool ToggleGiven(int column, int row);
 
   // Counts the solutions of the givens; sets Solvable for one or more.
@@ -72,14 +88,14 @@ class TDesignSession : public TGridSession {
   // Fills the design by search; validates.
   void Complete();
   // Solution n (1-based) of the last validation becomes the design.
-  bool ChooseSolution(int n);
+  bool ChooseSolution(int n) override;
 
-  // The alternatives of the design's board at a cell, in design mode.
-  std::optional<std::string> AlternativesAt(int column, int row) const;
+  // The alternatives of the design's board at a cell; shown in design mode.
+  std::optional<std::string> AlternativesAt(int column, int row) const override;
+  bool CanShowAlternatives() const override { return CanGenerate(); }
 
  private:
-  // Load and Resume: `read` fills the record, or says there is none.
-  bool Open(const std::function<bool(TNovletFileData&)>& read);
+  bool Open(const std::function<bool(TNovletFileData&)>& read) override;
   void StartThinking();
   void EnterModeOfStatus();
   void RecomputeAlternatives();
@@ -87,9 +103,6 @@ class TDesignSession : public TGridSession {
   // changed given makes the offered solutions stale too.
   void DesignChanged(bool givensChanged);
   void SetValue(int column, int row, int value);
-
-  TTimeSource now_;
-  TNovletFileData record_;
 };
 
 }  // namespace novlet

@@ -1,13 +1,15 @@
-// The window's state word: which page owns a game and what runs.
+// A state word: a grid session's flags (its game and what runs in it), or the
+// window's own (a name box open, the grid drawn for output).
 #pragma once
 
 #include <cstdint>
 
 namespace novlet {
 
-// The flags of the main window's state word. They tell which page owns a game
-// and which long operation runs, so that a click or a timer tick arriving in
-// the middle of one can leave it alone.
+// The flags of a state word. A session's tell whether it holds a game and
+// which long operation runs, so that a click or a timer tick arriving in the
+// middle of one can leave it alone; NameEntryOpen and OutputCapture are the
+// window's.
 enum class TGameFlag : std::uint16_t {
   Loading = 0x0001,         // a stored game or design is being loaded
   NameEntryOpen = 0x0002,   // a Save, Rename or Delete flow with a question box is open

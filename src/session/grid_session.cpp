@@ -4,11 +4,31 @@
 #include "engine/board_text.h"
 #include "engine/novlet_engine.h"
 #include "session/key_map.h"
+#include "store/puzzle_naming.h"
 
 namespace novlet {
 
-TGridSession::TGridSession(TNovletEngine& engine, TGameState& state, TSessionHost* host)
-    : state_(state), engine_(engine), host_(host) {}
+TGridSession::TGridSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host)
+    : now_(std::move(now)), engine_(engine), host_(host) {}
+
+bool TGridSession::Load(const std::filesystem::path& file, const std::string& section) {
+  return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });
+}
+
+bool TGridSession::Resume(const TNovletFileData& unstored) {
+  return Open([&](TNovletFileData& record) {
+    record = unstored;
+    return true;
+  });
+}
+
+void TGridSession::NameIfUnnamed(const TNewGameSettings& settings) {
+  if (!record_.Name.empty()) return;
+  std::array<std::string_view, 12> months = kEnglishMonthNames;
+  for (std::size_t i = 0; i < months.size(); ++i)
+    if (!settings.MonthNames[i].empty()) months[i] = settings.MonthNames[i];
+  record_.Name = DefaultPuzzleName(settings.UserName, record_.Created, months);
+}
 
 std::optional<int> TGridSession::SymbolOfKey(int key) const {
   return KeySymbol(KeyMapFor(geometry_.GridSize, displaySetIndex_), key, geometry_.GridSize);
@@ -45,10 +65,6 @@ void TGridSession::ClearBoards() {
 
 void TGridSession::StateChanged() {
   if (host_) host_->StateChanged();
-}
-
-void TGridSession::LetEventsRun() {
-  if (host_) host_->LetEventsRun();
 }
 
 }  // namespace novlet

@@ -2,6 +2,10 @@
 // play session and the design session share.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,20 +13,41 @@
 #include "engine/board.h"
 #include "engine/geometry.h"
 #include "session/game_state.h"
+#include "session/play_clock.h"
+#include "store/puzzle_record.h"
 
 namespace novlet {
 
 class TNovletEngine;
 
-// What a session asks of the window in the middle of a long operation.
+// What a new game or design takes from the options and the run.
+struct TNewGameSettings {
+  int BoxWidth = 3;
+  int BoxHeight = 3;
+  int Level = 1;
+  bool TimeLimited = false;
+  TDateTime PlayTimeLimit = 0;
+  std::string UserName;
+  // The user's month names, for the puzzle's default name.
+  std::array<std::string, 12> MonthNames;
+  // A fixed seed makes the same puzzle every time, retries included (the
+  // command line); without one every game is new.
+  std::optional<std::uint64_t> Seed;
+};
+
+// Generation gives up after this many failed attempts in a row, so a fault
+// can never leave the window thinking for ever.
+inline constexpr int kMostGenerationAttempts = 200;
+
+// What a session asks of the window in the middle of a long operation. The
+// window keeps painting through the engine's progress callback alone.
 class TSessionHost {
  public:
   virtual ~TSessionHost() = default;
-  // The state word changed while the operation goes on: the enabled states
-  // must follow, so that nothing is clicked that would interrupt it.
+  // The state word or the board changed while the operation goes on: the
+  // enabled states and the grid must follow, so that nothing is clicked that
+  // would interrupt it.
   virtual void StateChanged() {}
-  // Let pending window messages run once, so the window keeps painting.
-  virtual void LetEventsRun() {}
 };
 
 // The outcome of the last search made for the user, kept by the session that
@@ -56,6 +81,50 @@ class TGridSession {
   const TCellTexts& AlternativeTexts() const { return alternativeTexts_; }
   const TSolutionChoices& SolutionChoices() const { return choices_; }
   const TGameState& State() const { return state_; }
+  // The game or design as it is kept; its board texts are filled when stored.
+  const TNovletFileData& Record() const { return record_; }
+
+  // Opens a stored game or design; false, leaving none, when the section is
+  // missing or its record is refused.
+  bool Load(const std::filesystem::path& file, const std::string& section);
+  // Opens a record the window could not store yet, as Load opens a stored one.
+  bool Resume(const TNovletFileData& unstored);
+  // The record as it is stored, with the boards of the session.
+  virtual TNovletFileData RecordToStore() const = 0;
+  // Naming a game gives its full section name.
+  void SetName(const std::string& name) { record_.Name = name; }
+  // A game first stored without a name gets the default name of its
+  // creation time.
+  void NameIfUnnamed(const TNewGameSettings& settings);
+  // The Save button stores into the collection: what the record takes first.
+  virtual void PrepareSave() {}
+  // The session holds a game the page stores when it is left.
+  virtual bool OwnsGame() const = 0;
+  // The page is left: the game, stored by then, ends here.
+  void Close() { state_ = TGameState(); }
+  // Save, Print and Clipboard have something to take.
+  virtual bool CanSave() const = 0;
+  // New may start: nothing loads, validates or thinks.
+  bool CanNew() const { return !state_.IsBusy(); }
+  // The grid takes keys and clicks.
+  virtual bool TakesInput() const { return !state_.IsBusy(); }
+  // The right-click menu offers itself on that cell (1-based).
+  virtual bool MenuAllowedAt(int column, int row) const = 0;
+  // The alternatives the page shows for the selected cell (1-based), when
+  // the session shows any now.
+  virtual bool CanShowAlternatives() const = 0;
+  virtual std::optional<std::string> AlternativesAt(int column, int row) const = 0;
+  std::optional<std::string> AlternativesShown(int column, int row) const {
+    return CanShowAlternatives() ? AlternativesAt(column, row) : std::nullopt;
+  }
+  // The player met the cell's alternatives after an input.
+  virtual void CountAlternativesShown(int column, int row) {
+    (void)column;
+    (void)row;
+  }
+  // Solution n (1-based) of the last search is taken; false for no such
+  // solution or when the state allows none.
+  virtual bool ChooseSolution(int n) = 0;
 
   // Which keys type which values depends on the display set.
   void SetDisplaySetIndex(int index) { displaySetIndex_ = index; }
@@ -67,7 +136,10 @@ class TGridSession {
   bool InsideBoard(int column, int row) const;
 
  protected:
-  TGridSession(TNovletEngine& engine, TGameState& state, TSessionHost* host);
+  TGridSession(TNovletEngine& engine, TTimeSource now, TSessionHost* host);
+
+  // Load and Resume: `read` fills the record, or says there is none.
+  virtual bool Open(const std::function<bool(TNovletFileData&)>& read) = 0;
 
   void SetBoxShape(int boxWidth, int boxHeight);
   // The engine, working on this session's box shape.
@@ -79,7 +151,6 @@ class TGridSession {
   // Solution, givens, alternatives and the visible grid all empty.
   void ClearBoards();
   void StateChanged();
-  void LetEventsRun();
 
   TGeometry geometry_;
   TBoard solution_;
@@ -87,7 +158,10 @@ class TGridSession {
   TCellTexts grid_;
   TCellTexts alternativeTexts_;
   TSolutionChoices choices_;
-  TGameState& state_;
+  // This session's own flags: which game it holds and what runs in it.
+  TGameState state_;
+  TTimeSource now_;
+  TNovletFileData record_;
 
  private:
   TNovletEngine& engine_;

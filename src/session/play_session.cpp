@@ -10,38 +10,27 @@
 #include "session/grid_history.h"
 #include "session/key_codes.h"
 #include "session/key_map.h"
-#include "store/puzzle_naming.h"
 
 namespace novlet {
-namespace {
 
-std::array<std::string_view, 12> MonthNameViews(const std::array<std::string, 12>& names) {
-  std::array<std::string_view, 12> views;
-  for (std::size_t i = 0; i < names.size(); ++i) views[i] = names[i].empty() ? kEnglishMonthNames[i] : names[i];
-  return views;
-}
-
-}  // namespace
-
-TPlaySession::TPlaySession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host)
-    : TGridSession(engine, state, host), now_(std::move(now)) {}
+TPlaySession::TPlaySession(TNovletEngine& engine, TTimeSource now, TSessionHost* host)
+    : TGridSession(engine, std::move(now), host) {}
 
 bool TPlaySession::IsGiven(int column, int row) const {
   return IsGivenText(puzzleTexts_.at(column, row), solution_.at(column, row));
 }
 
-void TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
+bool TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
+  if (!CanNew()) return false;
   state_ = TGameFlag::Thinking;
   ++serial_;
   ClearSolutionChoices();
   SetBoxShape(settings.BoxWidth, settings.BoxHeight);
-  StateChanged();
-  LetEventsRun();
 
   seed_ = settings.Seed;
   InitPuzzleRecord(record_);
   record_.Created = now_();
-  record_.Name = DefaultPuzzleName(settings.UserName, record_.Created, MonthNameViews(settings.MonthNames));
+  NameIfUnnamed(settings);
   record_.Level = static_cast<std::uint8_t>(settings.Level);
   record_.Origin = OriginCorvex;
   record_.BoxWidth = geometry_.BoxWidth;
@@ -49,9 +38,12 @@ void TPlaySession::BeginNewGame(const TNewGameSettings& settings) {
   // A game started without a limit keeps none, whatever the options say later.
   record_.TimeLimit = settings.TimeLimited ? settings.PlayTimeLimit : 0;
   ClearBoards();
+  StateChanged();
+  return true;
 }
 
 bool TPlaySession::GenerateNewGame() {
+  if (state_ != TGameState(TGameFlag::Thinking)) return false;
   TNovletEngine& engine = Engine();
   bool generated = false;
   for (int attempt = 0; attempt < kMostGenerationAttempts && !generated; ++attempt) {
@@ -74,17 +66,6 @@ bool TPlaySession::GenerateNewGame() {
   return true;
 }
 
-bool TPlaySession::Load(const std::filesystem::path& file, const std::string& section) {
-  return Open([&](TNovletFileData& record) { return ReadPuzzleRecord(file, section, record); });
-}
-
-bool TPlaySession::Resume(const TNovletFileData& unstored) {
-  return Open([&](TNovletFileData& record) {
-    record = unstored;
-    return true;
-  });
-}
-
 bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   if (state_.Has(TGameFlag::Loading)) return false;
   state_ = TGameFlag::Loading;
@@ -102,6 +83,7 @@ bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   HexToTexts(geometry_, record_.PuzzleHex, puzzleTexts_);
   if (record_.GridHex.empty()) record_.GridHex = record_.PuzzleHex;
   state_.Set(TGameFlag::Thinking);
+  StateChanged();
 
   if (BoardFull(geometry_, solution_) && BoardLinesValid(geometry_, solution_)) {
     // The search only fills the solutions menu and the button's count.
@@ -116,7 +98,6 @@ bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   HexToTexts(geometry_, record_.GridHex, grid_);
   TextToGridNotes(geometry_, record_.GridNotes, grid_);
   RecomputeAlternatives();
-  LetEventsRun();
   record_.ResumeTime = now_();
   state_ = TGameFlag::Playing;
 
@@ -145,6 +126,7 @@ TNovletFileData TPlaySession::RecordToStore() const {
 }
 
 void TPlaySession::TogglePause() {
+  if (!CanPause()) return;
   if (state_.Has(TGameFlag::Paused)) {
     state_.Clear(TGameFlag::Paused);
     record_.Status = StatusPlaying;
@@ -157,13 +139,12 @@ void TPlaySession::TogglePause() {
 }
 
 void TPlaySession::Restart() {
-  if (state_.Has(TGameFlag::Restarting)) return;
+  if (!CanRestart()) return;
   const bool solutionWasShown = state_.Has(TGameFlag::SolutionShown);
   state_ = TGameFlag::Restarting;
   ++serial_;
   CopyCellTexts(geometry_, puzzleTexts_, grid_);
   RecomputeAlternatives();
-  LetEventsRun();
   if (solutionWasShown)
     StartClockAt(now_());
   else
@@ -174,6 +155,7 @@ void TPlaySession::Restart() {
 }
 
 void TPlaySession::Replay() {
+  if (!state_.Has(TGameFlag::Playing) || !CanRestart()) return;
   StartClockAt(now_());
   Restart();
 }
@@ -262,8 +244,10 @@ std::optional<TExplanation> TPlaySession::Explain() {
   return ExplainNextStep(geometry_, grid_, solution_, unique);
 }
 
-void TPlaySession::BeginShowErrors() {
-  if (CanShowErrors()) state_.Set(TGameFlag::ShowErrors);
+bool TPlaySession::BeginShowErrors() {
+  if (!CanShowErrors()) return false;
+  state_.Set(TGameFlag::ShowErrors);
+  return true;
 }
 
 void TPlaySession::EndShowErrors() {
@@ -273,6 +257,10 @@ void TPlaySession::EndShowErrors() {
 }
 
 void TPlaySession::ShowSolution() {
+  if (CanShowSolution()) EndShowingSolution();
+}
+
+void TPlaySession::EndShowingSolution() {
   if (state_.Has(TGameFlag::SolutionShown)) return;
   state_ = TGameFlag::SolutionShown;
   ++serial_;
@@ -282,27 +270,27 @@ void TPlaySession::ShowSolution() {
 }
 
 bool TPlaySession::ChooseSolution(int n) {
-  if (n <= 0 || n >= static_cast<int>(choices_.Lines.size())) return false;
+  if (!CanShowSolution() || n <= 0 || n >= static_cast<int>(choices_.Lines.size())) return false;
   HexToBoard(geometry_, choices_.Lines[static_cast<std::size_t>(n)], solution_);
   state_ = TGameState();
-  ShowSolution();
+  EndShowingSolution();
   return true;
 }
 
-TClockDisplay TPlaySession::ClockStep(bool timeLimited) {
+TClockDisplay TPlaySession::ClockStep(bool timeLimited, TGameState window) {
   TClockDisplay display;
   const bool playing = state_.Has(TGameFlag::Playing);
   const bool paused = state_.Has(TGameFlag::Paused);
-  const bool interrupted = state_.Has(TGameFlag::Loading) || state_.Has(TGameFlag::NameEntryOpen);
+  const bool interrupted = state_.Has(TGameFlag::Loading) || window.Has(TGameFlag::NameEntryOpen);
 
   if (playing && !paused && !interrupted) {
     const TDateTime now = now_();
-    if (!state_.Has(TGameFlag::OutputCapture)) record_.TimePlayed += now - record_.ResumeTime;
+    if (!window.Has(TGameFlag::OutputCapture)) record_.TimePlayed += now - record_.ResumeTime;
     record_.ResumeTime = now;
     if (timeLimited && record_.TimeLimit > 0) {
       display.Gauge = TClockDisplay::TGauge::Limit;
       display.GaugeProgress = TimeLimitGaugeProgress(record_.TimePlayed, record_.TimeLimit);
-      if (record_.TimePlayed > record_.TimeLimit) ShowSolution();
+      if (record_.TimePlayed > record_.TimeLimit) EndShowingSolution();
     } else {
       display.Gauge = TClockDisplay::TGauge::Minutes;
       display.GaugeProgress = MinuteGaugeProgress(record_.TimePlayed);
@@ -314,8 +302,6 @@ TClockDisplay TPlaySession::ClockStep(bool timeLimited) {
   } else if (playing) {
     // Time spent loading or answering a question box is not played.
     record_.ResumeTime = now_();
-  } else if (state_.Has(TGameFlag::Designing)) {
-    // The design page owns the window's game; this page shows nothing new.
   } else if (!paused && !state_.Has(TGameFlag::SolutionShown)) {
     display.Gauge = TClockDisplay::TGauge::Hidden;
   } else if (state_.Has(TGameFlag::SolutionShown)) {
@@ -337,16 +323,51 @@ std::optional<std::string> TPlaySession::AlternativesAt(int column, int row) con
   return alternatives;
 }
 
+bool TPlaySession::CanShowAlternatives() const {
+  return aids_.Alternatives && !state_.IsBusy() && state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused);
+}
+
+void TPlaySession::CountAlternativesShown(int column, int row) {
+  if (AlternativesShown(column, row)) ++record_.AlternativesCount;
+}
+
 bool TPlaySession::MenuAllowedAt(int column, int row) const {
   return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused) && InsideBoard(column, row) &&
          solution_.at(column, row) != 0 && !IsGiven(column, row);
 }
 
+bool TPlaySession::OwnsGame() const {
+  return state_.Has(TGameFlag::Playing) || state_.Has(TGameFlag::SolutionShown);
+}
+
+bool TPlaySession::CanSave() const {
+  return OwnsGame() && !state_.IsBusy() && !state_.Has(TGameFlag::Paused);
+}
+
+bool TPlaySession::TakesInput() const {
+  return TGridSession::TakesInput() && !state_.Has(TGameFlag::Paused) && !state_.Has(TGameFlag::Restarting);
+}
+
+bool TPlaySession::CanPause() const { return state_.Has(TGameFlag::Playing) && !state_.IsBusy(); }
+
+bool TPlaySession::CanRestart() const {
+  return (CanPause() || state_.Has(TGameFlag::SolutionShown)) && !state_.Has(TGameFlag::Restarting);
+}
+
+bool TPlaySession::CanShowSolution() const {
+  return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::SolutionShown) && !state_.IsBusy() &&
+         SolutionKnown();
+}
+
 bool TPlaySession::CanUndo() const { return GameRunning() && HasHistoryRecord(record_.History); }
 
-bool TPlaySession::CanHint() const { return GameRunning() && !state_.Has(TGameFlag::HintRunning); }
+bool TPlaySession::CanHint() const {
+  return aids_.Hints && GameRunning() && !state_.Has(TGameFlag::HintRunning);
+}
 
-bool TPlaySession::CanShowErrors() const { return GameRunning() && !state_.Has(TGameFlag::ShowErrors); }
+bool TPlaySession::CanShowErrors() const {
+  return aids_.Errors && GameRunning() && !state_.Has(TGameFlag::ShowErrors);
+}
 
 bool TPlaySession::GameRunning() const {
   return state_.Has(TGameFlag::Playing) && !state_.Has(TGameFlag::Paused) && !state_.Has(TGameFlag::SolutionShown);

@@ -2,38 +2,14 @@
 // the counters, the undo history, the aids and the end of the game.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "session/explain_step.h"
 #include "session/grid_session.h"
-#include "session/play_clock.h"
-#include "store/puzzle_record.h"
 
 namespace novlet {
-
-// What a new game takes from the options and the run.
-struct TNewGameSettings {
-  int BoxWidth = 3;
-  int BoxHeight = 3;
-  int Level = 1;
-  bool TimeLimited = false;
-  TDateTime PlayTimeLimit = 0;
-  std::string UserName;
-  // The user's month names, for the puzzle's default name.
-  std::array<std::string, 12> MonthNames;
-  // A fixed seed makes the same puzzle every time, retries included (the
-  // command line); without one every game is new.
-  std::optional<std::uint64_t> Seed;
-};
-
-// Generation gives up after this many failed attempts in a row, so a fault
-// can never leave the window thinking for ever.
-inline constexpr int kMostGenerationAttempts = 200;
 
 // What a key did to the selected cell.
 enum class TKeyOutcome { Unchanged, Changed, PauseAsked };
@@ -58,13 +34,21 @@ struct TClockDisplay {
   std::string Time;  // "nn:ss" with Label Time
 };
 
+// The aids the player's options allow.
+struct TAidOptions {
+  bool Hints = true;
+  bool Errors = true;
+  bool Alternatives = true;
+};
+
 class TPlaySession : public TGridSession {
  public:
-  TPlaySession(TNovletEngine& engine, TGameState& state, TTimeSource now, TSessionHost* host = nullptr);
+  TPlaySession(TNovletEngine& engine, TTimeSource now, TSessionHost* host = nullptr);
 
-  // CurrentGame: its clock fields, counters, history and status are kept
-  // current as the game goes on; its board texts are filled when stored.
-  const TNovletFileData& Record() const { return record_; }
+  void SetAidOptions(const TAidOptions& aids) { aids_ = aids; }
+
+  // Record(): its clock fields, counters, history and status are kept
+  // current as the game goes on.
 
   // The cell (1-based) is a given: its givens text is the decimal text of
   // its solution value. An empty solution cell reads "0", so an open cell of
@@ -73,25 +57,22 @@ class TPlaySession : public TGridSession {
 
   // New, in two steps so the page can show the blank grid between them:
   // the state turns to Thinking, a fresh record and empty boards...
-  void BeginNewGame(const TNewGameSettings& settings);
+  bool BeginNewGame(const TNewGameSettings& settings);
   // ...then the engine generates until it succeeds, reseeding before each
-  // retry, and play starts. False, leaving no game, when every attempt failed.
+  // retry, and play starts. False, leaving no game, when every attempt failed
+  // or New was refused (CanNew).
   bool GenerateNewGame();
 
-  // Opens a stored game; false, leaving no game, when the section is missing
-  // or its record is refused.
-  bool Load(const std::filesystem::path& file, const std::string& section);
-  // Opens a record the window could not store yet, as Load opens a stored one.
-  bool Resume(const TNovletFileData& unstored);
-  // The record as it is stored, with the boards of the game.
-  TNovletFileData RecordToStore() const;
-  // A game first stored gets its default name; naming it gives the full
-  // section name.
-  void SetName(const std::string& name) { record_.Name = name; }
+  TNovletFileData RecordToStore() const override;
+  // Played or over: the page stores it when it is left.
+  bool OwnsGame() const override;
+  // Played or over, not paused.
+  bool CanSave() const override;
 
   void TogglePause();
   void Restart();
-  // Replay & Solve: the game starts again from its givens with a fresh clock.
+  // Replay & Solve: the game played starts again from its givens with a
+  // fresh clock.
   void Replay();
 
   // A released key on cell (column, row): a value or, with Ctrl, a pencil
@@ -114,50 +95,59 @@ class TPlaySession : public TGridSession {
   // value, and counts it as a hint; refused (nothing) when a hint would be.
   // It changes nothing on the board: the player makes the move.
   std::optional<TExplanation> Explain();
-  // Errors: the grid is painted with error marks between the two.
-  void BeginShowErrors();
+  // Errors: the grid is painted with error marks between the two. False
+  // when refused.
+  bool BeginShowErrors();
   void EndShowErrors();
-  // The game ends showing the solution (also when the time is up).
+  // The game ends showing the solution; the time running out ends it so too.
   void ShowSolution();
-  // Solution n (1-based) of the last search is the one shown; false for no
-  // such solution.
-  bool ChooseSolution(int n);
+  // Solution n of the last search is the one shown, and the game ends.
+  bool ChooseSolution(int n) override;
 
-  // One tick of the main timer while nothing is thinking.
-  TClockDisplay ClockStep(bool timeLimited);
+  // One tick of the main timer while nothing is thinking. The window's own
+  // flags hold the clock: time spent answering a question box or drawing the
+  // grid for output is not played.
+  TClockDisplay ClockStep(bool timeLimited, TGameState window = TGameState());
 
   // The alternatives to show for a cell: its alternatives text, nothing for
   // a given or a cell without one.
-  std::optional<std::string> AlternativesAt(int column, int row) const;
-  // A refresh showed the selected cell's alternatives to the player.
-  void CountAlternativesShown() { ++record_.AlternativesCount; }
+  std::optional<std::string> AlternativesAt(int column, int row) const override;
+  // In a running game, when the player's options want them.
+  bool CanShowAlternatives() const override;
+  // Counted when they are shown.
+  void CountAlternativesShown(int column, int row) override;
 
   // The right-click menu of a running game offers itself on open cells.
-  bool MenuAllowedAt(int column, int row) const;
-  // The aids of a running game; the options may still forbid hints and errors.
+  bool MenuAllowedAt(int column, int row) const override;
+  // Neither paused nor restarting.
+  bool TakesInput() const override;
+  // Pause and Restart: the game runs, or (Restart) is over.
+  bool CanPause() const;
+  bool CanRestart() const;
+  // The aids of a running game that the player's options allow.
   bool CanUndo() const;
   bool CanHint() const;
   bool CanShowErrors() const;
-  // The Solution button has something to show.
+  // The Solution button has something to show in a game still going on.
   bool SolutionKnown() const;
+  bool CanShowSolution() const;
   // Every cell holds its solution value.
   bool Solved() const;
 
  private:
-  // Load and Resume: `read` fills the record, or says there is none.
-  bool Open(const std::function<bool(TNovletFileData&)>& read);
+  bool Open(const std::function<bool(TNovletFileData&)>& read) override;
   void Play(int status);
   void StartClockAt(TDateTime start);
   void RecomputeAlternatives();
   // A grid full and correct ends the game at once.
   void EndIfSolved();
+  void EndShowingSolution();
   // Played, neither paused nor over: the aids may run.
   bool GameRunning() const;
   void RemoveNotes();
 
-  TTimeSource now_;
   std::optional<std::uint64_t> seed_;
-  TNovletFileData record_;
+  TAidOptions aids_;
   // A game begun or ended since a flash started: its cell is left alone.
   int serial_ = 0;
 };

@@ -72,11 +72,11 @@ TEST_F(PlayNSolveTest, EveryShownControlOfEveryPageHasARoleAndAName) {
 TEST_F(PlayNSolveTest, PressingThroughTheAccessibilityInterfaceIsAClick) {
   CreatePage();
   QApplication::setActiveWindow(&Form());
-  Press(Page().PlayNSolveNewBtn());
+  Press(Page().NewBtn());
   ASSERT_TRUE(Page().NovletGridsPopupMenu()->isVisible());
   Press(ChildNamed(QAccessible::queryAccessibleInterface(Page().NovletGridsPopupMenu()), "3 x 3 (Pure Novlet)"));
   EXPECT_EQ(Grid().ColCount(), 9);
-  Press(Page().PlayNSolveSaveBtn());
+  Press(Page().SaveBtn());
   EXPECT_EQ(dialogs_.NamesAsked, 1);
 
   // A cell's press selects it; a symbol's enters its value there.
@@ -85,7 +85,7 @@ TEST_F(PlayNSolveTest, PressingThroughTheAccessibilityInterfaceIsAClick) {
   Press(grid->tableInterface()->cellAt(r - 1, c - 1));
   EXPECT_EQ(std::pair(Grid().SelectedColumn(), Grid().SelectedRow()), std::pair(c, r));
   EXPECT_EQ(grid->focusChild(), grid->tableInterface()->cellAt(r - 1, c - 1));
-  Press(QAccessible::queryAccessibleInterface(Page().PlayNSolveDisplaySetImg())->child(SolutionAt(c, r) - 1));
+  Press(QAccessible::queryAccessibleInterface(Page().Strip())->child(SolutionAt(c, r) - 1));
   EXPECT_EQ(Cell(c, r), std::to_string(SolutionAt(c, r)));
 
   // Explain is a named action of every cell, as it is an item of its menu.
@@ -96,10 +96,10 @@ TEST_F(PlayNSolveTest, PressingThroughTheAccessibilityInterfaceIsAClick) {
   EXPECT_TRUE(Page().PlayNSolveExplainLbl()->isVisible());
   EXPECT_EQ(Game().HintCount, 1);
 
-  QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(Page().PlayNSolveGauge());
+  QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(Page().Gauge());
   Tick(90);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
-  EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), Page().PlayNSolveGauge()->Progress());
+  EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), Page().Gauge()->Progress());
 }
 
 std::vector<std::pair<QAccessible::Event, int>> announced;

@@ -1,6 +1,8 @@
 // A main window for the tests, with its files, desktop, dialogs and clock.
 #include "main_form_fixture.h"
 
+#include <QTimer>
+
 namespace novlet::test {
 
 void MainFormTest::SetUp() {
@@ -26,6 +28,22 @@ TMainForm& MainFormTest::CreateForm(std::uint8_t startupFlags) {
   form_.reset();
   form_ = std::make_unique<TMainForm>(std::move(setup));
   return *form_;
+}
+
+TPlayNSolvePage& MainFormTest::PlayPage() { return *static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve)); }
+
+void MainFormTest::WhileGenerating(const std::function<void()>& during, const std::function<void()>& work) {
+  bool ran = false;
+  QTimer::singleShot(0, form_.get(), [&] {
+    ran = true;
+    during();
+  });
+  Form().Engine().Random().Seed(7);
+  if (work)
+    work();
+  else
+    PlayPage().NovletGridsPopupMenuClick(3, 3);
+  EXPECT_TRUE(ran) << "the engine let no events run";
 }
 
 }  // namespace novlet::test

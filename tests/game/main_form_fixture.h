@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/main_form.h"
+#include "game/play_n_solve_page.h"
 #include "game/shell_links.h"
 #include "scripted_dialogs.h"
 
@@ -55,6 +56,10 @@ class MainFormTest : public testing::Test {
   std::filesystem::path DataFolder() const { return dataFolder_.path().toStdString(); }
   TBookPage* PageOf(TPageKind kind) { return Form().Page(kind); }
   void ShowPage(TPageKind kind) { Form().ShowPageByButton(PageOf(kind)); }
+  TPlayNSolvePage& PlayPage();
+  // Runs `during` from inside the engine's work: `work`, or by default a new
+  // 3 x 3 game on Play & Solve.
+  void WhileGenerating(const std::function<void()>& during, const std::function<void()>& work = {});
   // Lets time pass and runs one tick of the main timer.
   void Tick(double seconds = 1) {
     now_ += seconds / kSecondsPerDay;

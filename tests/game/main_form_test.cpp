@@ -69,21 +69,19 @@ TEST_F(MainFormTest, ShowingTheWindowStartsOnPlayAndSolveWithAnEmptyGame) {
   ShowPage(TPageKind::Options);
   form.show();
   EXPECT_EQ(form.ActivePage(), PageOf(TPageKind::PlayNSolve));
-  EXPECT_TRUE(form.GameState().IsClear());
+  EXPECT_TRUE(PlayPage().Session().State().IsClear());
 }
 
 TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
   TMainForm& form = CreateForm();
   const std::vector<TBaseBtn*>& buttons = form.PageButtons();
-  for (TGameFlag busy : {TGameFlag::Thinking, TGameFlag::Loading, TGameFlag::Validating}) {
-    form.GameState() = TGameFlag::Playing | busy;
+  WhileGenerating([&] {
     for (std::size_t page = 1; page < 4; ++page) {
       Click(buttons[page]);
       EXPECT_EQ(form.ActivePage(), form.BookPages()[0]);
     }
-    EXPECT_EQ(form.GameState(), TGameFlag::Playing | busy) << "a refused switch must not end the game";
-  }
-  form.GameState() = TGameState();
+  });
+  EXPECT_EQ(PlayPage().Session().State(), TGameState(TGameFlag::Playing)) << "a refused switch must not end the game";
   for (std::size_t page : {2, 3, 1, 0}) {
     Click(buttons[page]);
     EXPECT_EQ(form.ActivePage(), form.BookPages()[page]);
@@ -92,54 +90,63 @@ TEST_F(MainFormTest, PageButtonsWaitWhileTheWindowIsBusy) {
 
 TEST_F(MainFormTest, LeavingAPageEndsTheGameItOwned) {
   TMainForm& form = CreateForm();
-  form.GameState() = TGameFlag::Playing | TGameFlag::Paused;
+  TPlayNSolvePage* play = &PlayPage();
+  auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
+  form.Engine().Random().Seed(7);
+  play->NovletGridsPopupMenuClick(2, 2);
+  play->PlayNSolvePauseBtnClick();
+  // The page button of the page already shown changes nothing.
+  ShowPage(TPageKind::PlayNSolve);
+  EXPECT_EQ(play->Session().State(), TGameFlag::Playing | TGameFlag::Paused);
   ShowPage(TPageKind::Options);
-  EXPECT_TRUE(form.GameState().IsClear());
+  EXPECT_TRUE(play->Session().State().IsClear());
 
   ShowPage(TPageKind::EnterNDesign);
-  form.GameState() = TGameFlag::Designing | TGameFlag::PuzzleMode;
+  design->NovletGridsPopupMenuClick(2, 2);
+  EXPECT_TRUE(design->Session().Designing());
   ShowPage(TPageKind::MyNovlets);
-  EXPECT_TRUE(form.GameState().IsClear());
-
-  // The page button of the page already shown changes nothing.
-  form.GameState() = TGameFlag::SolutionShown;
-  ShowPage(TPageKind::MyNovlets);
-  EXPECT_EQ(form.GameState(), TGameState(TGameFlag::SolutionShown));
+  EXPECT_TRUE(design->Session().State().IsClear());
 }
 
 TEST_F(MainFormTest, ThinkingLabelCyclesAndNeverReachesFiveDots) {
   TMainForm& form = CreateForm();
-  form.GameState() = TGameFlag::Thinking;
-  auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
-  QLabel* label = play->PlayNSolveTimeLbl();
-  TPieGauge* gauge = play->PlayNSolveGauge();
-  label->setText("Time ");
-  gauge->SetForeColor(Qt::red);
+  QLabel* label = PlayPage().StatusLbl();
+  TPieGauge* gauge = PlayPage().Gauge();
   const QStringList expected{"Thinking",         "Thinking .",   "Thinking . .", "Thinking . . .",
                              "Thinking . . . .", "Thinking",     "Thinking ."};
   QStringList seen;
   std::vector<int> progress;
-  for (int tick = 0; tick < 13; ++tick) {
-    form.MainTimerTime();
-    if (tick < static_cast<int>(expected.size())) seen << label->text();
-    progress.push_back(gauge->Progress());
-  }
+  WhileGenerating([&] {
+    label->setText("Time ");
+    gauge->SetForeColor(Qt::red);
+    for (int tick = 0; tick < 13; ++tick) {
+      form.MainTimerTime();
+      if (tick < static_cast<int>(expected.size())) seen << label->text();
+      progress.push_back(gauge->Progress());
+    }
+    EXPECT_TRUE(gauge->isVisibleTo(&form));
+    EXPECT_EQ(gauge->ForeColor(), QColor(Qt::black));
+  });
   EXPECT_EQ(seen, expected);
-  EXPECT_TRUE(gauge->isVisibleTo(&form));
-  EXPECT_EQ(gauge->ForeColor(), QColor(Qt::black));
   // One turn in eleven ticks: 6, 12 ... 60, then back to 0.
   EXPECT_EQ(progress, (std::vector<int>{6, 12, 18, 24, 30, 36, 42, 48, 54, 60, 0, 6, 12}));
 }
 
 TEST_F(MainFormTest, ThinkingWhileDesigningAnimatesTheDesignPage) {
   TMainForm& form = CreateForm();
-  form.GameState() = TGameFlag::Thinking | TGameFlag::Designing;
-  form.MainTimerTime();
-  form.MainTimerTime();
+  ShowPage(TPageKind::EnterNDesign);
   auto* design = static_cast<TEnterNDesignPage*>(PageOf(TPageKind::EnterNDesign));
-  EXPECT_EQ(design->EnterNDesignStatusLbl()->text(), "Thinking .");
-  EXPECT_FALSE(design->EnterNDesignGauge()->isHidden());
-  EXPECT_TRUE(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->PlayNSolveGauge()->isHidden());
+  design->NovletGridsPopupMenuClick(3, 3);
+  Click(design->EnterNDesignModeBtn());
+  WhileGenerating(
+      [&] {
+        form.MainTimerTime();
+        form.MainTimerTime();
+        EXPECT_EQ(design->StatusLbl()->text(), "Thinking .");
+        EXPECT_FALSE(design->Gauge()->isHidden());
+        EXPECT_TRUE(PlayPage().Gauge()->isHidden());
+      },
+      [&] { Click(design->EnterNDesignGenerateBtn()); });
 }
 
 TEST_F(MainFormTest, AnAccountChangeStoresTheOldAccountsOptionsAndLoadsTheNew) {
@@ -203,20 +210,17 @@ TEST_F(MainFormTest, ClosingTakesAnOpenAboutBoxAlong) {
 TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {
   TMainForm& form = CreateForm();
   form.show();
-  form.GameState() = TGameFlag::Loading;
-  form.QuitBtnClick();
+  WhileGenerating([&] {
+    form.QuitBtnClick();
+    form.CloseWithoutAsking();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.MainTimer()->isActive());
+    // The stop is kept, and the window still answers a second start meanwhile.
+    form.showMinimized();
+    form.FormRestore();
+    EXPECT_FALSE(form.isMinimized());
+  });
   EXPECT_TRUE(dialogs_.Messages.isEmpty());
-
-  form.GameState() = TGameFlag::Thinking;
-  form.CloseWithoutAsking();
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_TRUE(form.MainTimer()->isActive());
-  // The stop is kept, and the window still answers a second start meanwhile.
-  form.showMinimized();
-  form.FormRestore();
-  EXPECT_FALSE(form.isMinimized());
-  form.GameState() = TGameState();
-  form.UpdateStatus();
   QCoreApplication::processEvents();
   EXPECT_FALSE(form.isVisible()) << "carried out when the work is done";
   EXPECT_TRUE(dialogs_.Messages.isEmpty());
@@ -329,9 +333,10 @@ TEST_F(MainFormTest, HelpOpensTheHelpPageOfTheShownLanguageAsAPlainFileAndMinimi
   }
   ASSERT_EQ(shellLinks_.OpenedUrls.size(), 4);
 
-  form.GameState() = TGameFlag::Thinking;
-  form.HelpBtnClick();
-  form.MinimizeBtnClick();
+  WhileGenerating([&] {
+    form.HelpBtnClick();
+    form.MinimizeBtnClick();
+  });
   EXPECT_EQ(shellLinks_.OpenedUrls.size(), 4);
   EXPECT_FALSE(form.isMinimized());
 }

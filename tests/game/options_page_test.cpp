@@ -67,7 +67,7 @@ TEST_F(OptionsPageTest, TheUsersChangesTakeEffectAtOnceAndDefaultsUndoThem) {
   auto* play = static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve));
   Choose(Page().OptionsLevelList(), 2);
   EXPECT_EQ(Aids(), "1001 00:45:00");
-  EXPECT_EQ(play->PlayNSolveLevelLbl()->text(), "Level Skilled");
+  EXPECT_EQ(play->BottomLbl()->text(), "Level Skilled");
   Page().OptionsShowAlternativesChkBox()->click();
   EXPECT_TRUE(form.Options().Alternatives);
   Page().OptionsTimeLimitedTime()->setTime(QTime(0, 20, 5));
@@ -128,7 +128,7 @@ TEST_F(OptionsPageTest, ChoosingALanguageTranslatesEveryPageAtOnce) {
   EXPECT_EQ(Page().OptionsLevelList()->itemText(0), "Anfänger");
   EXPECT_EQ(Page().OptionsScreenModeList()->itemText(0), "Automatisch");
   EXPECT_EQ(Page().OptionsShowHintsChkBox()->text(), "Tipps");
-  EXPECT_EQ(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->PlayNSolveNewBtn()->toolTip(),
+  EXPECT_EQ(static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve))->NewBtn()->toolTip(),
             "Ein neues Novlet erzeugen");
   EXPECT_EQ(form.pos(), QPoint(7, 8)) << "a language change leaves the window where it is";
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), "Öffnen") << "the desktop's choosers follow";

@@ -37,7 +37,7 @@ class PlayNSolveTest : public MainFormTest {
 
   TPlayNSolvePage& Page() { return *static_cast<TPlayNSolvePage*>(PageOf(TPageKind::PlayNSolve)); }
   const TPlaySession& Session() { return Page().Session(); }
-  TNovletGrid& Grid() { return *Page().PlayNSolveNovletGrid(); }
+  TNovletGrid& Grid() { return *Page().Grid(); }
   const TNovletFileData& Game() { return Session().Record(); }
   int N() { return Session().GridSize(); }
 
@@ -56,7 +56,7 @@ class PlayNSolveTest : public MainFormTest {
   }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&Grid(), key, modifiers); }
   void StripClick(int value, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    TGridSymbolStrip* strip = Page().PlayNSolveDisplaySetImg();
+    TGridSymbolStrip* strip = Page().Strip();
     const int slot = StripSlotWidth(strip->width(), N(), strip->ScreenMode());
     QTest::mouseClick(strip, Qt::LeftButton, modifiers, QPoint(slot * (value - 1) + slot / 2, strip->height() / 2));
   }
@@ -77,7 +77,7 @@ class PlayNSolveTest : public MainFormTest {
         if (Session().IsGiven(c, r)) return {c, r};
     return {0, 0};
   }
-  QString TimeLabel() { return Page().PlayNSolveTimeLbl()->text(); }
+  QString TimeLabel() { return Page().StatusLbl()->text(); }
 };
 
 }  // namespace novlet::test

@@ -14,24 +14,24 @@ namespace {
 
 TEST_F(PlayNSolveTest, NewOpensTheShapeMenuAndStartsAGameWithItsLabelsAndButtons) {
   CreatePage();
-  EXPECT_TRUE(Form().GameState().IsClear());
-  EXPECT_FALSE(Page().PlayNSolveSaveBtn()->isEnabled());
-  EXPECT_FALSE(Page().PlayNSolveSolutionBtn()->isEnabled());
-  Click(Page().PlayNSolveNewBtn());
+  EXPECT_TRUE(Session().State().IsClear());
+  EXPECT_FALSE(Page().SaveBtn()->isEnabled());
+  EXPECT_FALSE(Page().SolutionsBtn()->isEnabled());
+  Click(Page().NewBtn());
   EXPECT_TRUE(Page().NovletGridsPopupMenu()->isVisible());
   Page().NovletGridsPopupMenu()->hide();
 
   NewGame("S3X3");
   EXPECT_EQ(Grid().ColCount(), 9);
-  EXPECT_EQ(Page().PlayNSolveLevelLbl()->text(), "Level Normal");
+  EXPECT_EQ(Page().BottomLbl()->text(), "Level Normal");
   EXPECT_EQ(TimeLabel(), "Time ");
-  for (TBaseBtn* button : {Page().PlayNSolveSaveBtn(), Page().PlayNSolvePauseBtn(), Page().PlayNSolveRestartBtn(),
-                           Page().PlayNSolveHintBtn(), Page().PlayNSolveSolutionBtn()})
+  for (TBaseBtn* button : {Page().SaveBtn(), Page().PlayNSolvePauseBtn(), Page().PlayNSolveRestartBtn(),
+                           Page().PlayNSolveHintBtn(), Page().SolutionsBtn()})
     EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
   EXPECT_FALSE(Page().PlayNSolveUndoBtn()->isEnabled());
   Tick(0);
   EXPECT_EQ(TimeLabel(), "Time 00:00");
-  EXPECT_TRUE(Page().PlayNSolveGauge()->isVisibleTo(&Page()));
+  EXPECT_TRUE(Page().Gauge()->isVisibleTo(&Page()));
 }
 
 TEST_F(PlayNSolveTest, PauseChangesItsCaptionHidesTheGridAndDisablesTheAids) {
@@ -43,7 +43,7 @@ TEST_F(PlayNSolveTest, PauseChangesItsCaptionHidesTheGridAndDisablesTheAids) {
   EXPECT_EQ(Page().PlayNSolvePauseBtn()->Caption(), "Continue");
   EXPECT_FALSE(Grid().isEnabled());
   EXPECT_FALSE(Page().PlayNSolveHintBtn()->isEnabled());
-  EXPECT_FALSE(Page().PlayNSolveSaveBtn()->isEnabled());
+  EXPECT_FALSE(Page().SaveBtn()->isEnabled());
   EXPECT_TRUE(Page().PlayNSolveRestartBtn()->isEnabled());
   Click(Page().PlayNSolvePauseBtn());
   EXPECT_EQ(TimeLabel(), "Time 00:10");
@@ -54,10 +54,10 @@ TEST_F(PlayNSolveTest, PauseChangesItsCaptionHidesTheGridAndDisablesTheAids) {
   // game paused.
   Select(OpenCell().first, OpenCell().second);
   Key(Qt::Key_Pause);
-  EXPECT_TRUE(Form().GameState().Has(TGameFlag::Paused));
+  EXPECT_TRUE(Session().State().Has(TGameFlag::Paused));
   ShowPage(TPageKind::Options);
   ShowPage(TPageKind::PlayNSolve);
-  EXPECT_TRUE(Form().GameState().Has(TGameFlag::Paused));
+  EXPECT_TRUE(Session().State().Has(TGameFlag::Paused));
   EXPECT_EQ(TimeLabel(), "Pausing");
 }
 
@@ -124,13 +124,13 @@ TEST_F(PlayNSolveTest, TheDisplaySetsLettersTypeAndShowTheAlternatives) {
   EXPECT_EQ(Cell(c, r), "9");
   Key(Qt::Key_Delete);
 
-  const QString shown = Page().PlayNSolveAlternativesLbl()->text();
+  const QString shown = Page().AlternativesLbl()->text();
   EXPECT_TRUE(shown.startsWith("Alternatives\n")) << shown.toStdString();
   EXPECT_FALSE(shown.contains(QRegularExpression("[0-9]"))) << shown.toStdString();
   EXPECT_GT(Game().AlternativesCount, 0);
   const auto [gc, gr] = GivenCell();
   Select(gc, gr);
-  EXPECT_EQ(Page().PlayNSolveAlternativesLbl()->text(), "Alternatives");
+  EXPECT_EQ(Page().AlternativesLbl()->text(), "Alternatives");
 }
 
 TEST_F(PlayNSolveTest, ErrorsPaintWrongEntriesRedForOnePaint) {
@@ -142,12 +142,13 @@ TEST_F(PlayNSolveTest, ErrorsPaintWrongEntriesRedForOnePaint) {
   Key(Qt::Key_Right);
   Click(Page().PlayNSolveErrorsBtn());
   EXPECT_EQ(Game().ErrorCount, 1);
-  EXPECT_FALSE(Form().GameState().Has(TGameFlag::ShowErrors));
+  EXPECT_FALSE(Session().State().Has(TGameFlag::ShowErrors));
 
   // What the press paints: the same grid drawn with the flag set.
-  Form().GameState().Set(TGameFlag::ShowErrors);
+  auto& session = const_cast<TPlaySession&>(Session());
+  session.BeginShowErrors();
   const QImage painted = Grid().grab().toImage();
-  Form().GameState().Clear(TGameFlag::ShowErrors);
+  session.EndShowErrors();
   const QRect cell = GridCellRect(c - 1, r - 1, 9, Grid().size());
   EXPECT_EQ(painted.pixelColor(cell.topLeft() + QPoint(3, 3)), QColor(Qt::red));
 }
@@ -220,18 +221,18 @@ TEST_F(PlayNSolveTest, SavingAsksForANameAndNeverOverwritesAgainstTheAnswer) {
   CreatePage();
   NewGame();
   dialogs_.NameAnswer = "  First  ";
-  Click(Page().PlayNSolveSaveBtn());
+  Click(Page().SaveBtn());
   const std::filesystem::path collection = Form().Folders().Data.CollectionFile;
   ASSERT_TRUE(SectionExistsInFile(collection, "tester@First"));
   EXPECT_EQ(Game().Name, "tester@First");
-  EXPECT_EQ(Page().PlayNSolveFileNameLbl()->text(), "First");
-  EXPECT_TRUE(Form().GameState() == TGameFlag::Playing);  // storing goes on playing
+  EXPECT_EQ(Page().FileNameLbl()->text(), "First");
+  EXPECT_TRUE(Session().State() == TGameFlag::Playing);  // storing goes on playing
 
   // A second game saved as "First", answered "No": the old one stays.
   NewGame("S2X2", 99);
   TNovletFileData before;
   ASSERT_TRUE(ReadPuzzleRecord(collection, "tester@First", before));
-  Click(Page().PlayNSolveSaveBtn());
+  Click(Page().SaveBtn());
   EXPECT_EQ(dialogs_.Messages.back(), "\"First\" already exists, overwrite existing Novlet?");
   TNovletFileData after;
   ASSERT_TRUE(ReadPuzzleRecord(collection, "tester@First", after));
@@ -240,7 +241,7 @@ TEST_F(PlayNSolveTest, SavingAsksForANameAndNeverOverwritesAgainstTheAnswer) {
 
   // Cancelling the name stores nothing at all.
   dialogs_.NameAnswer = "";
-  Click(Page().PlayNSolveSaveBtn());
+  Click(Page().SaveBtn());
   EXPECT_FALSE(SectionExistsInFile(collection, Game().Name));
 }
 
@@ -260,20 +261,20 @@ TEST_F(PlayNSolveTest, SeveralSolutionsAreOfferedInAMenuUnderTheCountedButton) {
   ASSERT_TRUE(WritePuzzleRecord(file, "tester@Several", record).Ok);
   Form().OpenStoredPuzzle(TPageKind::PlayNSolve, file, "tester@Several", TOpenMode::Continue);
 
-  EXPECT_EQ(Page().PlayNSolveSolutionBtn()->Caption(), "Solution [2]");
-  EXPECT_TRUE(Page().PlayNSolveSolutionBtn()->isEnabled());
+  EXPECT_EQ(Page().SolutionsBtn()->Caption(), "Solution [2]");
+  EXPECT_TRUE(Page().SolutionsBtn()->isEnabled());
   QMenu* menu = Page().SolutionsPopupMenu();
   ASSERT_EQ(menu->actions().size(), 2);
   EXPECT_EQ(menu->actions().back()->text(), "Solution 2");
-  Click(Page().PlayNSolveSolutionBtn());
+  Click(Page().SolutionsBtn());
   EXPECT_TRUE(menu->isVisible());
   menu->hide();
   menu->actions().back()->trigger();
-  EXPECT_TRUE(Form().GameState() == TGameFlag::SolutionShown);
+  EXPECT_TRUE(Session().State() == TGameFlag::SolutionShown);
 
   // A new game starts over with the plain caption and no menu.
   NewGame("S2X2", 11);
-  EXPECT_EQ(Page().PlayNSolveSolutionBtn()->Caption(), "Solution");
+  EXPECT_EQ(Page().SolutionsBtn()->Caption(), "Solution");
   EXPECT_TRUE(menu->actions().isEmpty());
 }
 
@@ -286,7 +287,7 @@ TEST_F(PlayNSolveTest, AGameLeftOrClosedComesBackAsItWas) {
   Tick(42);
   const TCellTexts grid = Session().Grid();
   ShowPage(TPageKind::MyNovlets);
-  EXPECT_TRUE(Form().GameState().IsClear());
+  EXPECT_TRUE(Session().State().IsClear());
   ShowPage(TPageKind::PlayNSolve);
   EXPECT_EQ(Session().Grid(), grid);
 
@@ -310,10 +311,10 @@ TEST_F(PlayNSolveTest, AGameLeftOrClosedComesBackAsItWas) {
   Tick(0);
   EXPECT_EQ(TimeLabel(), "Time 00:42");
 
-  Click(Page().PlayNSolveSolutionBtn());
+  Click(Page().SolutionsBtn());
   Form().CloseWithoutAsking();
   CreatePage();
-  EXPECT_TRUE(Form().GameState() == TGameFlag::SolutionShown);
+  EXPECT_TRUE(Session().State() == TGameFlag::SolutionShown);
   Tick();
   EXPECT_EQ(TimeLabel(), "Puzzle Solution");
   EXPECT_TRUE(Page().PlayNSolveRestartBtn()->isEnabled());
@@ -337,12 +338,12 @@ TEST_F(PlayNSolveTest, AWholeGamePlayedByKeysStripAndMenuEndsSolved) {
       }
     }
   }
-  EXPECT_TRUE(Form().GameState() == TGameFlag::SolutionShown);
+  EXPECT_TRUE(Session().State() == TGameFlag::SolutionShown);
   EXPECT_FALSE(Game().History.empty());  // a won game keeps its history
   Tick(60);
   EXPECT_EQ(TimeLabel(), "Puzzle Solved!");
   EXPECT_NEAR(Game().TimePlayed * kSecondsPerDay, 5, 0.01);  // the clock stopped at the last entry
-  EXPECT_FALSE(Page().PlayNSolveSolutionBtn()->isEnabled());
+  EXPECT_FALSE(Page().SolutionsBtn()->isEnabled());
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class DesignSessionTest : public PlaySessionTest {
   }
   int Givens() const { return 81 - CountEmptyTexts(design_.Geometry(), design_.PuzzleTexts()); }
 
-  TDesignSession design_{engine_, state_, [this] { return now_; }};
+  TDesignSession design_{engine_, [this] { return now_; }};
 };
 
 const std::string kTwoSolutions =
@@ -39,7 +39,7 @@ const std::string kTwelveSolutions =
 
 TEST_F(DesignSessionTest, PuzzleModeTypesGivensAndDesignModeTypesValues) {
   NewDesign();
-  EXPECT_EQ(state_, TGameFlag::Designing | TGameFlag::PuzzleMode);
+  EXPECT_EQ(design_.State(), TGameFlag::Designing | TGameFlag::PuzzleMode);
   EXPECT_EQ(design_.Record().Status, StatusDesignPuzzle);
   EXPECT_EQ(design_.Record().Origin, OriginSelf);
   EXPECT_TRUE(design_.KeyUp(2, 3, Vk1 + 3));
@@ -128,6 +128,43 @@ TEST_F(DesignSessionTest, GeneratePuzzleAndCheckGiveASolvablePuzzleOfTheLevel) {
   EXPECT_EQ(design_.Record().Level, 2);
 }
 
+TEST_F(DesignSessionTest, PasteReadsTheFirstPuzzleInTheDesignsShapeOrSaysWhyNot) {
+  NewDesign(2, 3);
+  // Boxes 2 wide: read as the usual 3 x 2 it would repeat values in boxes.
+  const std::string puzzle = ".23456345612561234234561456123612345\n";
+  const TPasteOutcome pasted = design_.Paste(puzzle + puzzle + puzzle, TNewGameSettings());
+  EXPECT_EQ(pasted.Kind, TPasteOutcome::TKind::Pasted);
+  EXPECT_EQ(pasted.MorePuzzles, 2);
+  EXPECT_EQ(design_.Geometry().BoxWidth, 2);
+  EXPECT_EQ(design_.PuzzleTexts().at(2, 1), "2");
+  EXPECT_FALSE(design_.InDesignMode());
+  EXPECT_TRUE(design_.Solvable());
+
+  EXPECT_EQ(design_.Paste("# nothing here\n", TNewGameSettings()).Kind, TPasteOutcome::TKind::Empty);
+  const TPasteOutcome refused = design_.Paste(puzzle.substr(1), TNewGameSettings());
+  EXPECT_EQ(refused.Kind, TPasteOutcome::TKind::Unreadable);
+  EXPECT_FALSE(refused.Reason.empty());
+  EXPECT_EQ(design_.PuzzleTexts().at(2, 1), "2") << "a refused paste leaves the design alone";
+}
+
+TEST_F(DesignSessionTest, EachOperationWaitsForTheStateThatAllowsIt) {
+  EXPECT_FALSE(design_.CanSave());
+  NewDesign();
+  EXPECT_TRUE(design_.CanSave());
+  EXPECT_FALSE(design_.CanPlay()) << "no givens to play";
+  EXPECT_FALSE(design_.Generate()) << "puzzle mode";
+  design_.KeyUp(1, 1, Vk1);
+  EXPECT_TRUE(design_.CanPlay());
+  EXPECT_FALSE(design_.ToggleGiven(1, 1)) << "puzzle mode";
+  design_.EnterDesignMode();
+  EXPECT_TRUE(design_.CanGenerate());
+  EXPECT_FALSE(design_.CanMakePuzzle()) << "the board is not complete";
+  design_.MakePuzzle(2);
+  EXPECT_EQ(design_.Record().Level, 1);
+  design_.PrepareSave();
+  EXPECT_EQ(design_.Record().Level, design_.LevelEstimate());
+}
+
 TEST_F(DesignSessionTest, TheLevelEstimateFollowsTheOpenCells) {
   const struct {
     int BoxWidth, BoxHeight, Givens, Level;
@@ -150,7 +187,6 @@ TEST_F(DesignSessionTest, ADesignLoadedFromAPlayedGameLeavesThePlayBehind) {
   const std::filesystem::path file = folder_ / "novlet.dat";
   ASSERT_TRUE(WritePuzzleRecord(file, "tester@Played", play_.RecordToStore()).Ok);
 
-  state_ = TGameState();
   ASSERT_TRUE(design_.Load(file, "tester@Played"));
   const TNovletFileData& record = design_.Record();
   EXPECT_TRUE(record.History.empty());

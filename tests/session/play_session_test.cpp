@@ -22,7 +22,7 @@ const std::string kNoSolution = "11" + std::string(79, '.');
 TEST_F(PlaySessionTest, ANewGameStartsFreshAndItsClockCountsMinutesAndSeconds) {
   NewGame(3, 3);
   const TNovletFileData& game = play_.Record();
-  EXPECT_EQ(state_, TGameState(TGameFlag::Playing));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::Playing));
   EXPECT_EQ(game.Status, StatusPlaying);
   EXPECT_EQ(game.EntryCount + game.PauseCount + game.HintCount + game.ErrorCount + game.RestartCount, 0);
   EXPECT_TRUE(game.History.empty());
@@ -45,7 +45,7 @@ TEST_F(PlaySessionTest, TheTimeLimitFillsItsGaugeAndEndsTheGame) {
   EXPECT_EQ(display.Gauge, TGauge::Limit);
   EXPECT_EQ(display.GaugeProgress, 32);
   display = Tick(31 * 60);
-  EXPECT_TRUE(state_.Has(TGameFlag::SolutionShown));
+  EXPECT_TRUE(play_.State().Has(TGameFlag::SolutionShown));
   EXPECT_EQ(play_.Record().Status, StatusFinished);
   EXPECT_EQ(display.Time, "01:00");  // the time once
   EXPECT_EQ(Tick().Label, TLabel::Solution);
@@ -58,8 +58,32 @@ TEST_F(PlaySessionTest, TheTimeLimitFillsItsGaugeAndEndsTheGame) {
     NewGame();
     timeLimited_ = true;
     EXPECT_EQ(Tick(2 * 3600).Gauge, TGauge::Minutes);
-    EXPECT_TRUE(state_.Has(TGameFlag::Playing));
+    EXPECT_TRUE(play_.State().Has(TGameFlag::Playing));
   }
+}
+
+TEST_F(PlaySessionTest, APausedGameRefusesSavingAndTheSolutionEndsIt) {
+  EXPECT_FALSE(play_.CanSave() || play_.CanPause() || play_.CanRestart() || play_.OwnsGame());
+  NewGame();
+  play_.TogglePause();
+  EXPECT_FALSE(play_.CanSave());
+  EXPECT_TRUE(play_.OwnsGame() && play_.CanRestart() && play_.CanShowSolution());
+  play_.ShowSolution();
+  EXPECT_TRUE(play_.CanSave() && play_.CanRestart());
+  EXPECT_FALSE(play_.CanPause() || play_.CanShowSolution());
+  EXPECT_FALSE(play_.ChooseSolution(1));
+}
+
+TEST_F(PlaySessionTest, AidsTheOptionsForbidAreRefused) {
+  NewGame();
+  play_.SetAidOptions({false, false, false});
+  EXPECT_FALSE(play_.BeginHint() || play_.Explain() || play_.BeginShowErrors());
+  for (int r = 1; r <= N(); ++r)
+    for (int c = 1; c <= N(); ++c) EXPECT_FALSE(play_.AlternativesShown(c, r));
+  play_.CountAlternativesShown(OpenCell().first, OpenCell().second);
+  EXPECT_EQ(play_.Record().HintCount + play_.Record().ErrorCount + play_.Record().AlternativesCount, 0);
+  play_.SetAidOptions({});
+  EXPECT_TRUE(play_.AlternativesShown(OpenCell().first, OpenCell().second));
 }
 
 TEST_F(PlaySessionTest, PauseStopsTheClockAndKeysAndCountsEachPause) {
@@ -71,6 +95,12 @@ TEST_F(PlaySessionTest, PauseStopsTheClockAndKeysAndCountsEachPause) {
   EXPECT_EQ(Type(OpenCell(), Vk1), TKeyOutcome::Unchanged);
   play_.TogglePause();
   EXPECT_EQ(Tick(5).Time, "00:15");
+  // The window's question box and its drawing for output hold the clock too.
+  Pass(60);
+  EXPECT_EQ(play_.ClockStep(false, TGameFlag::NameEntryOpen).Label, TLabel::Unchanged);
+  Pass(60);
+  EXPECT_EQ(play_.ClockStep(false, TGameFlag::OutputCapture).Time, "00:15");
+  EXPECT_EQ(Tick(5).Time, "00:20");
   play_.TogglePause();
   EXPECT_EQ(play_.Record().PauseCount, 2);
 
@@ -78,7 +108,7 @@ TEST_F(PlaySessionTest, PauseStopsTheClockAndKeysAndCountsEachPause) {
   const std::filesystem::path file = folder_ / "last.ini";
   ASSERT_TRUE(WritePuzzleRecord(file, "tester.Last", play_.RecordToStore()).Ok);
   ASSERT_TRUE(play_.Load(file, "tester.Last"));
-  EXPECT_TRUE(state_.Has(TGameFlag::Paused));
+  EXPECT_TRUE(play_.State().Has(TGameFlag::Paused));
   EXPECT_EQ(play_.Record().PauseCount, 3);
 }
 
@@ -94,7 +124,7 @@ TEST_F(PlaySessionTest, RestartKeepsTheClockDuringPlayAndResetsItAfterTheSolutio
 
   play_.ShowSolution();
   play_.Restart();
-  EXPECT_EQ(state_, TGameState(TGameFlag::Playing));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::Playing));
   EXPECT_EQ(play_.Record().TimePlayed, 0);
   EXPECT_EQ(play_.Record().RestartCount, 2);
 }
@@ -202,13 +232,13 @@ TEST_F(PlaySessionTest, ErrorsCountEveryPressAndTheSolutionEndsTheGameAndItsAids
   Type(entered, RightKey(entered.first, entered.second));
   for (int press = 0; press < 2; ++press) {
     play_.BeginShowErrors();
-    EXPECT_TRUE(state_.Has(TGameFlag::ShowErrors));
+    EXPECT_TRUE(play_.State().Has(TGameFlag::ShowErrors));
     play_.EndShowErrors();
   }
   EXPECT_EQ(play_.Record().ErrorCount, 2);
 
   play_.ShowSolution();
-  EXPECT_EQ(state_, TGameState(TGameFlag::SolutionShown));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::SolutionShown));
   EXPECT_EQ(Cell(noted.first, noted.second), "");  // notes go, entries stay
   EXPECT_EQ(Cell(entered.first, entered.second), DecimalText(SolutionAt(entered.first, entered.second)));
   EXPECT_TRUE(play_.Record().History.empty());
@@ -220,7 +250,7 @@ TEST_F(PlaySessionTest, ErrorsCountEveryPressAndTheSolutionEndsTheGameAndItsAids
   EXPECT_FALSE(play_.Explain());
   play_.BeginShowErrors();
   play_.EndShowErrors();
-  EXPECT_FALSE(state_.Has(TGameFlag::ShowErrors));
+  EXPECT_FALSE(play_.State().Has(TGameFlag::ShowErrors));
   EXPECT_EQ(play_.Record().HintCount + play_.Record().ErrorCount, 2);
 }
 
@@ -248,11 +278,11 @@ TEST_F(PlaySessionTest, TheLastCorrectValueWinsAtOnceButNotesNeverDo) {
   FillAllBut(1);
   const auto last = OpenCell();
   Type(last, Vk1, true);
-  EXPECT_TRUE(state_.Has(TGameFlag::Playing));
+  EXPECT_TRUE(play_.State().Has(TGameFlag::Playing));
   Type(last, WrongKey(last.first, last.second));
-  EXPECT_TRUE(state_.Has(TGameFlag::Playing));
+  EXPECT_TRUE(play_.State().Has(TGameFlag::Playing));
   Type(last, RightKey(last.first, last.second));
-  EXPECT_EQ(state_, TGameState(TGameFlag::SolutionShown));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::SolutionShown));
   EXPECT_EQ(play_.Record().Status, StatusFinished);
   EXPECT_EQ(Tick(30).Label, TLabel::Solved);
   EXPECT_EQ(play_.Record().TimePlayed, 0);  // the clock stopped with the win
@@ -262,7 +292,7 @@ TEST_F(PlaySessionTest, ALoadedPuzzleWithoutAUniqueSolutionStaysPlayable) {
   // Several solutions: the undecided cells are open, the menu offers each.
   const auto [file, section] = StorePuzzle(kTwoSolutions);
   ASSERT_TRUE(play_.Load(file, section));
-  EXPECT_EQ(state_, TGameState(TGameFlag::Playing));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::Playing));
   EXPECT_EQ(play_.SolutionChoices().Count(), 2);
   EXPECT_EQ(play_.SolutionChoices().MenuItems, 2);
   EXPECT_EQ(play_.SolutionChoices().CountSuffix, " [2]");
@@ -271,7 +301,7 @@ TEST_F(PlaySessionTest, ALoadedPuzzleWithoutAUniqueSolutionStaysPlayable) {
   EXPECT_FALSE(play_.IsGiven(1, 1));
   EXPECT_EQ(Type({1, 1}, Vk1 + 1), TKeyOutcome::Changed);
   EXPECT_TRUE(play_.ChooseSolution(2));
-  EXPECT_EQ(state_, TGameState(TGameFlag::SolutionShown));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::SolutionShown));
   EXPECT_TRUE(BoardFull(play_.Geometry(), play_.Solution()));
   EXPECT_FALSE(play_.ChooseSolution(3));
 
@@ -307,9 +337,9 @@ TEST_F(PlaySessionTest, AStoredGameComesBackWholeAndAMissingOneLeavesNoGame) {
   ASSERT_TRUE(WritePuzzleRecord(file, "tester.Last_PlayNSolve", play_.RecordToStore()).Ok);
 
   Pass(500);  // time away from the game is not played
-  state_ = TGameState();
+  play_.Close();
   ASSERT_TRUE(play_.Load(file, "tester.Last_PlayNSolve"));
-  EXPECT_EQ(state_, TGameState(TGameFlag::Playing));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::Playing));
   EXPECT_EQ(play_.Grid(), grid);
   EXPECT_EQ(Cell(noted.first, noted.second), "2,7,");
   EXPECT_EQ(play_.Record().History, before.History);
@@ -321,10 +351,10 @@ TEST_F(PlaySessionTest, AStoredGameComesBackWholeAndAMissingOneLeavesNoGame) {
   play_.ShowSolution();
   ASSERT_TRUE(WritePuzzleRecord(file, "tester.Last_PlayNSolve", play_.RecordToStore()).Ok);
   ASSERT_TRUE(play_.Load(file, "tester.Last_PlayNSolve"));
-  EXPECT_EQ(state_, TGameState(TGameFlag::SolutionShown));
+  EXPECT_EQ(play_.State(), TGameState(TGameFlag::SolutionShown));
 
   EXPECT_FALSE(play_.Load(file, "tester.Missing"));
-  EXPECT_TRUE(state_.IsClear());
+  EXPECT_TRUE(play_.State().IsClear());
 }
 
 // A host that asks for a second generation while the engine is at work: the
@@ -346,14 +376,13 @@ class ImpatientHost : public TEngineHost {
 };
 
 TEST_F(PlaySessionTest, GeneratingGivesUpWhenTheEngineKeepsFailing) {
-  TGameState otherState;
-  TPlaySession other(engine_, otherState, [this] { return now_; });
+  TPlaySession other(engine_, [this] { return now_; });
   ImpatientHost host(other);
   engine_.SetHost(&host);
   NewGame(3, 3);
   engine_.SetHost(nullptr);
   EXPECT_TRUE(host.gaveUp_);
-  EXPECT_TRUE(otherState.IsClear());
+  EXPECT_TRUE(other.State().IsClear());
 }
 
 }  // namespace

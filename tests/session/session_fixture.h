@@ -74,11 +74,10 @@ class PlaySessionTest : public testing::Test {
 
   TTempFolder folder_;
   TNovletEngine engine_;
-  TGameState state_;
   TDateTime now_ = 46000.5;
   bool timeLimited_ = false;
   TDateTime timeLimit_ = 0;
-  TPlaySession play_{engine_, state_, [this] { return now_; }};
+  TPlaySession play_{engine_, [this] { return now_; }};
 };
 
 }  // namespace novlet::test

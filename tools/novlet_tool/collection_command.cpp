@@ -247,8 +247,7 @@ class TCollectionRun {
     settings.Seed = seed;
 
     TNovletEngine engine;
-    TGameState state;
-    TPlaySession session(engine, state, SystemTimeSource());
+    TPlaySession session(engine, SystemTimeSource());
     session.BeginNewGame(settings);
     engine.Random().ReseedFromClock();
     if (!session.GenerateNewGame()) return Refused(Texts().Text(TextId::NothingGenerated));
