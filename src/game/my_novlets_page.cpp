@@ -23,12 +23,10 @@
 #include "render/booklet.h"
 #include "render/grid_look.h"
 #include "render/grid_output.h"
-#include "store/atomic_file.h"
 #include "store/collection_transfer.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
 #include "store/puzzle_naming.h"
-#include "store/text_puzzles.h"
 #include "store/transfer_notice.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
@@ -364,28 +362,18 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
   TellOutcome(result, source);
 }
 
-// The box shape where the file's puzzles are all of one size that has
-// several and no line names theirs: nothing for the usual one, or when the
-// user cancels (then false). Square usual boxes are not asked about: 16 x 16
-// puzzles come with boxes of 4 x 4 nearly always.
+// The box shape the user chose where the session asks: nothing for the
+// usual one, false for Cancel.
 bool TMyNovletsPage::ChooseTextShape(const std::filesystem::path& source, std::optional<TGeometry>& shape) {
-  const TFileContent content = ReadWholeFile(source);
-  if (content.Status != TFileReadStatus::Read) return true;
-  const std::vector<int> sizes = UnshapedPuzzleSizes(content.Text);
-  if (sizes.size() != 1) return true;
-  const std::vector<TGeometry> shapes = BoxShapesOfSize(sizes.front());
-  const std::optional<TGeometry> usual = UsualShape(sizes.front());
-  if (shapes.size() < 2 || usual->BoxWidth == usual->BoxHeight) return true;
+  const std::optional<TShapeQuestion> question = session_.TextShapeQuestion(source);
+  if (!question) return true;
   QStringList items;
-  int current = 0;
-  for (const TGeometry& g : shapes) {
-    if (g.BoxWidth == usual->BoxWidth) current = static_cast<int>(items.size());
-    items << QStringLiteral("%1 x %2").arg(g.BoxWidth).arg(g.BoxHeight);
-  }
+  for (const TGeometry& g : question->Shapes) items << QStringLiteral("%1 x %2").arg(g.BoxWidth).arg(g.BoxHeight);
+  const int usual = static_cast<int>(question->Usual);
   const std::optional<int> chosen =
-      Host().Dialogs().ChooseItem(Host().Text(TextId::TextImportShape).arg(sizes.front()), items, current);
-  if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(shapes.size())) return false;
-  if (*chosen != current) shape = shapes[static_cast<std::size_t>(*chosen)];
+      Host().Dialogs().ChooseItem(Host().Text(TextId::TextImportShape).arg(question->Size), items, usual);
+  if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(items.size())) return false;
+  if (*chosen != usual) shape = question->Shapes[static_cast<std::size_t>(*chosen)];
   return true;
 }
 

@@ -5,10 +5,12 @@
 #include <numeric>
 #include <tuple>
 
+#include "store/atomic_file.h"
 #include "store/collection_edits.h"
 #include "store/ini_file.h"
 #include "store/name_collation.h"
 #include "store/puzzle_naming.h"
+#include "store/text_puzzles.h"
 #include "store/text_case.h"
 
 namespace novlet {
@@ -150,6 +152,19 @@ TTransferResult TCollectionSession::Import(const std::filesystem::path& source) 
   const TTransferResult result = ImportPuzzles(files_, userName_, source);
   ReloadIfListed();
   return result;
+}
+
+std::optional<TShapeQuestion> TCollectionSession::TextShapeQuestion(const std::filesystem::path& source) const {
+  const TFileContent content = ReadWholeFile(source);
+  if (content.Status != TFileReadStatus::Read) return std::nullopt;
+  const std::vector<int> sizes = UnshapedPuzzleSizes(content.Text);
+  if (sizes.size() != 1) return std::nullopt;
+  TShapeQuestion question{sizes.front(), BoxShapesOfSize(sizes.front()), 0};
+  const std::optional<TGeometry> usual = UsualShape(question.Size);
+  if (question.Shapes.size() < 2 || !usual || usual->BoxWidth == usual->BoxHeight) return std::nullopt;
+  for (std::size_t i = 0; i < question.Shapes.size(); ++i)
+    if (question.Shapes[i].BoxWidth == usual->BoxWidth) question.Usual = i;
+  return question;
 }
 
 TTextImportResult TCollectionSession::ImportText(const std::filesystem::path& source,

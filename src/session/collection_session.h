@@ -32,6 +32,14 @@ struct TRenameOutcome {
   TNovletFileData Record;
 };
 
+// The box shapes to choose among for a text file's puzzles, the usual one
+// offered first.
+struct TShapeQuestion {
+  int Size = 0;
+  std::vector<TGeometry> Shapes;
+  std::size_t Usual = 0;
+};
+
 // Whether the puzzle can go to a game page.
 enum class THandOver { Open, Gone, Damaged };
 
@@ -81,6 +89,10 @@ class TCollectionSession {
   TTransferResult Export(const std::vector<std::string>& names, const std::filesystem::path& target) const;
   TTransferResult ExportAll(const std::filesystem::path& target) const;
   TTransferResult Import(const std::filesystem::path& source);
+  // Asked where the file's puzzles are all of one size that has several
+  // shapes and no line names theirs. Square usual boxes are not asked about:
+  // 16 x 16 puzzles come with boxes of 4 x 4 nearly always.
+  std::optional<TShapeQuestion> TextShapeQuestion(const std::filesystem::path& source) const;
   TTextImportResult ImportText(const std::filesystem::path& source, const std::optional<TGeometry>& shape,
                                TDateTime now);
   TTransferResult Backup() const;

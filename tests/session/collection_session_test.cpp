@@ -122,5 +122,24 @@ TEST_F(CollectionSessionTest, TransfersThatBringPuzzlesInFillTheListAnew) {
   EXPECT_EQ(session_.Names(), (TNames{"Imports one", "one"}));
 }
 
+TEST_F(CollectionSessionTest, TheBoxShapeIsAskedOnlyWhereOneSizeOfSeveralShapesStandsUnnamed) {
+  const std::string six = ".23456345612561234234561456123612345\n";
+  const std::string nine(81, '.');
+  const std::string sixteen(256, '.');
+  const struct {
+    std::string Text;
+    std::size_t Shapes;  // 0: nothing asked
+  } cases[] = {{six, 2}, {six + six, 2}, {"# one (2x3)\n" + six, 0}, {six + nine + "\n", 0}, {nine, 0},
+               {sixteen, 0}, {"", 0}};
+  for (const auto& c : cases) {
+    WriteFileText(folder_ / "p.txt", c.Text);
+    const auto question = session_.TextShapeQuestion(folder_ / "p.txt");
+    EXPECT_EQ(question ? question->Shapes.size() : 0, c.Shapes) << c.Text;
+    if (question) {
+      EXPECT_EQ(question->Shapes[question->Usual].BoxWidth, 3);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace novlet
