@@ -272,8 +272,8 @@ void TMyNovletsPage::MyNovletsRenameBtnClick() {
     return;
   }
   const std::string section = session_.SectionOf(*oldName);
-  const std::optional<std::string> newSection = RunNameEntryFlow(session_.CollectionFile(), section,
-                                                                 Host().UserName(), section, Host().Dialogs(), Host().Texts());
+  const std::optional<std::string> newSection = RunNameEntryFlow(session_.CollectionFile(), section, Host().UserName(),
+                                                                 section, Host().Dialogs(), Host().Texts());
   if (!newSection) return;
   // The name box has asked before replacing another puzzle.
   const TRenameOutcome outcome =
