@@ -23,15 +23,10 @@
 #include "render/booklet.h"
 #include "render/grid_look.h"
 #include "render/grid_output.h"
-#include "session/text_import.h"
-#include "store/atomic_file.h"
-#include "store/collection_edits.h"
 #include "store/collection_transfer.h"
 #include "store/language/text_ids.h"
 #include "store/options_record.h"
 #include "store/puzzle_naming.h"
-#include "store/text_case.h"
-#include "store/text_puzzles.h"
 #include "store/transfer_notice.h"
 #include "ui/base_btn.h"
 #include "ui/dialogs.h"
@@ -104,7 +99,8 @@ class TStoringFlow {
 
 }  // namespace
 
-TMyNovletsPage::TMyNovletsPage(TPageHost& host) : TBookPage(host, TPageKind::MyNovlets, TextId::MyNovletsHeader) {
+TMyNovletsPage::TMyNovletsPage(TPageHost& host)
+    : TBookPage(host, TPageKind::MyNovlets, TextId::MyNovletsHeader), session_(host.Folders().Data, host.UserName()) {
   CreateControls();
 }
 
@@ -196,40 +192,41 @@ bool TMyNovletsPage::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-const std::filesystem::path& TMyNovletsPage::CollectionFile() const { return Host().Folders().Data.CollectionFile; }
-
-std::string TMyNovletsPage::SectionOf(const std::string& bareName) const {
-  return CollectionSectionName(Host().UserName(), bareName);
-}
-
 std::optional<std::string> TMyNovletsPage::SelectedName() const {
   const QList<QListWidgetItem*> selected = list_->selectedItems();
   if (selected.size() != 1) return std::nullopt;
   const int row = list_->row(selected.front());
-  if (row < 0 || row >= static_cast<int>(names_.size())) return std::nullopt;
-  return names_[static_cast<std::size_t>(row)];
+  const std::vector<std::string>& names = session_.Names();
+  if (row < 0 || row >= static_cast<int>(names.size())) return std::nullopt;
+  return names[static_cast<std::size_t>(row)];
 }
 
 std::vector<std::string> TMyNovletsPage::ChosenNames() const {
+  const std::vector<std::string>& names = session_.Names();
   std::vector<std::string> chosen;
-  for (int row = 0; row < list_->count() && row < static_cast<int>(names_.size()); ++row)
-    if (list_->item(row)->isSelected()) chosen.push_back(names_[static_cast<std::size_t>(row)]);
+  for (int row = 0; row < list_->count() && row < static_cast<int>(names.size()); ++row)
+    if (list_->item(row)->isSelected()) chosen.push_back(names[static_cast<std::size_t>(row)]);
   return chosen;
 }
 
 // --- The list and the details ---
 
 void TMyNovletsPage::FillCollectionList() {
-  names_ = ListAccountPuzzles(CollectionFile(), Host().UserName());
-  SortPuzzleNames(names_);
+  // Another account may have logged on since.
+  session_ = TCollectionSession(Host().Folders().Data, Host().UserName());
+  session_.Reload();
+  ShowList();
+}
+
+void TMyNovletsPage::ShowList() {
   QStringList items;
-  items.reserve(static_cast<qsizetype>(names_.size()));
-  for (const std::string& name : names_) items << FromStd(name);
+  items.reserve(static_cast<qsizetype>(session_.Names().size()));
+  for (const std::string& name : session_.Names()) items << FromStd(name);
   {
     const QSignalBlocker quiet(list_);
     list_->clear();
     list_->addItems(items);
-    list_->setCurrentRow(names_.empty() ? -1 : 0);
+    list_->setCurrentRow(items.isEmpty() ? -1 : 0);
   }
   MyNovletsListClick();
 }
@@ -237,20 +234,20 @@ void TMyNovletsPage::FillCollectionList() {
 void TMyNovletsPage::MyNovletsListClick() {
   TGameState& state = Host().GameState();
   if (state.Has(TGameFlag::Loading)) return;
-  const std::optional<std::string> name = SelectedName();
-  ShowEntry(name ? ReadCollectionEntry(CollectionFile(), SectionOf(*name)) : TCollectionEntry());
+  session_.Select(SelectedName());
+  ShowEntry();
 }
 
-void TMyNovletsPage::ShowEntry(TCollectionEntry entry) {
-  entry_ = std::move(entry);
+void TMyNovletsPage::ShowEntry() {
   ShowDetails();
   Host().UpdateStatus();
 }
 
 void TMyNovletsPage::ShowDetails() {
-  if (!entry_.Found) {
+  const TCollectionEntry& entry = session_.SelectedEntry();
+  if (!entry.Found) {
     dataLbl_->clear();
-  } else if (!entry_.Readable) {
+  } else if (!entry.Readable) {
     dataLbl_->setText(Host().Text(TextId::DamagedPuzzle));
   } else {
     const std::array<std::string, 12> months = MonthNames(Host().Texts());
@@ -258,7 +255,7 @@ void TMyNovletsPage::ShowDetails() {
     std::copy(months.begin(), months.end(), monthViews.begin());
     const TDetailsLanguage language =
         DetailsLanguage([this](int id) { return Host().Texts().Text(id); }, monthViews);
-    dataLbl_->setText(FromStd(PuzzleDetailsText(entry_.Record, language)));
+    dataLbl_->setText(FromStd(PuzzleDetailsText(entry.Record, language)));
   }
 }
 
@@ -268,35 +265,30 @@ void TMyNovletsPage::MyNovletsRenameBtnClick() {
   const TStoringFlow flow(Host().GameState());
   const std::optional<std::string> oldName = SelectedName();
   if (!flow.Started() || !oldName) return;
-  // The record as the selection read it; the store checks it again as the
-  // file stands, so this only spares the user a name asked for nothing.
-  if (entry_.Found && !entry_.Whole) {
+  // The record as the selection read it spares the user a name asked for
+  // nothing.
+  if (session_.SelectedDamaged()) {
     Tell(Host().Texts().Text(TextId::DamagedPuzzle));
     return;
   }
-  const std::string section = SectionOf(*oldName);
-  const std::optional<std::string> newSection =
-      RunNameEntryFlow(CollectionFile(), section, Host().UserName(), section, Host().Dialogs(), Host().Texts());
+  const std::string section = session_.SectionOf(*oldName);
+  const std::optional<std::string> newSection = RunNameEntryFlow(session_.CollectionFile(), section, Host().UserName(),
+                                                                 section, Host().Dialogs(), Host().Texts());
   if (!newSection) return;
-  TNovletFileData renamed;
-  const TStoreResult result = RenamePuzzle(CollectionFile(), section, *newSection, &renamed);
-  if (!result) {
-    Tell(result.Message);
+  // The name box has asked before replacing another puzzle.
+  const TRenameOutcome outcome =
+      session_.Rename(*oldName, newSection->substr(AccountPrefix(Host().UserName()).size()), true);
+  if (outcome.Kind != TRenameOutcome::TKind::Renamed) {
+    Tell(outcome.Kind == TRenameOutcome::TKind::Damaged ? Host().Texts().Text(TextId::DamagedPuzzle)
+                                                        : outcome.Result.Message);
     return;
   }
-  const std::string newName = newSection->substr(AccountPrefix(Host().UserName()).size());
-  // The list changes in place: filling it anew would cost a large collection
-  // more than the rename itself.
-  // The puzzle it replaced may have differed in letter case alone.
   const QSignalBlocker quiet(list_);
-  RemoveNames([&](const std::string& name) { return name == *oldName || EqualsIgnoringCase(name, newName); });
-  names_.push_back(newName);
-  SortPuzzleNames(names_);
-  const int row = static_cast<int>(std::find(names_.begin(), names_.end(), newName) - names_.begin());
-  list_->insertItem(row, FromStd(newName));
+  for (const std::size_t row : outcome.RemovedRows) delete list_->takeItem(static_cast<int>(row));
+  const int row = static_cast<int>(outcome.Row);
+  list_->insertItem(row, FromStd(session_.Names()[outcome.Row]));
   list_->setCurrentRow(row);
-  // Only a whole record is renamed, so the written one shows as a read would.
-  ShowEntry({true, true, true, std::move(renamed)});
+  ShowEntry();
 }
 
 void TMyNovletsPage::MyNovletsDeleteBtnClick() {
@@ -305,23 +297,16 @@ void TMyNovletsPage::MyNovletsDeleteBtnClick() {
   if (!flow.Started() || !name) return;
   const QString question = Host().Text(TextId::DeleteQuestion).replace(QStringLiteral("%1"), FromStd(*name));
   if (!Host().Dialogs().Ask(question, Host().Text(TextId::NameYes), Host().Text(TextId::NameNo))) return;
-  const TStoreResult result = DeletePuzzle(CollectionFile(), SectionOf(*name));
+  const std::optional<std::size_t> row = session_.RowOf(*name);
+  const TStoreResult result = session_.Delete(*name);
   if (!result) {
     Tell(result.Message);
     return;
   }
   const QSignalBlocker quiet(list_);
-  RemoveNames([&](const std::string& listed) { return listed == *name; });
-  list_->setCurrentRow(names_.empty() ? -1 : 0);
+  if (row) delete list_->takeItem(static_cast<int>(*row));
+  list_->setCurrentRow(session_.Names().empty() ? -1 : 0);
   MyNovletsListClick();
-}
-
-void TMyNovletsPage::RemoveNames(const std::function<bool(const std::string&)>& matches) {
-  for (std::size_t row = names_.size(); row-- > 0;) {
-    if (!matches(names_[row])) continue;
-    delete list_->takeItem(static_cast<int>(row));
-    names_.erase(names_.begin() + static_cast<std::ptrdiff_t>(row));
-  }
 }
 
 // --- The hand-overs ---
@@ -329,18 +314,18 @@ void TMyNovletsPage::RemoveNames(const std::function<bool(const std::string&)>& 
 void TMyNovletsPage::HandOver(TPageKind kind, TOpenMode mode) {
   const std::optional<std::string> name = SelectedName();
   if (!name) return;
-  const std::string section = SectionOf(*name);
-  const TCollectionEntry entry = ReadCollectionEntry(CollectionFile(), section);
-  if (!entry.Found) {
-    // Changed behind the page's back: show the collection as it now is.
-    FillCollectionList();
-    return;
+  switch (session_.CheckHandOver(*name)) {
+    case THandOver::Gone:
+      // Changed behind the page's back: show the collection as it now is.
+      ShowList();
+      return;
+    case THandOver::Damaged:
+      Tell(Host().Texts().Text(TextId::DamagedPuzzle));
+      return;
+    case THandOver::Open:
+      Host().OpenStoredPuzzle(kind, session_.CollectionFile(), session_.SectionOf(*name), mode);
+      return;
   }
-  if (!entry.Readable) {
-    Tell(Host().Texts().Text(TextId::DamagedPuzzle));
-    return;
-  }
-  Host().OpenStoredPuzzle(kind, CollectionFile(), section, mode);
 }
 
 void TMyNovletsPage::MyNovletsPlayNSolveBtnClick() { HandOver(TPageKind::PlayNSolve, TOpenMode::Continue); }
@@ -372,42 +357,31 @@ void TMyNovletsPage::MyNovletsImportBtnClick() {
     ImportTextFile(source);
     return;
   }
-  const TTransferResult result = ImportPuzzles(Host().Folders().Data, Host().UserName(), source);
-  FillCollectionList();
+  const TTransferResult result = session_.Import(source);
+  ShowList();
   TellOutcome(result, source);
 }
 
-// The box shape where the file's puzzles are all of one size that has
-// several and no line names theirs: nothing for the usual one, or when the
-// user cancels (then false). Square usual boxes are not asked about: 16 x 16
-// puzzles come with boxes of 4 x 4 nearly always.
+// The box shape the user chose where the session asks: nothing for the
+// usual one, false for Cancel.
 bool TMyNovletsPage::ChooseTextShape(const std::filesystem::path& source, std::optional<TGeometry>& shape) {
-  const TFileContent content = ReadWholeFile(source);
-  if (content.Status != TFileReadStatus::Read) return true;
-  const std::vector<int> sizes = UnshapedPuzzleSizes(content.Text);
-  if (sizes.size() != 1) return true;
-  const std::vector<TGeometry> shapes = BoxShapesOfSize(sizes.front());
-  const std::optional<TGeometry> usual = UsualShape(sizes.front());
-  if (shapes.size() < 2 || usual->BoxWidth == usual->BoxHeight) return true;
+  const std::optional<TShapeQuestion> question = session_.TextShapeQuestion(source);
+  if (!question) return true;
   QStringList items;
-  int current = 0;
-  for (const TGeometry& g : shapes) {
-    if (g.BoxWidth == usual->BoxWidth) current = static_cast<int>(items.size());
-    items << QStringLiteral("%1 x %2").arg(g.BoxWidth).arg(g.BoxHeight);
-  }
+  for (const TGeometry& g : question->Shapes) items << QStringLiteral("%1 x %2").arg(g.BoxWidth).arg(g.BoxHeight);
+  const int usual = static_cast<int>(question->Usual);
   const std::optional<int> chosen =
-      Host().Dialogs().ChooseItem(Host().Text(TextId::TextImportShape).arg(sizes.front()), items, current);
-  if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(shapes.size())) return false;
-  if (*chosen != current) shape = shapes[static_cast<std::size_t>(*chosen)];
+      Host().Dialogs().ChooseItem(Host().Text(TextId::TextImportShape).arg(question->Size), items, usual);
+  if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(items.size())) return false;
+  if (*chosen != usual) shape = question->Shapes[static_cast<std::size_t>(*chosen)];
   return true;
 }
 
 void TMyNovletsPage::ImportTextFile(const std::filesystem::path& source) {
   std::optional<TGeometry> shape;
   if (!ChooseTextShape(source, shape)) return;
-  const TTextImportResult result =
-      ImportTextPuzzles(Host().Folders().Data, Host().UserName(), source, shape, Host().Clock()());
-  FillCollectionList();
+  const TTextImportResult result = session_.ImportText(source, shape, Host().Clock()());
+  ShowList();
   if (!result.Result) {
     Tell(result.Result.Message);
     return;
@@ -434,10 +408,7 @@ void TMyNovletsPage::MyNovletsBookletBtnClick() {
 
 void TMyNovletsPage::PrintBooklet(int perPage) {
   std::vector<TBookletPuzzle> puzzles;
-  for (const std::string& name : ChosenNames()) {
-    const TCollectionEntry entry = ReadCollectionEntry(CollectionFile(), SectionOf(name));
-    if (!entry.Found || !entry.Readable) continue;
-    const TNovletFileData& record = entry.Record;
+  for (const auto& [name, record] : session_.BookletRecords(ChosenNames())) {
     TBookletPuzzle puzzle;
     puzzle.Name = FromStd(name);
     puzzle.Level = record.Level < kLevelCount ? Host().Text(kLevelNameIds[record.Level]) : QString();
@@ -483,33 +454,33 @@ void TMyNovletsPage::MyNovletsExportBtnClick() {
   if (!flow.Started() || !name) return;
   const std::filesystem::path target = ChooseExportFile(TextId::ExportTitle, QStringLiteral("novlet.cnf"));
   if (target.empty()) return;
-  TellOutcome(ExportPuzzle(Host().Folders().Data, Host().UserName(), *name, target), CollectionFile());
+  TellOutcome(session_.Export({*name}, target), session_.CollectionFile());
 }
 
 void TMyNovletsPage::MyNovletsExportAllBtnClick() {
   const TStoringFlow flow(Host().GameState());
-  if (!flow.Started() || names_.empty()) return;
+  if (!flow.Started() || session_.Names().empty()) return;
   const std::filesystem::path target = ChooseExportFile(TextId::ExportAllTitle, QStringLiteral("novlets.cnf"));
   if (target.empty()) return;
-  TellOutcome(ExportAllPuzzles(Host().Folders().Data, Host().UserName(), target), CollectionFile());
+  TellOutcome(session_.ExportAll(target), session_.CollectionFile());
 }
 
 void TMyNovletsPage::MyNovletsBackupAllBtnClick() {
   const TStoringFlow flow(Host().GameState());
-  if (!flow.Started() || names_.empty() || !Ask(Host().Text(TextId::BackupQuestion))) return;
-  TellOutcome(BackupAllPuzzles(Host().Folders().Data, Host().UserName()), CollectionFile());
+  if (!flow.Started() || session_.Names().empty() || !Ask(Host().Text(TextId::BackupQuestion))) return;
+  TellOutcome(session_.Backup(), session_.CollectionFile());
 }
 
 void TMyNovletsPage::MyNovletsRestoreAllBtnClick() {
   const TStoringFlow flow(Host().GameState());
   if (!flow.Started() || !Ask(Host().Text(TextId::RestoreQuestion)) || !DataFolderReady()) return;
-  const TTransferResult result = RestoreAllPuzzles(Host().Folders().Data, Host().UserName());
-  FillCollectionList();
-  TellOutcome(result, Host().Folders().Data.BackupFile);
+  const TTransferResult result = session_.Restore();
+  ShowList();
+  TellOutcome(result, session_.Files().BackupFile);
 }
 
 bool TMyNovletsPage::DataFolderReady() {
-  const TStoreResult result = EnsureDataFolder(Host().Folders().Data);
+  const TStoreResult result = session_.PrepareDataFolder();
   if (!result) Tell(result.Message);
   return result.Ok;
 }

@@ -6,13 +6,12 @@
 #include "game/book_page.h"
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/geometry.h"
-#include "store/collection_details.h"
+#include "session/collection_session.h"
 
 class QAction;
 class QLabel;
@@ -22,7 +21,6 @@ class QMenu;
 namespace novlet {
 
 class TBaseBtn;
-struct TTransferResult;
 
 class TMyNovletsPage : public TBookPage {
   Q_OBJECT
@@ -44,8 +42,8 @@ class TMyNovletsPage : public TBookPage {
   TBaseBtn* MyNovletsRestoreAllBtn() const { return restoreAllBtn_; }
   TBaseBtn* MyNovletsBookletBtn() const { return bookletBtn_; }
   QMenu* MyNovletsBookletMenu() const { return bookletMenu_; }
-  // The page's record: the selected puzzle as last read for the details.
-  const TCollectionEntry& Entry() const { return entry_; }
+  // The collection the page shows: its names, rules and the selected puzzle.
+  const TCollectionSession& Session() const { return session_; }
 
   // Reads the account's puzzle names anew, selects the first and shows it.
   void FillCollectionList();
@@ -85,11 +83,10 @@ class TMyNovletsPage : public TBookPage {
   // Imports a file of puzzles in text and tells what came in and what not.
   void ImportTextFile(const std::filesystem::path& source);
   bool ChooseTextShape(const std::filesystem::path& source, std::optional<TGeometry>& shape);
-  std::string SectionOf(const std::string& bareName) const;
-  const std::filesystem::path& CollectionFile() const;
-  // Takes the names that match out of the list.
-  void RemoveNames(const std::function<bool(const std::string&)>& matches);
-  void ShowEntry(TCollectionEntry entry);
+  // Shows the session's names, the first selected.
+  void ShowList();
+  // Shows the session's selected puzzle.
+  void ShowEntry();
   void ShowDetails();
   // Hands the selected puzzle to a game page when it can be opened there.
   void HandOver(TPageKind kind, TOpenMode mode);
@@ -105,8 +102,7 @@ class TMyNovletsPage : public TBookPage {
   // when it cannot be made.
   bool DataFolderReady();
 
-  std::vector<std::string> names_;
-  TCollectionEntry entry_;
+  TCollectionSession session_;
 
   QListWidget* list_ = nullptr;
   QLabel* dataLbl_ = nullptr;

@@ -33,8 +33,8 @@ struct TTransferResult {
 // links followed where they exist, so no spelling of a path slips through.
 std::optional<TStoreResult> RefuseOwnFile(const TDataPaths& files, const std::filesystem::path& target);
 
-// The bare names of the account's puzzles, in file order (SortPuzzleNames
-// orders them for the list).
+// The bare names of the account's puzzles, in file order (the collection
+// session orders them for the list).
 std::vector<std::string> ListAccountPuzzles(const std::filesystem::path& collectionFile,
                                             std::string_view userName);
 

@@ -1,10 +1,6 @@
-// Section names of puzzles, default names, entered names and their order.
+// Section names of puzzles, default names and entered names.
 #include "store/puzzle_naming.h"
 
-#include <algorithm>
-#include <utility>
-
-#include "store/name_collation.h"
 #include "store/text_case.h"
 
 namespace novlet {
@@ -39,16 +35,6 @@ std::string FreePuzzleName(const std::function<bool(const std::string&)>& taken,
   std::string name(base);
   for (int number = 2; taken(name); ++number) name = std::string(base) + " (" + std::to_string(number) + ")";
   return name;
-}
-
-void SortPuzzleNames(std::vector<std::string>& names) {
-  // Each name gets its key once rather than a collation at every comparison.
-  std::vector<std::string> keys = CollationKeys(names);
-  std::vector<std::pair<std::string, std::string>> keyed;
-  keyed.reserve(names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) keyed.emplace_back(std::move(keys[i]), std::move(names[i]));
-  std::sort(keyed.begin(), keyed.end());
-  for (std::size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].second);
 }
 
 std::string TrimEnteredName(std::string_view typed) {

@@ -1,4 +1,4 @@
-// How puzzles are named in the files, and how their names sort.
+// How puzzles are named in the files.
 #pragma once
 
 #include <array>
@@ -34,12 +34,6 @@ std::string DefaultPuzzleName(std::string_view userName, TDateTime created,
 // the same second. The caller's predicate decides what "taken" means (it
 // should ignore letter case, as section look-ups do).
 std::string FreePuzzleName(const std::function<bool(const std::string&)>& taken, std::string_view base);
-
-// Sorts bare puzzle names as the collection list and the command line show
-// them: as a person expects (name_collation.h: accents beside their base
-// letter, letter case ignored), and names that collate alike by their exact
-// text, so that the order is the same on every run.
-void SortPuzzleNames(std::vector<std::string>& names);
 
 // A name as the user typed it, without the blanks and control characters
 // around it, and with any line break inside (a pasted text) made a blank, as

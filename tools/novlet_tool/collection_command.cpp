@@ -1,5 +1,5 @@
 // `novlet-tool collection`: the account's collection on the command line,
-// through the same store code as the "My Novlets" page.
+// through the same collection session as the "My Novlets" page.
 #include <langinfo.h>
 
 #include <clocale>
@@ -13,12 +13,9 @@
 #include "collection_folders.h"
 #include "command_line.h"
 #include "engine/novlet_engine.h"
+#include "session/collection_session.h"
 #include "session/play_session.h"
-#include "session/text_import.h"
 #include "store/account_name.h"
-#include "store/collection_details.h"
-#include "store/collection_edits.h"
-#include "store/collection_transfer.h"
 #include "store/date_time.h"
 #include "store/ini_file.h"
 #include "store/language/language_detection.h"
@@ -26,7 +23,6 @@
 #include "store/language/translator.h"
 #include "store/puzzle_naming.h"
 #include "store/text_export.h"
-#include "store/text_case.h"
 #include "store/transfer_notice.h"
 #include "tool_commands.h"
 
@@ -129,7 +125,8 @@ class TCollectionRun {
   explicit TCollectionRun(const TCollectionArguments& arguments)
       : args_(arguments),
         folders_(ResolveToolFolders(ToolFile(), arguments.Home)),
-        userName_(arguments.Account ? *arguments.Account : CurrentUserName()) {}
+        userName_(arguments.Account ? *arguments.Account : CurrentUserName()),
+        session_(folders_.Data, userName_) {}
 
   int Run() {
     const std::string& command = args_.Command;
@@ -159,18 +156,26 @@ class TCollectionRun {
   int Bad() const { return Usage(error_); }
 
   const std::filesystem::path& CollectionFile() const { return folders_.Data.CollectionFile; }
-  std::string SectionOf(const std::string& bareName) const { return CollectionSectionName(userName_, bareName); }
-  std::vector<std::string> Names() const { return ListAccountPuzzles(CollectionFile(), userName_); }
+  std::string SectionOf(const std::string& bareName) const { return session_.SectionOf(bareName); }
 
-  // The puzzle's name as it stands in the file: exactly, else ignoring case,
-  // as the store's look-ups do.
-  std::optional<std::string> Resolve(const std::string& typed) const {
-    const auto names = Names();
-    for (const auto& name : names)
-      if (name == typed) return name;
-    for (const auto& name : names)
-      if (EqualsIgnoringCase(name, typed)) return name;
-    return std::nullopt;
+  // The puzzle's name as it stands in the file now.
+  std::optional<std::string> Resolve(const std::string& typed) {
+    session_.Reload();
+    return session_.Resolve(typed);
+  }
+  // The puzzles named after the file operand; `unknown` the first name not found.
+  std::vector<std::string> NamedPuzzles(std::optional<std::string>& unknown) {
+    if (args_.Operands.size() > 1) session_.Reload();
+    std::vector<std::string> names;
+    for (auto typed = args_.Operands.begin() + 1; typed != args_.Operands.end(); ++typed) {
+      const auto name = session_.Resolve(*typed);
+      if (!name) {
+        unknown = *typed;
+        return {};
+      }
+      names.push_back(*name);
+    }
+    return names;
   }
   int UnknownName(const std::string& typed) const {
     return Usage("no puzzle \"" + typed + "\" in the collection of " + userName_ + " (" +
@@ -199,16 +204,15 @@ class TCollectionRun {
   }
 
   int List() {
-    auto names = Names();
-    SortPuzzleNames(names);
-    for (const auto& name : names) std::cout << name << '\n';
+    session_.Reload();
+    for (const auto& name : session_.Names()) std::cout << name << '\n';
     return 0;
   }
 
   int Show() {
     const auto name = Resolve(args_.Operands[0]);
     if (!name) return UnknownName(args_.Operands[0]);
-    const TCollectionEntry entry = ReadCollectionEntry(CollectionFile(), SectionOf(*name));
+    const TCollectionEntry entry = session_.Entry(*name);
     if (!entry.Found) return UnknownName(args_.Operands[0]);
     if (!entry.Readable) return Refused(Texts().Text(TextId::DamagedPuzzle));
     const auto months = LocaleMonthNames();
@@ -260,7 +264,7 @@ class TCollectionRun {
     if (IniSectionExists(CollectionFile(), section)) {
       return Refused("\"" + section.substr(AccountPrefix(userName_).size()) + "\" already exists; nothing was stored");
     }
-    TStoreResult result = EnsureDataFolder(folders_.Data);
+    TStoreResult result = session_.PrepareDataFolder();
     if (result) result = WritePuzzleRecord(CollectionFile(), section, session.RecordToStore());
     if (!result) return Refused(result.Message);
     std::cout << section.substr(AccountPrefix(userName_).size()) << '\n';
@@ -269,14 +273,10 @@ class TCollectionRun {
 
   int Export() {
     const std::filesystem::path target = args_.Operands[0];
-    std::vector<std::string> names;
-    for (auto typed = args_.Operands.begin() + 1; typed != args_.Operands.end(); ++typed) {
-      const auto name = Resolve(*typed);
-      if (!name) return UnknownName(*typed);
-      names.push_back(*name);
-    }
-    const TTransferResult result = names.empty() ? ExportAllPuzzles(folders_.Data, userName_, target)
-                                                 : ExportPuzzles(folders_.Data, userName_, names, target);
+    std::optional<std::string> unknown;
+    const std::vector<std::string> names = NamedPuzzles(unknown);
+    if (unknown) return UnknownName(*unknown);
+    const TTransferResult result = names.empty() ? session_.ExportAll(target) : session_.Export(names, target);
     return Finish(result, CollectionFile(), "exported");
   }
 
@@ -284,9 +284,9 @@ class TCollectionRun {
     const std::filesystem::path source = args_.Operands[0];
     std::error_code error;
     if (!std::filesystem::exists(source, error)) return Refused(UnableToReadMessage(source, "there is no such file"));
-    const TStoreResult ready = EnsureDataFolder(folders_.Data);
+    const TStoreResult ready = session_.PrepareDataFolder();
     if (!ready) return Refused(ready.Message);
-    const TTransferResult result = ImportPuzzles(folders_.Data, userName_, source);
+    const TTransferResult result = session_.Import(source);
     const int status = Finish(result, source, "imported");
     if (status == 0) std::cout << "skipped " << result.SectionsSkipped << '\n';
     return status;
@@ -299,8 +299,7 @@ class TCollectionRun {
       shape = line.Shape();
       if (!line.Ok()) return Usage(line.Error());
     }
-    const TTextImportResult result =
-        ImportTextPuzzles(folders_.Data, userName_, args_.Operands[0], shape, NowDateTime());
+    const TTextImportResult result = session_.ImportText(args_.Operands[0], shape, NowDateTime());
     if (!result.Result) return Refused(result.Result.Message);
     for (const std::string& refusal : result.Refusals) std::cerr << refusal << '\n';
     std::cout << "imported " << result.Imported << ", already there " << result.AlreadyThere << ", refused "
@@ -309,15 +308,12 @@ class TCollectionRun {
   }
 
   int ExportText() {
-    std::vector<std::string> names;
-    for (auto typed = args_.Operands.begin() + 1; typed != args_.Operands.end(); ++typed) {
-      const auto name = Resolve(*typed);
-      if (!name) return UnknownName(*typed);
-      names.push_back(*name);
-    }
+    std::optional<std::string> unknown;
+    std::vector<std::string> names = NamedPuzzles(unknown);
+    if (unknown) return UnknownName(*unknown);
     if (names.empty()) {
-      names = Names();
-      SortPuzzleNames(names);
+      session_.Reload();
+      names = session_.Names();
     }
     const TStoreResult result = ExportTextPuzzles(folders_.Data, userName_, names, args_.Operands[0]);
     if (!result) return Refused(result.Message);
@@ -325,12 +321,12 @@ class TCollectionRun {
     return 0;
   }
 
-  int Backup() { return Finish(BackupAllPuzzles(folders_.Data, userName_), CollectionFile(), "backed up"); }
+  int Backup() { return Finish(session_.Backup(), CollectionFile(), "backed up"); }
 
   int Restore() {
-    const TStoreResult ready = EnsureDataFolder(folders_.Data);
+    const TStoreResult ready = session_.PrepareDataFolder();
     if (!ready) return Refused(ready.Message);
-    return Finish(RestoreAllPuzzles(folders_.Data, userName_), folders_.Data.BackupFile, "restored");
+    return Finish(session_.Restore(), folders_.Data.BackupFile, "restored");
   }
 
   int Rename() {
@@ -338,24 +334,23 @@ class TCollectionRun {
     if (!oldName) return UnknownName(args_.Operands[0]);
     const std::string newName = TrimEnteredName(args_.Operands[1]);
     if (newName.empty()) return Usage("the new name must not be blank");
-    // A change of letter case only finds the puzzle itself.
-    if (!EqualsIgnoringCase(*oldName, newName) && IniSectionExists(CollectionFile(), SectionOf(newName))) {
+    const TRenameOutcome outcome = session_.Rename(*oldName, newName, false);
+    if (outcome.Kind == TRenameOutcome::TKind::Exists)
       return Refused("\"" + newName + "\" already exists; nothing was renamed");
-    }
-    const TStoreResult result = RenamePuzzle(CollectionFile(), SectionOf(*oldName), SectionOf(newName));
-    return result ? 0 : Refused(result.Message);
+    return outcome.Result ? 0 : Refused(outcome.Result.Message);
   }
 
   int Delete() {
     const auto name = Resolve(args_.Operands[0]);
     if (!name) return UnknownName(args_.Operands[0]);
-    const TStoreResult result = DeletePuzzle(CollectionFile(), SectionOf(*name));
+    const TStoreResult result = session_.Delete(*name);
     return result ? 0 : Refused(result.Message);
   }
 
   const TCollectionArguments& args_;
   TToolFolders folders_;
   std::string userName_;
+  TCollectionSession session_;
   TTranslator translator_;
   std::string error_;
 };
