@@ -232,8 +232,6 @@ void TMyNovletsPage::ShowList() {
 }
 
 void TMyNovletsPage::MyNovletsListClick() {
-  TGameState& state = Host().GameState();
-  if (state.Has(TGameFlag::Loading)) return;
   session_.Select(SelectedName());
   ShowEntry();
 }
