@@ -91,7 +91,7 @@ QAccessibleInterface* TAccessibleGridCell::parent() const {
 
 QString TAccessibleGridCell::text(QAccessible::Text t) const {
   if (t != QAccessible::Name || !isValid()) return {};
-  return CellName(grid_->DrawInputs(), column_ + 1, row_ + 1, CellWordsFor(grid_));
+  return CellName(grid_->Scene(), column_ + 1, row_ + 1, CellWordsFor(grid_));
 }
 
 QRect TAccessibleGridCell::rect() const {

@@ -79,17 +79,14 @@ void TEnterNDesignPage::CreateControls() {
   });
 }
 
-TGridDrawInputs TEnterNDesignPage::DrawInputs() const {
-  TGridDrawInputs inputs = TGridPage::DrawInputs();
-  if (reduction_) {
-    // The puzzle taking shape: its givens stand out on the contrast colour
-    // and no ruler crosses them.
-    inputs.PuzzleTexts = &reduction_->Texts;
-    inputs.GridTexts = &reduction_->Texts;
-    inputs.Look.Ruler = false;
-    inputs.Look.ContrastPuzzle = true;
-  }
-  return inputs;
+TGridScene TEnterNDesignPage::Scene() const {
+  if (!reduction_) return TGridPage::Scene();
+  // The puzzle taking shape: its givens stand out on the contrast colour
+  // and no ruler crosses them.
+  TGridScene scene = SceneOf(reduction_->Texts, reduction_->Texts);
+  scene.Look.Ruler = false;
+  scene.Look.ContrastPuzzle = true;
+  return scene;
 }
 
 std::string TEnterNDesignPage::LastGameSection() const { return LastEnterNDesignSectionName(Host().UserName()); }

@@ -43,7 +43,7 @@ class TEnterNDesignPage : public TGridPage {
     QElapsedTimer SinceRepaint;
   };
 
-  TGridDrawInputs DrawInputs() const override;
+  TGridScene Scene() const override;
   std::string LastGameSection() const override;
   void GridKeyUp(int key, TShiftState shift) override;
   void NewClick(int boxWidth, int boxHeight) override;

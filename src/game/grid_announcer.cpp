@@ -39,11 +39,11 @@ void TGridAnnouncer::SelectionMoved() {
 
 void TGridAnnouncer::AnnounceChanges() {
   const int size = grid_->ColCount();
-  const TGridDrawInputs inputs = grid_->DrawInputs();
+  const std::optional<TGridScene> scene = grid_->Scene();
   const TCellWords words = CellWordsFor(grid_);
   QStringList names;
   for (int row = 1; row <= size; ++row)
-    for (int column = 1; column <= size; ++column) names << CellName(inputs, column, row, words);
+    for (int column = 1; column <= size; ++column) names << CellName(scene, column, row, words);
   if (size != announcedSize_) {
     QAccessibleTableModelChangeEvent event(grid_, QAccessibleTableModelChangeEvent::ModelReset);
     Announce(event);

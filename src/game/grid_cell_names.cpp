@@ -20,15 +20,14 @@ TCellWords CellWordsFor(const QWidget* widget) {
           AccessibleText(widget, TextId::AccessibleHidden)};
 }
 
-QString CellContent(const TGridDrawInputs& inputs, int column, int row, const TCellWords& words) {
-  if (!inputs.Geometry || !inputs.Solution || !inputs.PuzzleTexts || !inputs.GridTexts || !inputs.DisplaySet)
-    return words.Empty;
-  if (inputs.State.Paused && !inputs.State.OutputCapture) return words.Hidden;
-  const int gridSize = inputs.Geometry->GridSize;
-  const int solutionValue = inputs.Solution->at(column, row);
-  std::string shown = inputs.GridTexts->at(column, row);
+QString CellContent(const std::optional<TGridScene>& scene, int column, int row, const TCellWords& words) {
+  if (!scene) return words.Empty;
+  if (scene->State.Paused && !scene->State.OutputCapture) return words.Hidden;
+  const int gridSize = scene->Geometry.GridSize;
+  const int solutionValue = scene->Solution.at(column, row);
+  std::string shown = scene->GridTexts.at(column, row);
   // A shown solution stands where the player's entry was wrong or missing.
-  if (inputs.State.SolutionShown && solutionValue != 0 && TextToValue(shown) != solutionValue)
+  if (scene->State.SolutionShown && solutionValue != 0 && TextToValue(shown) != solutionValue)
     shown = DecimalText(solutionValue);
 
   if (HoldsValueList(shown)) {
@@ -37,18 +36,18 @@ QString CellContent(const TGridDrawInputs& inputs, int column, int row, const TC
     std::sort(noted.begin(), noted.end());
     noted.erase(std::unique(noted.begin(), noted.end()), noted.end());
     QStringList symbols;
-    for (int value : noted) symbols << inputs.DisplaySet->DisplaySetSymbol(value);
+    for (int value : noted) symbols << scene->DisplaySet.DisplaySetSymbol(value);
     return symbols.isEmpty() ? words.Empty : words.Notes + ' ' + symbols.join(QStringLiteral(", "));
   }
   const int value = TextToValue(shown);
   if (value < 1 || value > gridSize) return words.Empty;
-  const QString symbol = inputs.DisplaySet->DisplaySetSymbol(value);
-  return IsGivenText(inputs.PuzzleTexts->at(column, row), solutionValue) ? symbol + QStringLiteral(", ") + words.Given : symbol;
+  const QString symbol = scene->DisplaySet.DisplaySetSymbol(value);
+  const bool given = IsGivenText(scene->PuzzleTexts.at(column, row), solutionValue);
+  return given ? symbol + QStringLiteral(", ") + words.Given : symbol;
 }
 
-QString CellName(const TGridDrawInputs& inputs, int column, int row, const TCellWords& words) {
-  return words.CellName.arg(QString::number(row), QString::number(column),
-                            CellContent(inputs, column, row, words));
+QString CellName(const std::optional<TGridScene>& scene, int column, int row, const TCellWords& words) {
+  return words.CellName.arg(QString::number(row), QString::number(column), CellContent(scene, column, row, words));
 }
 
 }  // namespace novlet

@@ -3,11 +3,13 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace novlet {
 
-struct TGridDrawInputs;
+struct TGridScene;
 
 // The words of the cell names, in the chosen language.
 struct TCellWords {
@@ -24,9 +26,9 @@ TCellWords CellWordsFor(const QWidget* widget);
 // What cell (column, row), 1-based, shows, as it is painted: "7", "7, given",
 // "notes 2, 8", "empty", or "hidden" while a pause covers the grid. Values
 // are named by their symbols in the display set.
-QString CellContent(const TGridDrawInputs& inputs, int column, int row, const TCellWords& words);
+QString CellContent(const std::optional<TGridScene>& scene, int column, int row, const TCellWords& words);
 
 // "row 3, column 5: 7".
-QString CellName(const TGridDrawInputs& inputs, int column, int row, const TCellWords& words);
+QString CellName(const std::optional<TGridScene>& scene, int column, int row, const TCellWords& words);
 
 }  // namespace novlet

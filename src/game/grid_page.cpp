@@ -56,7 +56,7 @@ void TGridPage::CreateGridControls(const TGridPageNames& names) {
   grid_->setObjectName(prefix + QStringLiteral("NovletGrid"));
   grid_->setGeometry(kPageGridLeft, kPageGridTop, kPageGridSide, kPageGridSide);
   grid_->SetGridSize(gridSession_.GridSize());
-  grid_->SetDrawInputs([this] { return DrawInputs(); });
+  grid_->SetScene([this] { return Scene(); });
   connect(grid_, &TNovletGrid::keyReleased, this, [this](int key, TShiftState shift) { GridKeyUp(key, shift); });
   connect(grid_, &TNovletGrid::selecting, this, &TGridPage::SelectCell);
   connect(grid_, &TNovletGrid::mouseReleased, this, &TGridPage::GridMouseUp);
@@ -117,17 +117,12 @@ void TGridPage::PrintBtnClick() { PrintGrid(Host(), OutputSource()); }
 
 void TGridPage::ClipboardBtnClick() { CopyGridToClipboard(Host(), OutputSource()); }
 
-TGridDrawInputs TGridPage::DrawInputs() const {
-  TGridDrawInputs inputs;
-  inputs.Geometry = &gridSession_.Geometry();
-  inputs.Solution = &gridSession_.Solution();
-  inputs.PuzzleTexts = &gridSession_.PuzzleTexts();
-  inputs.GridTexts = &gridSession_.Grid();
-  inputs.DisplaySet = &displaySet_;
-  inputs.Look = GridLookOf(Host().Options(), Host().ScreenMode());
-  inputs.State.OutputCapture = Host().GameState().Has(TGameFlag::OutputCapture);
-  inputs.State.HighlightValue = highlightValue_;
-  return inputs;
+TGridScene TGridPage::SceneOf(const TCellTexts& puzzleTexts, const TCellTexts& shownTexts) const {
+  TGridPaintState state;
+  state.OutputCapture = Host().GameState().Has(TGameFlag::OutputCapture);
+  state.HighlightValue = highlightValue_;
+  return {gridSession_.Geometry(), gridSession_.Solution(), puzzleTexts, shownTexts, displaySet_,
+          GridLookOf(Host().Options(), Host().ScreenMode()), state};
 }
 
 TNewGameSettings TGridPage::NewGameSettings(int boxWidth, int boxHeight) const {
@@ -144,7 +139,7 @@ TNewGameSettings TGridPage::NewGameSettings(int boxWidth, int boxHeight) const {
 }
 
 TOutputSource TGridPage::OutputSource() const {
-  return {grid_, [this] { return DrawInputs(); }, FromStd(gridSession_.Record().Name)};
+  return {grid_, [this] { return Scene(); }, FromStd(gridSession_.Record().Name)};
 }
 
 std::filesystem::path TGridPage::LastGameFile() const { return Host().Folders().Data.OptionsFile; }

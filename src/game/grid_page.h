@@ -12,6 +12,7 @@
 
 #include "game/grid_key_codes.h"
 #include "render/display_set.h"
+#include "render/grid_painter.h"
 #include "session/grid_session.h"
 
 class QAction;
@@ -27,7 +28,6 @@ class TGridSymbolStrip;
 class TNovletGrid;
 class TPieGauge;
 class TSolutionsMenu;
-struct TGridDrawInputs;
 struct TOutputSource;
 
 // A base class rather than a composed view: the two pages answer the same
@@ -100,7 +100,9 @@ class TGridPage : public TBookPage, protected TSessionHost {
   void SolutionsPopupClick();
 
   // What the grid draws: the session's boards; a page adds its own state.
-  virtual TGridDrawInputs DrawInputs() const;
+  virtual TGridScene Scene() const { return SceneOf(gridSession_.PuzzleTexts(), gridSession_.Grid()); }
+  // The scene of these texts with the session's other boards and the page's look.
+  TGridScene SceneOf(const TCellTexts& puzzleTexts, const TCellTexts& shownTexts) const;
   virtual std::string LastGameSection() const = 0;
   std::filesystem::path LastGameFile() const;
   // A key released on the grid, typed or from the menu or the strip.

@@ -60,21 +60,17 @@ void TNovletGrid::ClickCell(int column, int row) {
 
 void TNovletGrid::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const TGridDrawInputs inputs = DrawInputs();
-  const bool drawable = inputs.Geometry && inputs.Solution && inputs.PuzzleTexts && inputs.GridTexts &&
-                        inputs.DisplaySet && !size().isEmpty();
+  std::optional<TGridScene> scene = Scene();
+  const bool drawable = scene && !size().isEmpty();
   // Beyond the N x N cells (the rest of an uneven division) lies the page.
   const QRect cells(0, 0, width() / gridSize_ * gridSize_, height() / gridSize_ * gridSize_);
   const QRegion outside = QRegion(event->rect()) - QRegion(drawable ? cells : QRect());
   for (const QRect& part : outside) painter.fillRect(part, palette().window());
   if (!drawable) return;
-  TGridPaintState state = inputs.State;
-  state.CurrentColumn = col_;
-  state.CurrentRow = row_;
+  scene->State.CurrentColumn = col_;
+  scene->State.CurrentRow = row_;
   if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
-  const TGridScene scene{*inputs.Geometry, *inputs.Solution,  *inputs.PuzzleTexts, *inputs.GridTexts,
-                         *inputs.DisplaySet, inputs.Look, state};
-  TGridPainter(scene).PaintGrid(painter, &buffer_, event->rect());
+  TGridPainter(*scene).PaintGrid(painter, &buffer_, event->rect());
   announcer_->Painted();
 }
 

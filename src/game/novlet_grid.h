@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "engine/board.h"
@@ -15,6 +16,7 @@
 #include "game/grid_key_codes.h"
 #include "render/display_set.h"
 #include "render/grid_look.h"
+#include "render/grid_painter.h"
 
 class QAction;
 class QMenu;
@@ -22,18 +24,6 @@ class QMenu;
 namespace novlet {
 
 class TGridAnnouncer;
-
-// What the grid's page lends it for one repaint: the session's boards and the
-// page's look. Null pointers leave the grid blank.
-struct TGridDrawInputs {
-  const TGeometry* Geometry = nullptr;
-  const TBoard* Solution = nullptr;
-  const TCellTexts* PuzzleTexts = nullptr;
-  const TCellTexts* GridTexts = nullptr;  // what the cells show
-  const TDisplaySet* DisplaySet = nullptr;
-  TGridLook Look;
-  TGridPaintState State;
-};
 
 // A string grid of up to 16 x 16 cells whose column and row counts are N. One
 // cell is selected at a time, by the arrow keys or the mouse; there is no
@@ -66,9 +56,9 @@ class TNovletGrid : public QWidget {
   void RepaintCell(int column, int row);
 
   // What to draw, asked before every paint.
-  void SetDrawInputs(std::function<TGridDrawInputs()> drawInputs) { drawInputs_ = std::move(drawInputs); }
+  void SetScene(std::function<TGridScene()> scene) { scene_ = std::move(scene); }
   // What the grid paints now.
-  TGridDrawInputs DrawInputs() const { return drawInputs_ ? drawInputs_() : TGridDrawInputs(); }
+  std::optional<TGridScene> Scene() const { return scene_ ? std::optional(scene_()) : std::nullopt; }
 
   // Selects the cell (0-based) with the keyboard focus, as a left click on it
   // does; nothing while the grid is disabled. For the accessibility interface.
@@ -108,7 +98,7 @@ class TNovletGrid : public QWidget {
   void MoveSelection(int column, int row);
   QRect CellRect(int column, int row) const;
 
-  std::function<TGridDrawInputs()> drawInputs_;
+  std::function<TGridScene()> scene_;
   TGridAnnouncer* announcer_ = nullptr;
   // Each cell is composed here before it reaches the screen.
   QImage buffer_;

@@ -30,14 +30,6 @@ class TOutputCapture {
   TGameState& state_;
 };
 
-// The scene the grid would draw now; nothing while the page lends no board.
-std::optional<TGridScene> SceneOf(const TGridDrawInputs& inputs) {
-  if (!inputs.Geometry || !inputs.Solution || !inputs.PuzzleTexts || !inputs.GridTexts || !inputs.DisplaySet)
-    return std::nullopt;
-  return TGridScene{*inputs.Geometry, *inputs.Solution,    *inputs.PuzzleTexts, *inputs.GridTexts,
-                    *inputs.DisplaySet, inputs.Look, inputs.State};
-}
-
 // Prints the page where the user chooses; the printer or file that refused
 // the job, or nothing when it printed or the user cancelled.
 std::optional<QString> PrintOnePage(TPageHost& host, const TOutputSource& page) {
@@ -45,10 +37,10 @@ std::optional<QString> PrintOnePage(TPageHost& host, const TOutputSource& page) 
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(kPrintJobTitle);
   if (!host.Dialogs().ChoosePrinter(printer)) return std::nullopt;
-  const std::optional<TGridScene> scene = SceneOf(page.DrawInputs());
+  const TGridScene scene = page.Scene();
   QPainter painter;
   if (painter.begin(&printer)) {
-    DrawPrintedPage(painter, page.Title, scene ? &*scene : nullptr, page.Grid->size(), page.Grid->logicalDpiX());
+    DrawPrintedPage(painter, page.Title, &scene, page.Grid->size(), page.Grid->logicalDpiX());
     if (painter.end()) return std::nullopt;
   }
   return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
@@ -66,12 +58,10 @@ void PrintGrid(TPageHost& host, const TOutputSource& page) {
 
 void CopyGridToClipboard(TPageHost& host, const TOutputSource& page) {
   TOutputCapture capture(host.GameState());
-  const TGridDrawInputs inputs = page.DrawInputs();
-  const std::optional<TGridScene> scene = SceneOf(inputs);
-  if (!scene) return;
+  const TGridScene scene = page.Scene();
   auto* data = new QMimeData;
-  data->setImageData(ClipboardPicture(GridPicture(*scene, page.Grid->size())));
-  data->setText(QString::fromStdString(PuzzleTextRows(*inputs.Geometry, *inputs.PuzzleTexts)));
+  data->setImageData(ClipboardPicture(GridPicture(scene, page.Grid->size())));
+  data->setText(QString::fromStdString(PuzzleTextRows(scene.Geometry, scene.PuzzleTexts)));
   QGuiApplication::clipboard()->setMimeData(data);
 }
 

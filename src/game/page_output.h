@@ -17,7 +17,7 @@ struct TOutputSource {
   // The grid control: its size, and the screen whose inches it is shown in.
   TNovletGrid* Grid = nullptr;
   // What the grid draws; asked while OutputCapture is set.
-  std::function<TGridDrawInputs()> DrawInputs;
+  std::function<TGridScene()> Scene;
   // The puzzle record's Name, as stored: the title on paper.
   QString Title;
 };

@@ -79,19 +79,18 @@ void TPlayNSolvePage::CreateControls() {
   explainLbl_->hide();
 }
 
-TGridDrawInputs TPlayNSolvePage::DrawInputs() const {
-  TGridDrawInputs inputs = TGridPage::DrawInputs();
+TGridScene TPlayNSolvePage::Scene() const {
   if (flash_->Running()) {
     flashGrid_ = session_.Grid();
     flashGrid_.at(flash_->Flash()->Column, flash_->Flash()->Row) = flash_->ShownText();
-    inputs.GridTexts = &flashGrid_;
   }
+  TGridScene scene = SceneOf(session_.PuzzleTexts(), flash_->Running() ? flashGrid_ : session_.Grid());
   const TGameState state = session_.State();
-  inputs.State.Paused = state.Has(TGameFlag::Paused);
-  inputs.State.ShowErrors = state.Has(TGameFlag::ShowErrors);
-  inputs.State.SolutionShown = state.Has(TGameFlag::SolutionShown);
-  if (ExplanationShown()) inputs.State.Marks = &explainMarks_;
-  return inputs;
+  scene.State.Paused = state.Has(TGameFlag::Paused);
+  scene.State.ShowErrors = state.Has(TGameFlag::ShowErrors);
+  scene.State.SolutionShown = state.Has(TGameFlag::SolutionShown);
+  if (ExplanationShown()) scene.State.Marks = &explainMarks_;
+  return scene;
 }
 
 std::string TPlayNSolvePage::LastGameSection() const { return LastPlayNSolveSectionName(Host().UserName()); }

@@ -40,7 +40,7 @@ class TPlayNSolvePage : public TGridPage {
   void OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section, TOpenMode mode) override;
 
  private:
-  TGridDrawInputs DrawInputs() const override;
+  TGridScene Scene() const override;
   std::string LastGameSection() const override;
   void GridKeyUp(int key, TShiftState shift) override;
   void NewClick(int boxWidth, int boxHeight) override;

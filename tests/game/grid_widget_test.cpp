@@ -160,10 +160,10 @@ TEST(NovletGrid, PaintsWhatItsPageLendsIt) {
   TCellTexts cells;
   cells.at(1, 1) = "5";
   TDisplaySet displaySet;
-  t.grid.SetDrawInputs([&] {
-    TGridDrawInputs inputs{&geometry, &solution, &puzzle, &cells, &displaySet, {}, {}};
-    inputs.Look.Ruler = false;
-    return inputs;
+  t.grid.SetScene([&] {
+    TGridScene scene{geometry, solution, puzzle, cells, displaySet, {}, {}};
+    scene.Look.Ruler = false;
+    return scene;
   });
   const QImage shown = t.grid.grab().toImage();
   // The corner box keeps the background colour, its neighbour the contrast.
