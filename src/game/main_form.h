@@ -1,5 +1,8 @@
 // The one window of the program: its frame, the page book, the main timer,
 // and the state of the whole run that the pages share through their host.
+// Its jobs lie in files of their own: main_frame.cpp (the frame),
+// main_form_options.cpp (options, language, account, size) and
+// main_form_closing.cpp (its part in the close protocol).
 #pragma once
 
 #include <QPoint>
@@ -18,6 +21,9 @@
 #include "game/page_host.h"
 #include "game/run_folders.h"
 #include "game/startup_flags.h"
+#include "game/window_drag.h"
+#include "session/close_protocol.h"
+#include "session/deferred_stores.h"
 #include "store/language/translator.h"
 #include "store/options_record.h"
 #include "ui/desktop_dialog_language.h"
@@ -46,24 +52,26 @@ struct TMainFormSetup {
   std::function<std::string()> AccountName;
   // "Now"; the system clock when empty.
   TTimeSource Clock;
+  // How long the farewell shows on the way out.
+  int FarewellMilliseconds = 2000;
 };
 
-class TMainForm : public QWidget, public TEngineHost, public TPageHost {
+class TMainForm : public QWidget, public TEngineHost, public TPageHost, private TClosingWindow {
   Q_OBJECT
 
  public:
   static constexpr int kBaseWidth = 568;
   static constexpr int kBaseHeight = 405;
   static constexpr int kMainTimerInterval = 1000;
-  static constexpr int kFarewellMilliseconds = 2000;
+  static constexpr const char* kWindowCaption = "Corvex Novlet 1.0 release 5";
 
   explicit TMainForm(TMainFormSetup setup);
   ~TMainForm() override;
 
   std::uint8_t StartupFlags() const { return startupFlags_; }
   bool MainWindowRunning() const { return mainWindowRunning_; }
-  bool AltF4Requested() const { return altF4Requested_; }
-  QPoint DragOrigin() const { return dragOrigin_; }
+  QPoint DragOrigin() const { return drag_.Origin(); }
+  const TCloseProtocol& CloseProtocol() const { return closeProtocol_; }
 
   // The frame's controls.
   TBkControl* Background() const { return background_; }
@@ -99,8 +107,8 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   void FormRestore();
   // Closes without asking, storing the game and the options, and cancels any
   // box still open: a second start asking to close this one, a stop signal,
-  // or the desktop session ending. While the engine thinks the stop waits
-  // and is carried out as soon as the work is done.
+  // the uninstaller, or the desktop session ending. While the engine thinks
+  // the stop waits and is carried out as soon as the work is done.
   void CloseWithoutAsking();
 
   void MainTimerTime();
@@ -131,8 +139,8 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   // Lets pending window messages run once: the engine's progress callback.
   void LetEventsRun();
   // A page's game loads, validates or thinks.
-  bool Busy() const;
-  bool Thinking() const;
+  bool Busy() const override;
+  bool Thinking() const override;
   const TTranslator& Texts() const override { return translator_; }
   TDialogs& Dialogs() override { return *dialogs_; }
   TShellLinks& ShellLinks() override { return *shellLinks_; }
@@ -160,28 +168,30 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CarryOutPendingStop();
   void CreateFrame();
   void CreatePages();
-  TBaseBtn* CreateFrameButton(int top, const QString& name);
-  TBaseBtn* CreateSmallButton(int left, const QString& name);
   void FormCreate();
   void FormShow();
   void FormActivate();
-  bool FormCloseQuery();
   void FormKeyDown(int key, Qt::KeyboardModifiers shift);
   void FormKeyUp(int key, Qt::KeyboardModifiers shift);
-  void FormMouseDown(QMouseEvent* event);
-  void FormMouseMove(QMouseEvent* event);
-  void FormMouseUp();
   const QObject* FirstKeyReceiver() const;
   // Makes the page the active one; the page left stores and ends its game.
   void ActivatePage(TBookPage* page);
   // Writes the games left by pages, before anything else reads or writes.
   // One that fails stays in memory and is tried again at every tick; its
   // failure is told once, and again when the program closes.
-  enum class TFailureNotice { Once, Again };
-  void FlushPendingStores(TFailureNotice notice = TFailureNotice::Once);
+  void FlushPendingStores(TDeferredStores::TNotice notice = TDeferredStores::TNotice::Once);
+  // Follows a change of the logged-on account; true when it changed.
+  bool FollowAccount();
+  // TClosingWindow: the window's part in ending the program.
+  bool AskToQuit() override;
+  bool WantsFarewell() const override;
+  void SayFarewell() override;
+  void StoreEverything() override;
+  void CancelOpenBoxes() override;
+  void End() override;
+  void Later(std::function<void()> call) override;
   // The program's texts and the desktop choosers' in the options' language.
   void UseLanguage();
   void UpdateCaption();
@@ -202,15 +212,12 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TDialogs* dialogs_ = nullptr;
   std::function<std::string()> accountName_;
   std::uint8_t startupFlags_;
+  int farewellMilliseconds_;
   bool mainWindowRunning_ = false;
-  bool altF4Requested_ = false;
-  // The next close needs no question: a confirmed Quit, a second start's
-  // request, the end of the desktop session.
-  bool closeAllowed_ = false;
-  // A stop that came while the engine was thinking, carried out when it is done.
-  bool stopPending_ = false;
   bool formShown_ = false;
-  QPoint dragOrigin_;
+  TDeferredStores deferredStores_;
+  TCloseProtocol closeProtocol_;
+  TWindowDrag drag_;
 
   TBkControl* background_ = nullptr;
   QLabel* captionLbl_ = nullptr;
@@ -223,13 +230,6 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost {
   TBaseBtn* corvexSBtn_ = nullptr;
   QStackedWidget* pageBook_ = nullptr;
   std::vector<TBookPage*> pages_;
-  struct TPendingStore {
-    std::filesystem::path File;
-    std::string Section;
-    TNovletFileData Record;
-    bool FailureTold = false;
-  };
-  std::vector<TPendingStore> pendingStores_;
   QTimer* mainTimer_ = nullptr;
   std::unique_ptr<TScreenScaler> scaler_;
 

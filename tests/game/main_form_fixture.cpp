@@ -23,6 +23,7 @@ TMainForm& MainFormTest::CreateForm(std::uint8_t startupFlags) {
   setup.StartupFlags = startupFlags;
   setup.ShellLinks = &shellLinks_;
   setup.Dialogs = &dialogs_;
+  setup.FarewellMilliseconds = 0;
   setup.AccountName = [this] { return account_; };
   setup.Clock = [this] { return now_; };
   form_.reset();

@@ -193,8 +193,14 @@ TEST_F(MainFormTest, QuitShowsTheFarewellAndEndsIt) {
   dialogs_.Answers = {true};
   form.QuitBtnClick();
   EXPECT_EQ(dialogs_.AboutShows, QStringList{"farewell"});
-  EXPECT_FALSE(dialogs_.AboutOpen);
+  EXPECT_TRUE(dialogs_.AboutOpen);
   EXPECT_FALSE(form.isVisible());
+  // A second start meanwhile cannot bring the window back.
+  form.FormRestore();
+  EXPECT_FALSE(form.isVisible());
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(dialogs_.AboutOpen);
+  EXPECT_EQ(form.CloseProtocol().Step(), TCloseProtocol::TStep::Ended);
 }
 
 TEST_F(MainFormTest, ClosingTakesAnOpenAboutBoxAlong) {
@@ -229,25 +235,28 @@ TEST_F(MainFormTest, NothingQuitsWhileBusyAndNoCloseWhileThinking) {
 TEST_F(MainFormTest, AltF4AndTheWindowManagersCloseAskTheQuitQuestion) {
   TMainForm& form = CreateForm();
   form.show();
+  const auto settle = [] {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  };
   QTest::keyPress(PageOf(TPageKind::PlayNSolve), Qt::Key_F4, Qt::AltModifier);
-  EXPECT_TRUE(form.AltF4Requested());
-  QTest::qWait(20);
+  settle();
   EXPECT_EQ(dialogs_.Messages.size(), 1);
-  EXPECT_FALSE(form.AltF4Requested());
   EXPECT_TRUE(form.isVisible());
 
   // Ctrl+Alt+F4 is not Alt+F4.
   QTest::keyPress(&form, Qt::Key_F4, Qt::AltModifier | Qt::ControlModifier);
-  EXPECT_FALSE(form.AltF4Requested());
+  settle();
+  EXPECT_EQ(dialogs_.Messages.size(), 1);
 
   // A close request from outside asks too, and closes on "Yes".
   EXPECT_FALSE(form.close());
-  QTest::qWait(20);
+  settle();
   EXPECT_EQ(dialogs_.Messages.size(), 2);
   EXPECT_TRUE(form.isVisible());
   dialogs_.Answers = {true};
   form.close();
-  QTest::qWait(20);
+  settle();
   EXPECT_FALSE(form.isVisible());
 }
 
