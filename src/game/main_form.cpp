@@ -128,7 +128,6 @@ void TMainForm::FormCreate() {
 
   mainWindowRunning_ = true;
   mainTimer_->start();
-  LetEventsRun();
   UpdateStatus();
 }
 
@@ -146,7 +145,7 @@ bool TMainForm::IsActivePage(const TBookPage* page) const { return ActivePage() 
 
 QString TMainForm::SkinFolder() const { return FromStd(folders_.SkinFolder().string()); }
 
-void TMainForm::LetEventsRun() { QCoreApplication::processEvents(); }
+void TMainForm::ProcessPendingMessages() { QCoreApplication::processEvents(); }
 
 bool TMainForm::Busy() const {
   return std::any_of(pages_.begin(), pages_.end(), [](const TBookPage* page) { return page->SessionState().IsBusy(); });
@@ -269,7 +268,6 @@ void TMainForm::FormShow() {
   ActivatePage(first);
   first->Enter(false);
   UpdateStatus();
-  LetEventsRun();
 }
 
 void TMainForm::changeEvent(QEvent* event) {
@@ -280,9 +278,8 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
   if (!(startupFlags_ & StartupAskQuit)) return;
   startupFlags_ &= static_cast<std::uint8_t>(~StartupAskQuit);
-  LetEventsRun();
-  HideBtnClick();
-  LetEventsRun();
+  // Asked once the activation has returned, not inside it.
+  Later([this] { HideBtnClick(); });
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

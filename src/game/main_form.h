@@ -136,8 +136,6 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost, private 
   const QStringList& DisplaySetList() const override { return displaySetList_; }
   int ScreenMode() const override;
   TTimeSource Clock() const override { return clock_; }
-  // Lets pending window messages run once: the engine's progress callback.
-  void LetEventsRun();
   // A page's game loads, validates or thinks.
   bool Busy() const override;
   bool Thinking() const override;
@@ -156,7 +154,8 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost, private 
   void ScreenSizeChosen(int screenSize) override;
 
   // TEngineHost: the engine lets the window live while it works.
-  void ProcessPendingMessages() override { LetEventsRun(); }
+  // The one place where long work lets the window's events run.
+  void ProcessPendingMessages() override;
   void BeginReduction() override;
   void ShowReductionProgress(const std::string& levelText, const TBoard& puzzle) override;
   void EndReduction() override;
