@@ -119,7 +119,7 @@ void TGridPage::ClipboardBtnClick() { CopyGridToClipboard(Host(), OutputSource()
 
 TGridScene TGridPage::SceneOf(const TCellTexts& puzzleTexts, const TCellTexts& shownTexts) const {
   TGridPaintState state;
-  state.OutputCapture = Host().GameState().Has(TGameFlag::OutputCapture);
+  state.OutputCapture = Host().WindowState().Has(TGameFlag::OutputCapture);
   state.HighlightValue = highlightValue_;
   return {gridSession_.Geometry(), gridSession_.Solution(), puzzleTexts, shownTexts, displaySet_,
           GridLookOf(Host().Options(), Host().ScreenMode()), state};
@@ -158,9 +158,8 @@ void TGridPage::FollowGridSize() {
 // --- Saving ---
 
 bool TGridPage::SaveGame(const std::filesystem::path& file, const std::string& section, bool askName) {
-  TGameState& state = Host().GameState();
-  if (state.Has(TGameFlag::NameEntryOpen)) return false;
-  state.Set(TGameFlag::NameEntryOpen);
+  const TWindowFlagHold nameEntry(Host(), TGameFlag::NameEntryOpen);
+  if (!nameEntry.Held()) return false;
   Host().UpdateStatus();
   const TGeometry& shape = gridSession_.Geometry();
   gridSession_.NameIfUnnamed(NewGameSettings(shape.BoxWidth, shape.BoxHeight));
@@ -181,7 +180,6 @@ bool TGridPage::SaveGame(const std::filesystem::path& file, const std::string& s
     if (!result.Ok) Host().Dialogs().Tell(StoreMessageText(result.Message, Host().Texts()), Host().Text(TextId::Ok));
     store = result.Ok;
   }
-  state.Clear(TGameFlag::NameEntryOpen);
   return store;
 }
 

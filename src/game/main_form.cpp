@@ -198,6 +198,12 @@ void TMainForm::FlushPendingStores(TDeferredStores::TNotice notice) {
     dialogs_->Tell(StoreMessageText(failure, translator_), Text(TextId::Ok));
 }
 
+bool TMainForm::HoldWindowFlag(TGameFlag flag) {
+  if (gameState_.Has(flag)) return false;
+  gameState_.Set(flag);
+  return true;
+}
+
 void TMainForm::UpdateStatus() {
   for (TBookPage* page : pages_) page->RefreshStatus();
   closeProtocol_.WorkMayHaveEnded();

@@ -128,7 +128,9 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost, private 
   QString HomeUrl() const;
 
   // TPageHost: what the pages share.
-  TGameState& GameState() override { return gameState_; }
+  TGameState WindowState() const override { return gameState_; }
+  bool HoldWindowFlag(TGameFlag flag) override;
+  void ReleaseWindowFlag(TGameFlag flag) override { gameState_.Clear(flag); }
   TNovletEngine& Engine() override { return engine_; }
   const TOptions& Options() const override { return options_; }
   const std::string& UserName() const override { return userName_; }

@@ -52,7 +52,7 @@ const QString kExportSuffix = QStringLiteral("cnf");
 const QString kCollectionFiles = QStringLiteral("*.cnf");
 
 // A chooser's file type: its name in the window's language, its patterns as they are.
-QString FileType(const TPageHost& host, int nameId, const QString& patterns) {
+QString FileType(const TPageServices& host, int nameId, const QString& patterns) {
   return host.Text(nameId) + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
@@ -74,27 +74,6 @@ class TDetailsLabel : public QLabel {
     option.setTabStopDistance(width() / 3.0);
     painter.drawText(QRectF(rect()), text(), option);
   }
-};
-
-// The NameEntryOpen flag for the length of a flow that asks the user: a tick
-// or a click arriving while a box is open finds it set.
-class TStoringFlow {
- public:
-  explicit TStoringFlow(TGameState& state) : state_(state), started_(!state.Has(TGameFlag::NameEntryOpen)) {
-    if (started_) state_.Set(TGameFlag::NameEntryOpen);
-  }
-  ~TStoringFlow() {
-    if (started_) state_.Clear(TGameFlag::NameEntryOpen);
-  }
-  TStoringFlow(const TStoringFlow&) = delete;
-  TStoringFlow& operator=(const TStoringFlow&) = delete;
-
-  // False when another such flow is open already.
-  bool Started() const { return started_; }
-
- private:
-  TGameState& state_;
-  bool started_;
 };
 
 }  // namespace
@@ -260,9 +239,9 @@ void TMyNovletsPage::ShowDetails() {
 // --- Rename and Delete ---
 
 void TMyNovletsPage::MyNovletsRenameBtnClick() {
-  const TStoringFlow flow(Host().GameState());
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
   const std::optional<std::string> oldName = SelectedName();
-  if (!flow.Started() || !oldName) return;
+  if (!flow.Held() || !oldName) return;
   // The record as the selection read it spares the user a name asked for
   // nothing.
   if (session_.SelectedDamaged()) {
@@ -290,9 +269,9 @@ void TMyNovletsPage::MyNovletsRenameBtnClick() {
 }
 
 void TMyNovletsPage::MyNovletsDeleteBtnClick() {
-  const TStoringFlow flow(Host().GameState());
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
   const std::optional<std::string> name = SelectedName();
-  if (!flow.Started() || !name) return;
+  if (!flow.Held() || !name) return;
   const QString question = Host().Text(TextId::DeleteQuestion).replace(QStringLiteral("%1"), FromStd(*name));
   if (!Host().Dialogs().Ask(question, Host().Text(TextId::NameYes), Host().Text(TextId::NameNo))) return;
   const std::optional<std::size_t> row = session_.RowOf(*name);
@@ -339,8 +318,8 @@ void TMyNovletsPage::MyNovletsEnterNDesignBtnClick() { HandOver(TPageKind::Enter
 std::filesystem::path TMyNovletsPage::DialogFolder() const { return Host().Folders().Data.DataFolder; }
 
 void TMyNovletsPage::MyNovletsImportBtnClick() {
-  const TStoringFlow flow(Host().GameState());
-  if (!flow.Started()) return;
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
+  if (!flow.Held()) return;
   const QString chosen = Host().Dialogs().ChooseFileToOpen(
       Host().Text(TextId::ImportTitle), FromStd(DialogFolder().string()),
       {FileType(Host(), TextId::CollectionFileType, kCollectionFiles),
@@ -447,31 +426,31 @@ std::filesystem::path TMyNovletsPage::ChooseExportFile(int titleId, const QStrin
 }
 
 void TMyNovletsPage::MyNovletsExportBtnClick() {
-  const TStoringFlow flow(Host().GameState());
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
   const std::optional<std::string> name = SelectedName();
-  if (!flow.Started() || !name) return;
+  if (!flow.Held() || !name) return;
   const std::filesystem::path target = ChooseExportFile(TextId::ExportTitle, QStringLiteral("novlet.cnf"));
   if (target.empty()) return;
   TellOutcome(session_.Export({*name}, target), session_.CollectionFile());
 }
 
 void TMyNovletsPage::MyNovletsExportAllBtnClick() {
-  const TStoringFlow flow(Host().GameState());
-  if (!flow.Started() || session_.Names().empty()) return;
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
+  if (!flow.Held() || session_.Names().empty()) return;
   const std::filesystem::path target = ChooseExportFile(TextId::ExportAllTitle, QStringLiteral("novlets.cnf"));
   if (target.empty()) return;
   TellOutcome(session_.ExportAll(target), session_.CollectionFile());
 }
 
 void TMyNovletsPage::MyNovletsBackupAllBtnClick() {
-  const TStoringFlow flow(Host().GameState());
-  if (!flow.Started() || session_.Names().empty() || !Ask(Host().Text(TextId::BackupQuestion))) return;
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
+  if (!flow.Held() || session_.Names().empty() || !Ask(Host().Text(TextId::BackupQuestion))) return;
   TellOutcome(session_.Backup(), session_.CollectionFile());
 }
 
 void TMyNovletsPage::MyNovletsRestoreAllBtnClick() {
-  const TStoringFlow flow(Host().GameState());
-  if (!flow.Started() || !Ask(Host().Text(TextId::RestoreQuestion)) || !DataFolderReady()) return;
+  const TWindowFlagHold flow(Host(), TGameFlag::NameEntryOpen);
+  if (!flow.Held() || !Ask(Host().Text(TextId::RestoreQuestion)) || !DataFolderReady()) return;
   const TTransferResult result = session_.Restore();
   ShowList();
   TellOutcome(result, session_.Files().BackupFile);

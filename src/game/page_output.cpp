@@ -17,23 +17,12 @@
 namespace novlet {
 namespace {
 
-// OutputCapture for as long as it lives, whichever way the operation ends:
-// the grid is drawn unhidden and the play clock does not count the time.
-class TOutputCapture {
- public:
-  explicit TOutputCapture(TGameState& state) : state_(state) { state_.Set(TGameFlag::OutputCapture); }
-  ~TOutputCapture() { state_.Clear(TGameFlag::OutputCapture); }
-  TOutputCapture(const TOutputCapture&) = delete;
-  TOutputCapture& operator=(const TOutputCapture&) = delete;
-
- private:
-  TGameState& state_;
-};
-
 // Prints the page where the user chooses; the printer or file that refused
 // the job, or nothing when it printed or the user cancelled.
 std::optional<QString> PrintOnePage(TPageHost& host, const TOutputSource& page) {
-  TOutputCapture capture(host.GameState());
+  // While it is held the grid is drawn unhidden and the play clock does not
+  // count the time.
+  const TWindowFlagHold capture(host, TGameFlag::OutputCapture);
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(kPrintJobTitle);
   if (!host.Dialogs().ChoosePrinter(printer)) return std::nullopt;
@@ -57,7 +46,7 @@ void PrintGrid(TPageHost& host, const TOutputSource& page) {
 }
 
 void CopyGridToClipboard(TPageHost& host, const TOutputSource& page) {
-  TOutputCapture capture(host.GameState());
+  const TWindowFlagHold capture(host, TGameFlag::OutputCapture);
   const TGridScene scene = page.Scene();
   auto* data = new QMimeData;
   data->setImageData(ClipboardPicture(GridPicture(scene, page.Grid->size())));

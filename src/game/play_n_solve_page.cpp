@@ -308,7 +308,7 @@ void TPlayNSolvePage::Tick() {
     return;
   }
   const bool wasOver = state.Has(TGameFlag::SolutionShown);
-  ShowClock(session_.ClockStep(Host().Options().TimeLimited, Host().GameState()));
+  ShowClock(session_.ClockStep(Host().Options().TimeLimited, Host().WindowState()));
   if (!wasOver && session_.State().Has(TGameFlag::SolutionShown)) {
     grid_->Repaint();
     Host().UpdateStatus();

@@ -185,7 +185,7 @@ TEST_F(EnterNDesignTest, APausedGameIsCopiedUnhidden) {
   const QImage picture = QGuiApplication::clipboard()->image();
   const QRect corner = GridCellRect(0, 0, 9, play.Grid()->size());
   EXPECT_NE(picture.pixelColor(corner.topLeft() + QPoint(3, 3)), QColor(0xC0, 0xC0, 0xC0));
-  EXPECT_FALSE(Form().GameState().Has(TGameFlag::OutputCapture));
+  EXPECT_FALSE(Form().WindowState().Has(TGameFlag::OutputCapture));
 }
 
 TEST_F(EnterNDesignTest, ClipboardAndPrintPutTheGridWithItsTextsInPlaceAndReportAFailure) {
@@ -202,7 +202,7 @@ TEST_F(EnterNDesignTest, ClipboardAndPrintPutTheGridWithItsTextsInPlaceAndReport
 
   dialogs_.PrintToPdf = QString::fromStdString((DataFolder() / "novlet.pdf").string());
   Click(Page().PrintBtn());
-  EXPECT_FALSE(Form().GameState().Has(TGameFlag::OutputCapture));
+  EXPECT_FALSE(Form().WindowState().Has(TGameFlag::OutputCapture));
   const QString png = QString::fromStdString((DataFolder() / "page").string());
   ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile", dialogs_.PrintToPdf, png}), 0);
   const QImage page(png + ".png");
@@ -222,7 +222,7 @@ TEST_F(EnterNDesignTest, ClipboardAndPrintPutTheGridWithItsTextsInPlaceAndReport
   Click(Page().PrintBtn());
   ASSERT_EQ(dialogs_.Messages.size(), 1);
   EXPECT_EQ(dialogs_.Messages.front(), "Unable to print to \"/nonexistent/folder/novlet.pdf\"");
-  EXPECT_FALSE(Form().GameState().Has(TGameFlag::OutputCapture));
+  EXPECT_FALSE(Form().WindowState().Has(TGameFlag::OutputCapture));
 }
 
 TEST_F(EnterNDesignTest, APastedPuzzleOpensAsANewCheckedDesignAndBadTextIsRefused) {
