@@ -77,18 +77,7 @@ TPasteOutcome TDesignSession::Paste(const std::string& text, TNewGameSettings se
 }
 
 bool TDesignSession::Open(const std::function<bool(TNovletFileData&)>& read) {
-  if (state_.Has(TGameFlag::Loading)) return false;
-  state_ = TGameFlag::Loading;
-  StateChanged();
-  ClearBoards();
-  if (!read(record_)) {
-    state_ = TGameState();
-    return false;
-  }
-  ClearSolutionChoices();
-  SetBoxShape(record_.BoxWidth, record_.BoxHeight);
-  HexToBoard(geometry_, record_.SolutionHex, solution_);
-  HexToTexts(geometry_, record_.PuzzleHex, puzzleTexts_);
+  if (!ReadRecord(read)) return false;
   StateChanged();
   // A design is a puzzle, not a game: the play that went with the record
   // would otherwise replay its old moves into the puzzle handed over.

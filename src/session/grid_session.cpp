@@ -22,6 +22,22 @@ bool TGridSession::Resume(const TNovletFileData& unstored) {
   });
 }
 
+bool TGridSession::ReadRecord(const std::function<bool(TNovletFileData&)>& read) {
+  if (state_.Has(TGameFlag::Loading)) return false;
+  state_ = TGameFlag::Loading;
+  StateChanged();
+  ClearBoards();
+  if (!read(record_)) {
+    state_ = TGameState();
+    return false;
+  }
+  ClearSolutionChoices();
+  SetBoxShape(record_.BoxWidth, record_.BoxHeight);
+  HexToBoard(geometry_, record_.SolutionHex, solution_);
+  HexToTexts(geometry_, record_.PuzzleHex, puzzleTexts_);
+  return true;
+}
+
 void TGridSession::NameIfUnnamed(const TNewGameSettings& settings) {
   if (!record_.Name.empty()) return;
   std::array<std::string_view, 12> months = kEnglishMonthNames;

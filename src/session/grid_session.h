@@ -140,6 +140,10 @@ class TGridSession {
 
   // Load and Resume: `read` fills the record, or says there is none.
   virtual bool Open(const std::function<bool(TNovletFileData&)>& read) = 0;
+  // The part of Open both sessions share: the record read, with its shape,
+  // solution and givens in place and the state Loading. False, leaving no
+  // game, when there is no record; also while another load runs.
+  bool ReadRecord(const std::function<bool(TNovletFileData&)>& read);
 
   void SetBoxShape(int boxWidth, int boxHeight);
   // The engine, working on this session's box shape.

@@ -68,19 +68,8 @@ bool TPlaySession::GenerateNewGame() {
 
 bool TPlaySession::Open(const std::function<bool(TNovletFileData&)>& read) {
   if (state_.Has(TGameFlag::Loading)) return false;
-  state_ = TGameFlag::Loading;
   ++serial_;
-  StateChanged();
-  ClearBoards();
-  if (!read(record_)) {
-    state_ = TGameState();
-    return false;
-  }
-
-  ClearSolutionChoices();
-  SetBoxShape(record_.BoxWidth, record_.BoxHeight);
-  HexToBoard(geometry_, record_.SolutionHex, solution_);
-  HexToTexts(geometry_, record_.PuzzleHex, puzzleTexts_);
+  if (!ReadRecord(read)) return false;
   if (record_.GridHex.empty()) record_.GridHex = record_.PuzzleHex;
   state_.Set(TGameFlag::Thinking);
   StateChanged();
