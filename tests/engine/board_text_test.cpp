@@ -49,7 +49,7 @@ TEST(CellText, ListsAreReadWithinTheBoardAndMarksAndValuesAreNoLists) {
   EXPECT_EQ(ListedValues("3,x,12,", 9), (std::vector<int>{3}));
   EXPECT_TRUE(HoldsValueList("8,2,"));
   EXPECT_TRUE(HoldsValueList("2,8"));
-  EXPECT_FALSE(HoldsValueList("$0C"));
+  EXPECT_FALSE(HoldsValueList("$0C,")) << "a deduced mark is one value, whatever follows it";
   EXPECT_FALSE(HoldsValueList("12"));
   EXPECT_TRUE(IsGivenText("12", 12));
   EXPECT_FALSE(IsGivenText("", 0));
