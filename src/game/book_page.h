@@ -34,9 +34,8 @@ class TBookPage : public QWidget {
   // The page is shown by its button (again, when it already was): the game
   // pages bring back their last game, the collection reads its list anew.
   virtual void Enter(bool alreadyShown) { (void)alreadyShown; }
-  // The page is left: a game it owns goes to its last-game section and ends;
-  // true when it owned one.
-  virtual bool Leave() { return StoreLastGame(); }
+  // The page is left: a game it owns goes to its last-game section and ends.
+  virtual void Leave() { StoreLastGame(); }
   // Stores the game the page owns into its last-game section; false when it
   // owns none.
   virtual bool StoreLastGame() { return false; }

@@ -303,13 +303,12 @@ void TGridPage::Enter(bool alreadyShown) {
     ShowOpened(gridSession_.Load(LastGameFile(), LastGameSection()));
 }
 
-bool TGridPage::Leave() {
-  if (!gridSession_.OwnsGame()) return false;
+void TGridPage::Leave() {
+  if (!gridSession_.OwnsGame()) return;
   const TGeometry& shape = gridSession_.Geometry();
   gridSession_.NameIfUnnamed(NewGameSettings(shape.BoxWidth, shape.BoxHeight));
   Host().StoreAfterShowing(LastGameFile(), LastGameSection(), gridSession_.RecordToStore());
   gridSession_.Close();
-  return true;
 }
 
 bool TGridPage::StoreLastGame() {

@@ -66,7 +66,7 @@ class TGridPage : public TBookPage, protected TSessionHost {
   void NovletGridsPopupMenuClick(int boxWidth, int boxHeight) { NewClick(boxWidth, boxHeight); }
 
   void Enter(bool alreadyShown) override;
-  bool Leave() override;
+  void Leave() override;
   bool StoreLastGame() override;
   void RefreshStatus() override;
   void Translate() override;

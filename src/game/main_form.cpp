@@ -216,14 +216,17 @@ void TMainForm::MinimizeBtnClick() {
 
 void TMainForm::InfoBtnClick() {
   if (Busy()) return;
-  dialogs_->ShowAbout([this](int tag, const TControlTexts&) { return translator_.Control(tag); },
-                      [this] { CorvexSBtnClick(); });
+  dialogs_->ShowAbout(ControlTexts(), [this] { CorvexSBtnClick(); });
 }
 
 void TMainForm::HelpBtnClick() {
   if (Busy()) return;
   shellLinks_->OpenWebPage(HelpUrl());
   showMinimized();
+}
+
+TControlTranslator TMainForm::ControlTexts() const {
+  return [this](int tag, const TControlTexts&) { return translator_.Control(tag); };
 }
 
 void TMainForm::CorvexSBtnClick() {

@@ -27,6 +27,7 @@
 #include "store/language/translator.h"
 #include "store/options_record.h"
 #include "ui/desktop_dialog_language.h"
+#include "ui/translator.h"
 
 class QLabel;
 class QStackedWidget;
@@ -183,6 +184,8 @@ class TMainForm : public QWidget, public TEngineHost, public TPageHost, private 
   // One that fails stays in memory and is tried again at every tick; its
   // failure is told once, and again when the program closes.
   void FlushPendingStores(TDeferredStores::TNotice notice = TDeferredStores::TNotice::Once);
+  // The frame's control texts in the window's language, for the About box.
+  TControlTranslator ControlTexts() const;
   // Follows a change of the logged-on account; true when it changed.
   bool FollowAccount();
   // TClosingWindow: the window's part in ending the program.

@@ -37,7 +37,7 @@ void TMainForm::SayFarewell() {
   // No tick may bring the hidden window back while the farewell shows.
   mainTimer_->stop();
   hide();
-  dialogs_->ShowFarewell([this](int tag, const TControlTexts&) { return translator_.Control(tag); });
+  dialogs_->ShowFarewell(ControlTexts());
   QTimer::singleShot(farewellMilliseconds_, Qt::PreciseTimer, this, [this] {
     dialogs_->CloseAbout();
     closeProtocol_.FarewellEnded();

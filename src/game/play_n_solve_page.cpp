@@ -333,9 +333,9 @@ void TPlayNSolvePage::RefreshStatus() {
 
 // --- The page in the window ---
 
-bool TPlayNSolvePage::Leave() {
+void TPlayNSolvePage::Leave() {
   flash_->Stop();
-  return TGridPage::Leave();
+  TGridPage::Leave();
 }
 
 void TPlayNSolvePage::OpenStoredPuzzle(const std::filesystem::path& file, const std::string& section,

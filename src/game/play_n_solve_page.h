@@ -32,7 +32,7 @@ class TPlayNSolvePage : public TGridPage {
 
   void PlayNSolvePauseBtnClick();
 
-  bool Leave() override;
+  void Leave() override;
   void RefreshStatus() override;
   void Tick() override;
   void Translate() override;
