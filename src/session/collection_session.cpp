@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <ranges>
 #include <tuple>
 
 #include "store/atomic_file.h"
@@ -76,17 +77,9 @@ void TCollectionSession::RemoveRow(std::size_t row) {
 
 std::size_t TCollectionSession::Insert(const std::string& name) {
   std::string key = std::move(CollationKeys({name}).front());
-  std::size_t row = 0;
-  for (std::size_t count = names_.size(); count > 0;) {
-    const std::size_t half = count / 2;
-    const std::size_t middle = row + half;
-    if (std::tie(keys_[middle], names_[middle]) < std::tie(key, name)) {
-      row = middle + 1;
-      count -= half + 1;
-    } else {
-      count = half;
-    }
-  }
+  const auto rows = std::views::iota(std::size_t{0}, names_.size());
+  const std::size_t row = *std::ranges::partition_point(
+      rows, [&](std::size_t i) { return std::tie(keys_[i], names_[i]) < std::tie(key, name); });
   names_.insert(names_.begin() + static_cast<std::ptrdiff_t>(row), name);
   keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(row), std::move(key));
   return row;
